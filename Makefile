@@ -1,0 +1,24 @@
+# The front door: `make run` starts the program, `make test` runs every test.
+# Both first install whatever Debian packages are missing.
+BUILD := build
+
+.PHONY: all deps build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --parallel
+
+# The program reads its strip pictures from the working directory.
+run: build
+	cd pictures && ../$(BUILD)/kareto
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+// Where a reel's strip picture stands, in twips (15 twips make one pixel).
+// A reel moves by its cell index 0..21; index i shows upper-row position 22 - i,
+// and index 0 shows position 1 like index 21, one whole strip turn higher.
+namespace strip {
+
+constexpr int kCells = 21;        // cells on every reel
+constexpr int kCellPitch = 950;   // height of one cell
+constexpr int kIndexZeroTop = -19630;
+constexpr int kDesignTop = -19680;  // where the strips stand until first moved
+
+constexpr int topOfIndex(int index)
+{
+    return kCellPitch * index + kIndexZeroTop;
+}
+
+constexpr int positionOfIndex(int index)
+{
+    return index == 0 ? 1 : kCells + 1 - index;
+}
+
+// The upper-row position that a strip standing at `top` shows. The placement
+// is taken to the nearest cell, halves to even, so that a strip kept in whole
+// pixels still reads right. A placement off the strip's range reads outside 1..21.
+std::int16_t positionAt(double top);
+
+}  // namespace strip
