@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// Tells the user why a click did nothing. The box blocks only its window and
+// closes with its OK.
+void showRefusal(QWidget* window, const QString& text);
+
+}  // namespace ui

@@ -1,0 +1,244 @@
+#include "ui/window.h"
+
+#include "ui/button.h"
+#include "ui/fonts.h"
+#include "ui/line.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QString qtext(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor colourOf(const Colour& colour, const QColor& standard)
+{
+    switch (colour.source) {
+    case Colour::Rgb:
+        return QColor(colour.r, colour.g, colour.b);
+    case Colour::TooltipBackground:
+        return QGuiApplication::palette().color(QPalette::ToolTipBase);
+    case Colour::MenuText:
+        return QGuiApplication::palette().color(QPalette::WindowText);
+    case Colour::Standard:
+        break;
+    }
+    return standard;
+}
+
+// Pictures lie lowest, the lines over pictures and labels, and every button
+// and box over them all.
+int layerOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Picture:
+        return 0;
+    case Kind::Label:
+        return 1;
+    case Kind::Line:
+        return 2;
+    case Kind::Button:
+    case Kind::TextBox:
+        break;
+    }
+    return 3;
+}
+
+Qt::WindowFlags flagsOf(Frame frame)
+{
+    switch (frame) {
+    case Frame::FixedDialog:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    case Frame::FixedDialogNoTitle:
+        break;
+    }
+    return Qt::Dialog | Qt::CustomizeWindowHint;
+}
+
+QWidget* makeWidget(const Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case Kind::Button:
+        return new Button(qtext(control.text), parent);
+    case Kind::Label: {
+        auto* label = new QLabel(qtext(control.text), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignTop |
+                            (control.look.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft));
+        if (control.look.bordered)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return label;
+    }
+    case Kind::TextBox:
+        return new QLineEdit(qtext(control.text), parent);
+    case Kind::Picture:
+        return new Picture(parent);
+    case Kind::Line:
+        return new Line(parent);
+    }
+    return nullptr;
+}
+
+void paint(QWidget* widget, const Control& control)
+{
+    QPalette palette = widget->palette();
+    const QPalette::ColorRole faceRole = control.kind == Kind::Button ? QPalette::Button : QPalette::Window;
+    const QPalette::ColorRole textRole = control.kind == Kind::Button ? QPalette::ButtonText : QPalette::WindowText;
+    palette.setColor(faceRole, colourOf(control.look.face, palette.color(faceRole)));
+    palette.setColor(textRole, colourOf(control.look.text, palette.color(textRole)));
+    widget->setPalette(palette);
+}
+
+QRect placeOf(const Control& control)
+{
+    const int left = pixels(control.left);
+    const int top = pixels(control.top);
+    if (control.kind == Kind::Line)  // one pixel across, from its start to its end
+        return QRect(left, top, std::max(1, pixels(control.left + control.width) - left),
+                     std::max(1, pixels(control.top + control.height) - top));
+    return QRect(left, top, pixels(control.width), pixels(control.height));
+}
+
+}  // namespace
+
+Window::Window(const WindowSpec& spec) : QWidget(nullptr, flagsOf(spec.frame)), spec_(spec)
+{
+    setObjectName(qtext(spec.name));
+    setWindowTitle(qtext(spec.title));
+    setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
+    if (spec.hasIcon)
+        setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+
+    std::vector<const Control*> stacked;
+    for (const Control& control : spec.controls)
+        stacked.push_back(&control);
+    std::stable_sort(stacked.begin(), stacked.end(),
+                     [](const Control* a, const Control* b) { return layerOf(a->kind) < layerOf(b->kind); });
+    for (const Control* control : stacked)
+        controls_.insert(qtext(control->name), build(*control));
+
+    for (std::string_view name : spec.tabOrder) {
+        QWidget* member = control(name);
+        member->setFocusPolicy(Qt::StrongFocus);
+        tabOrder_.push_back(member);
+    }
+}
+
+QWidget* Window::build(const Control& control)
+{
+    QWidget* widget = makeWidget(control, this);
+    widget->setObjectName(qtext(control.name));
+    widget->setGeometry(placeOf(control));
+    widget->setFont(designFont(control.font));
+    widget->setFocusPolicy(control.kind == Kind::Button || control.kind == Kind::TextBox ? Qt::ClickFocus
+                                                                                         : Qt::NoFocus);
+    widget->setEnabled(control.state == Enabled);
+    paint(widget, control);
+    return widget;
+}
+
+QWidget* Window::control(std::string_view name) const
+{
+    QWidget* widget = controls_.value(qtext(name));
+    Q_ASSERT_X(widget, "ui::Window", "no control of that name");
+    return widget;
+}
+
+Button* Window::button(std::string_view name) const
+{
+    return qobject_cast<Button*>(control(name));
+}
+
+QLabel* Window::label(std::string_view name) const
+{
+    return qobject_cast<QLabel*>(control(name));
+}
+
+QLineEdit* Window::textBox(std::string_view name) const
+{
+    return qobject_cast<QLineEdit*>(control(name));
+}
+
+Picture* Window::picture(std::string_view name) const
+{
+    return qobject_cast<Picture*>(control(name));
+}
+
+void Window::onClick(std::string_view buttonName, std::function<void()> handler)
+{
+    connect(button(buttonName), &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void Window::open()
+{
+    if (spec_.centred && !isVisible())
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+    if (!spec_.focusOnOpening.empty())
+        control(spec_.focusOnOpening)->setFocus(Qt::OtherFocusReason);
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    QWidget* current = focusWidget();
+    if (current && current != this && !current->isEnabled()) {
+        focusPlace_ = current;
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    QWidget* from = current == this || current == nullptr ? focusPlace_.data() : current;
+    const auto count = static_cast<int>(tabOrder_.size());
+    const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), from);
+    int at = found == tabOrder_.end() ? (next ? -1 : count) : static_cast<int>(found - tabOrder_.begin());
+    for (int step = 0; step < count; ++step) {
+        at = (at + (next ? 1 : -1) + count) % count;
+        QWidget* candidate = tabOrder_[static_cast<std::size_t>(at)];
+        if (candidate->isEnabled() && candidate->isVisible()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    if (close_) {
+        event->ignore();
+        close_();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void enable(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        control->setEnabled(true);
+}
+
+void disable(std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        control->setEnabled(false);
+}
+
+}  // namespace ui

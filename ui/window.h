@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/control.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+
+namespace ui {
+
+class Button;
+class Picture;
+
+// A fixed-size window built from its table of controls. Every control carries
+// its table name as its Qt object name.
+//
+// Keyboard: TAB visits only the controls of the window's tab order, skipping
+// disabled ones. A focused control that gets disabled keeps the focus's place
+// instead of handing it on: Enter then presses nothing, and the next TAB goes
+// on from there.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Window(const WindowSpec& spec);
+
+    Button* button(std::string_view name) const;
+    QLabel* label(std::string_view name) const;
+    QLineEdit* textBox(std::string_view name) const;
+    Picture* picture(std::string_view name) const;
+
+    void onClick(std::string_view buttonName, std::function<void()> handler);
+    // What the frame's close box does; by default it hides the window.
+    void onClose(std::function<void()> handler) { close_ = std::move(handler); }
+
+    // Shows the window without blocking, where its table places it, with the
+    // focus on its opening control.
+    void open();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* control(std::string_view name) const;
+    QWidget* build(const Control& control);
+
+    const WindowSpec& spec_;
+    QHash<QString, QWidget*> controls_;
+    std::vector<QWidget*> tabOrder_;
+    QPointer<QWidget> focusPlace_;  // where a control lost the focus by being disabled
+    std::function<void()> close_;
+};
+
+// Enables or disables several controls, in the order given.
+void enable(std::initializer_list<QWidget*> controls);
+void disable(std::initializer_list<QWidget*> controls);
+
+}  // namespace ui
