@@ -1,10 +1,15 @@
+#include "program.h"
+#include "ui/look.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("カレト職人養成マシーン"));
-    placeholder.show();
-    return app.exec();
+    ui::useClassicLook();
+    // The program ends by its own quit button or close box, not because no
+    // window happens to be showing between the notice and the reel window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Program program([] { QCoreApplication::exit(0); });
+    return QApplication::exec();
 }
