@@ -1,0 +1,65 @@
+#pragma once
+
+#include "reel_window/riru.h"
+#include "ui/button.h"
+#include "ui/timer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <initializer_list>
+#include <memory>
+#include <set>
+#include <string>
+
+// A reel window for driving its handlers directly, tick by tick.
+struct ReelWindowFixture {
+    int ended = 0;
+    std::unique_ptr<Riru> riru = std::make_unique<Riru>([this] { ++ended; });
+
+    ui::Button* button(const char* name) const { return riru->findChild<ui::Button*>(name); }
+    QString caption(const char* name) const { return riru->findChild<QLabel*>(name)->text(); }
+    QLineEdit* box(const char* name) const { return riru->findChild<QLineEdit*>(name); }
+    QString readOut() const { return box("Text2")->text(); }
+
+    // The buttons among the reel window's game buttons that are enabled.
+    std::set<std::string> enabledButtons() const
+    {
+        std::set<std::string> enabled;
+        for (const char* name : {"cmstart", "cmend", "autostart", "autostop", "r1ue", "r1sita", "r2ue", "r2sita",
+                                 "r3ue", "r3sita", "r1stop", "r2stop", "r3stop", "Cmkaisetu", "Cmsousa"})
+            if (button(name)->isEnabled())
+                enabled.insert(name);
+        return enabled;
+    }
+
+    std::set<std::string> timersOn() const
+    {
+        std::set<std::string> on;
+        for (ui::Timer* timer : {riru->Timer1, riru->Timer2, riru->Timer3, riru->Timer4})
+            if (timer->isOn())
+                on.insert(timer->objectName().toStdString());
+        return on;
+    }
+
+    bool isStanding() const
+    {
+        return enabledButtons() == kStanding && timersOn().empty();
+    }
+
+    inline static const std::set<std::string> kStanding = {
+        "cmstart", "cmend", "autostart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita", "Cmkaisetu", "Cmsousa"};
+    inline static const std::set<std::string> kAutoPlaying = {"autostop", "Cmkaisetu", "Cmsousa"};
+
+    // Closes a refusal box left open by a handler, and says whether there was one.
+    bool closeRefusal() const
+    {
+        QWidget* refusal = riru->findChild<QWidget*>("refusal");
+        if (!refusal)
+            return false;
+        refusal->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return true;
+    }
+};

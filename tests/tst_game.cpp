@@ -1,0 +1,380 @@
+#include "reel_window_fixture.h"
+
+#include "reel_window/strip_geometry.h"
+#include "ui/look.h"
+#include "ui/picture.h"
+
+namespace {
+
+const QString kCheerText = QStringLiteral("た～まや～！!");
+const std::set<std::string> kAllStops = {"r1stop", "r2stop", "r3stop", "Cmkaisetu", "Cmsousa"};
+
+}  // namespace
+
+// The reel window's game, driven handler by handler with deterministic ticks.
+class TestGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::useClassicLook(); }
+
+    void comesUpStandingAtOneOneOne()
+    {
+        ReelWindowFixture window;
+        QVERIFY(window.isStanding());
+        QCOMPARE(window.readOut(), QStringLiteral("Text2"));
+        QCOMPARE(window.caption("lbyakumei"), QStringLiteral("ＢＩＧじゃ～！！"));
+        QCOMPARE(window.caption("lbtamaya"), QStringLiteral("たまや"));
+        QCOMPARE(window.box("Text1")->text(), QStringLiteral("100"));
+        QCOMPARE(window.box("Text3")->text(), QStringLiteral("1200"));
+        for (const char* image : {"Image1", "Image2", "Image3"})
+            QCOMPARE(window.riru->findChild<ui::Picture*>(image)->top(), double(strip::kDesignTop));
+        window.riru->yaku();
+        QCOMPARE(window.readOut(), QStringLiteral("1-1-1"));
+    }
+
+    void spinAndStopInAnyOrder()
+    {
+        ReelWindowFixture window;
+        window.box("Text1")->setText(QStringLiteral("250"));
+        Riru& riru = *window.riru;
+        riru.cmstart_Click();
+        QCOMPARE(int(riru.timint), 250);
+        QCOMPARE(window.box("Text1")->text(), QStringLiteral("250"));
+        for (ui::Timer* timer : {riru.Timer1, riru.Timer2, riru.Timer3})
+            QCOMPARE(timer->interval(), 250);
+        QCOMPARE(window.enabledButtons(), kAllStops);
+        QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3"}));
+        QVERIFY(window.caption("lbyakumei").isEmpty());
+        QVERIFY(window.caption("lbtamaya").isEmpty());
+        QCOMPARE(window.readOut(), QStringLiteral("Text2"));  // no move until the first tick
+
+        // Left to index 21 (position 1), center to 5 (17), right to 12 (10).
+        for (int tick = 0; tick < 21; ++tick)
+            riru.Timer1_Timer();
+        for (int tick = 0; tick < 5; ++tick)
+            riru.Timer2_Timer();
+        for (int tick = 0; tick < 12; ++tick)
+            riru.Timer3_Timer();
+        QCOMPARE(int(riru.r1koma), 0);  // index 21 is kept as 0
+
+        riru.r3stop_Click();
+        QCOMPARE(int(riru.timgoukei), 1);
+        riru.r1stop_Click();
+        QCOMPARE(int(riru.timgoukei), 2);
+        QVERIFY(window.caption("lbyakumei").isEmpty());
+        QCOMPARE(window.enabledButtons(), (std::set<std::string>{"r2stop", "Cmkaisetu", "Cmsousa"}));
+        QCOMPARE(window.timersOn(), std::set<std::string>{"Timer2"});
+        riru.r2stop_Click();
+        QCOMPARE(int(riru.timgoukei), 3);
+        QCOMPARE(window.readOut(), QStringLiteral("1-17-10"));
+        QVERIFY(window.isStanding());
+        QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.evaluation.yakumei));
+        QVERIFY(!window.caption("lbyakumei").isEmpty());
+    }
+
+    void reelTickCountsDownAndWraps()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        auto* image = riru.findChild<ui::Picture*>("Image1");
+        QList<int> positions;
+        for (int tick = 0; tick < 23; ++tick) {
+            riru.Timer1_Timer();
+            positions << strip::positionAt(image->top());
+        }
+        QCOMPARE(positions.mid(0, 3), (QList<int>{21, 20, 19}));
+        QCOMPARE(positions.mid(19, 4), (QList<int>{2, 1, 21, 20}));
+        QCOMPARE(image->top(), double(std::lround(strip::topOfIndex(2) / 15.0) * 15));
+    }
+
+    void startFromWhereTheReelsStand()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.r2sita_Click();
+        riru.r2sita_Click();
+        riru.cmstart_Click();
+        riru.Timer2_Timer();
+        riru.r1stop_Click();
+        riru.r2stop_Click();
+        riru.r3stop_Click();
+        QCOMPARE(window.readOut(), QStringLiteral("1-19-1"));
+        // The next spin goes on from index 0 of a reel standing at position 1.
+        riru.cmstart_Click();
+        riru.Timer1_Timer();
+        riru.r1stop_Click();
+        riru.r2stop_Click();
+        riru.r3stop_Click();
+        QCOMPARE(window.readOut(), QStringLiteral("21-19-1"));
+    }
+
+    void stepInterval_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("timint");
+        QTest::addColumn<QString>("boxAfter");
+        QTest::newRow("empty") << "" << 100 << "100";
+        QTest::newRow("0") << "0" << 100 << "100";
+        QTest::newRow("0.4") << "0.4" << 100 << "100";
+        QTest::newRow("2.5") << "2.5" << 2 << "2.5";
+        QTest::newRow("full-width") << QString::fromUtf16(u"３５") << 35 << QString::fromUtf16(u"３５");
+    }
+
+    void stepInterval()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, timint);
+        QFETCH(QString, boxAfter);
+        ReelWindowFixture window;
+        window.box("Text1")->setText(text);
+        window.riru->cmstart_Click();
+        QCOMPARE(int(window.riru->timint), timint);
+        QCOMPARE(window.riru->Timer1->interval(), timint);
+        QCOMPARE(window.box("Text1")->text(), boxAfter);
+    }
+
+    void badSpeedRefusesTheStart()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.cmstart_Click();
+        riru.r1stop_Click();
+        riru.r2stop_Click();
+        riru.r3stop_Click();
+        const QString commentary = window.caption("lbyakumei");
+        for (const char* text : {"abc", "-1", "32768", "250ms"}) {
+            window.box("Text1")->setText(QString::fromUtf8(text));
+            riru.cmstart_Click();
+            QVERIFY2(window.closeRefusal(), text);
+            QVERIFY(window.isStanding());
+            QCOMPARE(int(riru.timint), 100);
+            QCOMPARE(window.box("Text1")->text(), QString::fromUtf8(text));
+            QCOMPARE(window.caption("lbyakumei"), commentary);
+        }
+    }
+
+    void stepsRightAfterStartUp_data()
+    {
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("readOut");
+        QTest::newRow("up") << true << 20 << "1-1-2";
+        QTest::newRow("down") << false << 1 << "1-1-21";
+    }
+
+    void stepsRightAfterStartUp()
+    {
+        QFETCH(bool, up);
+        QFETCH(int, index);
+        QFETCH(QString, readOut);
+        ReelWindowFixture window;
+        up ? window.riru->r3ue_Click() : window.riru->r3sita_Click();
+        QCOMPARE(int(window.riru->r3koma), index);
+        QCOMPARE(window.readOut(), readOut);
+        QVERIFY(window.isStanding());
+    }
+
+    void twentyOneStepsComeBack()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        for (void (Riru::*step)() : {&Riru::r1ue_Click, &Riru::r1sita_Click}) {
+            QStringList readOuts;
+            for (int i = 0; i < 21; ++i) {
+                (riru.*step)();
+                readOuts << window.readOut();
+            }
+            QCOMPARE(readOuts.last(), QStringLiteral("1-1-1"));
+            QCOMPARE(QSet<QString>(readOuts.begin(), readOuts.end()).size(), 21);
+        }
+    }
+
+    void downFromPositionOneAtIndexZeroOrTwentyOne()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.r2sita_Click();  // index 0 to 1: position 21
+        QCOMPARE(window.readOut(), QStringLiteral("1-21-1"));
+        riru.r2ue_Click();  // back to index 0
+        riru.r2ue_Click();  // index 20: position 2
+        QCOMPARE(window.readOut(), QStringLiteral("1-2-1"));
+        riru.r2sita_Click();  // index 21: position 1
+        QCOMPARE(int(riru.r2koma), 21);
+        QCOMPARE(window.readOut(), QStringLiteral("1-1-1"));
+        riru.r2sita_Click();
+        QCOMPARE(window.readOut(), QStringLiteral("1-21-1"));
+        riru.r2sita_Click();
+        riru.r2ue_Click();
+        riru.r2ue_Click();  // from index 21 up: index 20, position 2
+        QCOMPARE(window.readOut(), QStringLiteral("1-1-1"));
+        riru.r2ue_Click();
+        QCOMPARE(window.readOut(), QStringLiteral("1-2-1"));
+    }
+
+    void stepShowsTheNewPatternsTexts()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.r3ue_Click();
+        riru.r3sita_Click();  // back to 1-1-1: the sevens, with the cheer
+        QCOMPARE(window.caption("lbtamaya"), kCheerText);
+        QVERIFY(window.caption("lbyakumei").startsWith(QStringLiteral("７７７")));
+        riru.r3ue_Click();  // 1-1-2: cherry, no cheer
+        QCOMPARE(window.caption("lbyakumei"), QStringLiteral("チェリー"));
+        QVERIFY(window.caption("lbtamaya").isEmpty());
+    }
+
+    void autoPlayFollowsItsTimeline()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.r3ue_Click();  // a result on screen before auto play
+        riru.autostart_Click();
+        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+        QCOMPARE(riru.Timer4->interval(), 1200);
+        QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3", "Timer4"}));
+        QCOMPARE(window.caption("lbyakumei"), QStringLiteral("チェリー"));
+
+        const QList<std::set<std::string>> running = {
+            {"Timer2", "Timer3", "Timer4"}, {"Timer3", "Timer4"}, {"Timer4"}, {"Timer4"},
+            {"Timer1", "Timer2", "Timer3", "Timer4"}, {"Timer1", "Timer2", "Timer3", "Timer4"},
+        };
+        for (int cycle = 0; cycle < 2; ++cycle) {
+            for (int step = 0; step < 6; ++step) {
+                for (int tick = 0; tick < 3 + step; ++tick) {  // reels move between auto ticks
+                    riru.Timer1_Timer();
+                    riru.Timer2_Timer();
+                    riru.Timer3_Timer();
+                }
+                riru.Timer4_Timer();
+                QCOMPARE(window.timersOn(), running[step]);
+                QCOMPARE(int(riru.autokaisu), (step + 1) % 6);
+                // The first cycle keeps the earlier result until its own replaces it.
+                const bool resultShown = step == 2 || step == 3 || (cycle == 0 && step < 2);
+                QCOMPARE(!window.caption("lbyakumei").isEmpty(), resultShown);
+                if (step == 2)
+                    QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.evaluation.yakumei));
+            }
+        }
+        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+    }
+
+    void autoStopInMidCycle_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("resultStays");
+        QTest::newRow("between 3T and 5T") << 4 << true;
+        QTest::newRow("between 5T and 9T") << 5 << false;
+        QTest::newRow("left stop of the second cycle") << 7 << false;
+        QTest::newRow("first left stop keeps the earlier texts") << 1 << true;
+    }
+
+    void autoStopInMidCycle()
+    {
+        QFETCH(int, ticks);
+        QFETCH(bool, resultStays);
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        riru.autostart_Click();
+        for (int tick = 0; tick < ticks; ++tick) {
+            riru.Timer1_Timer();
+            riru.Timer4_Timer();
+        }
+        const QString readOut = window.readOut();
+        riru.autostop_Click();
+        QVERIFY(window.isStanding());
+        QCOMPARE(window.readOut(), readOut);
+        QCOMPARE(!window.caption("lbyakumei").isEmpty(), resultStays);
+
+        // The next run begins its cycle afresh: its first tick stops the left reel.
+        riru.autostart_Click();
+        riru.Timer4_Timer();
+        QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer2", "Timer3", "Timer4"}));
+        riru.autostop_Click();
+        // And a manual spin works as ever.
+        riru.cmstart_Click();
+        QCOMPARE(window.enabledButtons(), kAllStops);
+    }
+
+    void stopTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QString>("boxAfter");
+        QTest::newRow("0") << "0" << 950 << "950";
+        QTest::newRow("empty") << "" << 900 << "900";
+        QTest::newRow("1200") << "1200" << 1200 << "1200";
+        QTest::newRow("00 never ticks") << "00" << 0 << "00";
+    }
+
+    void stopTime()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, interval);
+        QFETCH(QString, boxAfter);
+        ReelWindowFixture window;
+        window.box("Text3")->setText(text);
+        window.riru->autostart_Click();
+        QCOMPARE(window.riru->Timer4->interval(), interval);
+        QCOMPARE(window.box("Text3")->text(), boxAfter);
+    }
+
+    void stopTimeZeroNeverStopsAReel()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        window.box("Text1")->setText(QStringLiteral("5"));
+        window.box("Text3")->setText(QStringLiteral("00"));
+        riru.autostart_Click();
+        const QString before = window.readOut();
+        QTest::qWait(100);
+        QCOMPARE(int(riru.autokaisu), 0);
+        QVERIFY(riru.r1koma != 0 || riru.r2koma != 0);  // the reels really spin
+        QCOMPARE(window.readOut(), before);
+        riru.autostop_Click();
+        QVERIFY(window.isStanding());
+    }
+
+    void badBoxRefusesAutoPlayAndStaysStanding_data()
+    {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("stopTime");
+        QTest::newRow("bad speed") << "x" << "1200";
+        QTest::newRow("bad stop time") << "" << "-5";
+        QTest::newRow("both bad") << "99999" << "abc";
+    }
+
+    void badBoxRefusesAutoPlayAndStaysStanding()
+    {
+        QFETCH(QString, speed);
+        QFETCH(QString, stopTime);
+        ReelWindowFixture window;
+        window.box("Text1")->setText(speed);
+        window.box("Text3")->setText(stopTime);
+        window.riru->autostart_Click();
+        QVERIFY(window.closeRefusal());
+        QVERIFY(window.isStanding());
+        QCOMPARE(window.box("Text1")->text(), speed);  // not even the empty box is filled in
+        QCOMPARE(window.box("Text3")->text(), stopTime);
+    }
+
+    void switchedOffTimerNeverTicksAgain()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        window.box("Text1")->setText(QStringLiteral("1"));
+        riru.cmstart_Click();
+        QTest::qWait(30);
+        riru.r1stop_Click();
+        const std::int16_t stoodAt = riru.r1koma;
+        QVERIFY(riru.r2koma != 0 || riru.r3koma != 0);
+        QTest::qWait(30);
+        QCOMPARE(riru.r1koma, stoodAt);
+        riru.r2stop_Click();
+        riru.r3stop_Click();
+    }
+};
+
+QTEST_MAIN(TestGame)
+#include "tst_game.moc"
