@@ -45,6 +45,7 @@ struct Look {
     Colour face{};  // button face or label background
     Align align = Align::Left;
     bool bordered = false;
+    bool readOnly = false;  // a text box that shows its text but takes no typing
 };
 constexpr Look kStandardLook{};
 

@@ -84,8 +84,11 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return label;
     }
-    case Kind::TextBox:
-        return new QLineEdit(qtext(control.text), parent);
+    case Kind::TextBox: {
+        auto* box = new QLineEdit(qtext(control.text), parent);
+        box->setReadOnly(control.look.readOnly);
+        return box;
+    }
     case Kind::Picture:
         return new Picture(parent);
     case Kind::Line:
