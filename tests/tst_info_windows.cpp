@@ -177,6 +177,8 @@ private slots:
     void noOtherControls();
     void colours_data();
     void colours();
+    void labelsWrap_data();
+    void labelsWrap();
     void windows_data();
     void windows();
     void noticeOpensCentred();
@@ -358,6 +360,65 @@ void TestInfoWindows::colours()
         QCOMPARE(palette.color(QPalette::Text), standard.color(QPalette::Text));
         QCOMPARE(palette.color(QPalette::Base), standard.color(QPalette::Base));
     }
+}
+
+void TestInfoWindows::labelsWrap_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("lines");
+
+    // The texts pad with spaces where they want a new line.
+    QTest::newRow("disclaimer, runs of spaces")
+        << "Form4" << "Label4"
+        << "   データの入力には、細心の注意を払ったつもりですが、\n"
+           "リーチ目等の間違い等による 、実践等における負債、\n"
+           "トラブル等は、、一切責任を負えません。\n"
+           "自分の責任において、カレト職人を目指して下さい。";
+    QTest::newRow("term box, run of spaces") << "Fkaisetu" << "Label1_4" << "リーチ目だけど、\n止まらない？";
+    QTest::newRow("term box, the run before a later space")
+        << "Fkaisetu" << "Label1_5" << "子役の取りこぼし\nｏｒ ボーナス";
+    QTest::newRow("explanation, run of spaces")
+        << "Fkaisetu" << "Label2_5" << "はずれ（止まらない外れ目もあり）、または、\n子役の取りこぼしも含みます。";
+    QTest::newRow("explanation, single spaces")
+        << "Fkaisetu" << "Label2_3"
+        << "たとえば、中段氷はずれの場合、右リールは、\n下段に氷ｏｒＢＡＲが止まります。\n"
+           "氷ｏｒＢＡＲ以外が止まる事はありません。";
+    QTest::newRow("guide, sentence a line")
+        << "Fsousa" << "Label8" << "リール１コマが進むスピードです。\n実機は、約３５ミリ秒です。\n速すぎるとコマ落ちします。";
+    QTest::newRow("guide, a sentence longer than a line")
+        << "Fsousa" << "Label10"
+        << "Ｅｎｔｅｒを押す事で、マウスのクリックの代用になります。\n"
+           "フォーカス（ボタンの内側に点線が表示された状態）を移すには、ＴＡＢ\nキーを押して下さい。";
+    // A run of spaces that fits stays inside its line.
+    QTest::newRow("note, a run inside a line")
+        << "Fkaisetu" << "Label7"
+        << "リーチ目は、３枚がけ、順押しが基準です。\n"
+           "挟み打ちの場合は、成立フラグが違ったり、ガセる可能性の出目が、数個あ\n"
+           "ります。     さらに、１，２枚がけ 及び、中押し、逆押しは、除きます";
+    // Breaking at the spaces would need a third line the box has no room for.
+    QTest::newRow("no extra line for the spaces")
+        << "Fkaisetu" << "Label2_4"
+        << "子役の取りこぼし ｏｒ ボーナス の時に止まる目で\nす。（外れの時に出る目は、除きました。）";
+}
+
+// Each label must look exactly like a label given those lines outright.
+void TestInfoWindows::labelsWrap()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, lines);
+    QLabel* label = this->window(window)->label(name.toStdString());
+
+    QLabel broken(lines);
+    broken.setTextFormat(Qt::PlainText);
+    broken.setFont(label->font());
+    broken.setPalette(label->palette());
+    broken.setAutoFillBackground(true);
+    broken.setFrameStyle(label->frameStyle());
+    broken.setAlignment(label->alignment());
+    broken.resize(label->size());
+    QCOMPARE(label->grab().toImage(), broken.grab().toImage());
 }
 
 void TestInfoWindows::windows_data()
@@ -544,6 +605,7 @@ void TestInfoWindows::copiedBoxesLookOrdinary()
     QLineEdit ordinary(text, &holder);
     ordinary.setFont(copy->font());
     ordinary.setGeometry(copy->geometry());
+    ordinary.setCursorPosition(copy->cursorPosition());
     QVERIFY(!ordinary.isReadOnly());
     QCOMPARE(copy->grab().toImage(), ordinary.grab().toImage());
 }
