@@ -199,7 +199,7 @@ private slots:
 
 private:
     ui::Window* window(const QString& name) const;
-    void openActive(ui::Window* window);
+    static bool openActive(ui::Window* window);
 
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Fkaisetu> fkaisetu_;
@@ -238,11 +238,11 @@ ui::Window* TestInfoWindows::window(const QString& name) const
     return nullptr;
 }
 
-void TestInfoWindows::openActive(ui::Window* window)
+bool TestInfoWindows::openActive(ui::Window* window)
 {
     window->open();
     QApplication::setActiveWindow(window);
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    return QTest::qWaitForWindowActive(window);
 }
 
 void TestInfoWindows::controls_data()
@@ -480,7 +480,7 @@ void TestInfoWindows::focusOnOpening_data()
 void TestInfoWindows::focusOnOpening()
 {
     QFETCH(QString, window);
-    openActive(this->window(window));
+    QVERIFY(openActive(this->window(window)));
     QCOMPARE(focusName(), QStringLiteral("Command1"));
 }
 
@@ -489,7 +489,7 @@ void TestInfoWindows::guideTabOrder()
     const QStringList order = {"comauto1",   "r1ue",       "r1sita",     "Command2",   "Command3",   "Command5",
                                "Command6",   "Text1",      "Text2",      "Command4_0", "Command4_1", "Command4_2",
                                "Command4_3", "Command4_4", "Command4_5", "Command1",   "comauto1"};
-    openActive(fsousa_.get());
+    QVERIFY(openActive(fsousa_.get()));
     QCOMPARE(focusName(), QStringLiteral("Command1"));
     QStringList visited;
     for (qsizetype step = 0; step < order.size(); ++step) {
@@ -509,7 +509,7 @@ void TestInfoWindows::noticeGoesOn_data()
 void TestInfoWindows::noticeGoesOn()
 {
     QFETCH(Qt::Key, key);
-    openActive(form4_.get());
+    QVERIFY(openActive(form4_.get()));
     press(form4_.get(), key);
     QCOMPARE(goOnCalls_, 1);
 
@@ -526,7 +526,7 @@ void TestInfoWindows::escapeLeavesWindowsOpen()
 {
     QFETCH(QString, window);
     ui::Window* w = this->window(window);
-    openActive(w);
+    QVERIFY(openActive(w));
     press(w, Qt::Key_Escape);
     QCoreApplication::processEvents();
     QVERIFY(w->isVisible());
@@ -535,7 +535,7 @@ void TestInfoWindows::escapeLeavesWindowsOpen()
 
 void TestInfoWindows::copiedButtonsDoNothing()
 {
-    openActive(fsousa_.get());
+    QVERIFY(openActive(fsousa_.get()));
     const QList<QWidget*> before = QApplication::topLevelWidgets();
     QStringList texts;
     for (QWidget* child : fsousa_->findChildren<QWidget*>())
@@ -572,7 +572,7 @@ void TestInfoWindows::copiedBoxesTakeNoTyping()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    openActive(fsousa_.get());
+    QVERIFY(openActive(fsousa_.get()));
     QLineEdit* box = fsousa_->textBox(name.toStdString());
 
     QTest::mouseClick(box, Qt::LeftButton);
@@ -624,7 +624,7 @@ void TestInfoWindows::hidingAndShowingAgain()
     QFETCH(QString, window);
     QFETCH(QString, how);
     QPointer<ui::Window> w = this->window(window);
-    openActive(w);
+    QVERIFY(openActive(w));
     w->move(40, 30);
     const QPoint place = w->pos();
 
@@ -638,7 +638,7 @@ void TestInfoWindows::hidingAndShowingAgain()
     QVERIFY(w);
     QVERIFY(!w->isVisible());
 
-    openActive(w);
+    QVERIFY(openActive(w));
     QCOMPARE(this->window(window), w.data());
     QVERIFY(w->isVisible());
     QCOMPARE(w->pos(), place);
