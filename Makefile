@@ -2,7 +2,7 @@
 # Both first install whatever Debian packages are missing.
 BUILD := build
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -19,6 +19,19 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The program against a bare Qt Widgets baseline, on a private Xvfb; minutes.
+bench: build
+	cmake --build $(BUILD) --target bench
+
+# `make install PREFIX=/opt/kareto`; DESTDIR is honoured for staging.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

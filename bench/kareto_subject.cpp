@@ -1,0 +1,43 @@
+// The program under measurement: what main.cpp does, inside the probe, with
+// a user's clicks on its own buttons.
+#include "bench/probe.h"
+#include "info_windows/form4.h"
+#include "program.h"
+#include "reel_window/riru.h"
+#include "ui/button.h"
+#include "ui/look.h"
+#include "ui/picture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    bench::ProbedApplication app(argc, argv);
+    ui::useClassicLook();
+    QApplication::setQuitOnLastWindowClosed(false);
+    Program program([] { QCoreApplication::exit(0); });
+
+    auto click = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
+    bench::Subject subject;
+    subject.firstWindow = program.notice();
+    subject.pressOk = [&]() -> QWidget* {
+        click(program.notice()->button("Command1"));
+        return program.reelWindow();
+    };
+    subject.strips = [&]() -> std::array<QWidget*, 3> {
+        Riru* reels = program.reelWindow();
+        return {reels->picture("Image1"), reels->picture("Image2"), reels->picture("Image3")};
+    };
+    subject.spin = [&](int ms) {
+        Riru* reels = program.reelWindow();
+        reels->textBox("Text1")->setText(QString::number(ms));
+        click(reels->button("cmstart"));
+    };
+    subject.stop = [&] {
+        Riru* reels = program.reelWindow();
+        for (const char* stop : {"r1stop", "r2stop", "r3stop"})
+            click(reels->button(stop));
+    };
+    return app.run(subject);
+}

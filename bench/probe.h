@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QApplication>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+// The measuring side of a benchmark subject: the program under test and the
+// bare baseline both run inside a ProbedApplication, which watches what the
+// window system sees (frames painted, strips moved, timers fired) without
+// changing what the program does, and drives the same scenario in both.
+namespace bench {
+
+std::int64_t monotonicNs();
+std::int64_t processCpuNs();
+
+// What the scenario presses and watches in one program.
+struct Subject {
+    QWidget* firstWindow = nullptr;  // the window start-up ends on
+    // Presses the first window's OK and returns the window it leads to. Left
+    // empty when the first window is the whole program.
+    std::function<QWidget*()> pressOk;
+    // The three strip pictures of the main window, and how a user sets them
+    // spinning at a step interval and stops them.
+    std::function<std::array<QWidget*, 3>()> strips;
+    std::function<void(int ms)> spin;
+    std::function<void()> stop;
+};
+
+class Session;
+
+class ProbedApplication : public QApplication {
+public:
+    ProbedApplication(int& argc, char** argv);
+    ~ProbedApplication() override;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Runs the scenario named by the first argument, `startup` or `run`, and
+    // prints its figures as key=value lines on standard output.
+    int run(const Subject& subject);
+
+private:
+    Session* session_ = nullptr;
+    int depth_ = 0;
+};
+
+}  // namespace bench

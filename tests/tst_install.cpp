@@ -1,0 +1,467 @@
+// The install as a user gets it: `cmake --install` into a fresh prefix, the
+// desktop entry, the Debian package, and the installed program started the way
+// a desktop starts it, on a real X server.
+#include "bench/xvfb.h"
+#include "info_windows/fkaisetu_layout.h"
+#include "info_windows/form4_layout.h"
+#include "info_windows/fsousa_layout.h"
+#include "reel_window/riru_layout.h"
+#include "ui/twips.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const QString kBuildDir = QStringLiteral(KARETO_BUILD_DIR);
+const QString kPicturesDir = QStringLiteral(PICTURES_DIR);
+const QStringList kStrips = {QStringLiteral("r1.bmp"), QStringLiteral("r2.bmp"), QStringLiteral("r3.bmp")};
+
+// Runs a command to its end; its standard output, or a failure naming it.
+struct Run {
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+Run run(const QString& program, const QStringList& args, int timeoutMs = 120000)
+{
+    QProcess process;
+    process.start(program, args);
+    Run result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.errors = program + QStringLiteral(" did not finish");
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    result.errors = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QRect placeOf(const ui::WindowSpec& window, std::string_view name)
+{
+    for (const ui::Control& control : window.controls)
+        if (control.name == name)
+            return QRect(ui::pixels(control.left), ui::pixels(control.top), ui::pixels(control.width),
+                         ui::pixels(control.height));
+    qFatal("no control %.*s", int(name.size()), name.data());
+}
+
+QSize sizeOf(const ui::WindowSpec& window)
+{
+    return QSize(ui::pixels(window.clientWidth), ui::pixels(window.clientHeight));
+}
+
+// The [Desktop Entry] group of a desktop entry file, key by key.
+QHash<QString, QString> desktopEntry(const QString& path)
+{
+    QFile file(path);
+    QHash<QString, QString> entry;
+    if (!file.open(QIODevice::ReadOnly))
+        return entry;
+    bool inGroup = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u'['))
+            inGroup = line == QLatin1String("[Desktop Entry]");
+        else if (inGroup && line.contains(u'=') && !line.startsWith(u'#'))
+            entry.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
+    }
+    return entry;
+}
+
+// The program an Exec line starts: its first word, unquoted.
+QString execProgram(const QString& exec)
+{
+    if (exec.startsWith(u'"'))
+        return exec.mid(1, exec.indexOf(u'"', 1) - 1);
+    return exec.section(u' ', 0, 0);
+}
+
+// The share of pixels of `shown` that match `picture` placed at `offset`,
+// each channel within a small tolerance.
+double agreement(const QImage& shown, const QImage& picture, QPoint offset)
+{
+    long same = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QPoint at = QPoint(x, y) + offset;
+            if (!picture.rect().contains(at))
+                continue;
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = picture.pixel(at);
+            same += std::abs(qRed(a) - qRed(b)) <= 8 && std::abs(qGreen(a) - qGreen(b)) <= 8 &&
+                    std::abs(qBlue(a) - qBlue(b)) <= 8;
+        }
+    return double(same) / double(shown.width() * shown.height());
+}
+
+// A client of the test's own X server: finds the program's windows, clicks
+// as a user would (through XTEST), reads back the screen and window icons.
+class XClient {
+public:
+    explicit XClient(const std::string& display) : connection_(xcb_connect(display.c_str(), nullptr))
+    {
+        if (!xcb_connection_has_error(connection_))
+            root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+    }
+    ~XClient() { xcb_disconnect(connection_); }
+    XClient(const XClient&) = delete;
+    XClient& operator=(const XClient&) = delete;
+
+    bool connected() const { return root_ != 0; }
+
+    // A mapped top-level window of exactly this size, once one shows.
+    xcb_window_t waitForWindow(QSize size, int timeoutMs = 30000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            if (const xcb_window_t window = findWindow(size))
+                return window;
+            QTest::qWait(50);
+        } while (clock.elapsed() < timeoutMs);
+        return 0;
+    }
+
+    QPoint origin(xcb_window_t window)
+    {
+        std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+            xcb_translate_coordinates_reply(connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0),
+                                            nullptr),
+            &std::free);
+        return at ? QPoint(at->dst_x, at->dst_y) : QPoint();
+    }
+
+    void click(QPoint onScreen)
+    {
+        xcb_test_fake_input(connection_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, std::int16_t(onScreen.x()),
+                            std::int16_t(onScreen.y()), 0);
+        xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    }
+
+    void click(xcb_window_t window, QRect control) { click(origin(window) + control.center()); }
+
+    // What the screen shows of a window's area, as 32-bit RGB.
+    QImage grab(xcb_window_t window, QRect area)
+    {
+        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
+            xcb_get_image_reply(connection_,
+                                xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, std::int16_t(area.x()),
+                                              std::int16_t(area.y()), std::uint16_t(area.width()),
+                                              std::uint16_t(area.height()), ~0u),
+                                nullptr),
+            &std::free);
+        // The server runs at depth 24 in 32-bit pixels, lowest byte first.
+        if (!reply || reply->depth != 24 || xcb_get_setup(connection_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST ||
+            xcb_get_image_data_length(reply.get()) != area.width() * area.height() * 4)
+            return {};
+        return QImage(xcb_get_image_data(reply.get()), area.width(), area.height(), area.width() * 4,
+                      QImage::Format_RGB32)
+            .copy();
+    }
+
+    // The window's icon of the given size as it hands it to window managers.
+    QImage icon(xcb_window_t window, int size)
+    {
+        const xcb_atom_t netWmIcon = atom("_NET_WM_ICON");
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(
+                connection_, xcb_get_property(connection_, 0, window, netWmIcon, XCB_ATOM_CARDINAL, 0, 1u << 20),
+                nullptr),
+            &std::free);
+        if (!reply || reply->format != 32)
+            return {};
+        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / 4;
+        for (int at = 0; at + 2 <= count;) {
+            const int width = int(data[at]), height = int(data[at + 1]);
+            if (width <= 0 || height <= 0 || at + 2 + width * height > count)
+                break;
+            if (width == size && height == size) {
+                QImage image(width, height, QImage::Format_ARGB32);
+                for (int i = 0; i < width * height; ++i)
+                    image.setPixel(i % width, i / width, data[at + 2 + i]);
+                return image;
+            }
+            at += 2 + width * height;
+        }
+        return {};
+    }
+
+private:
+    xcb_window_t findWindow(QSize size)
+    {
+        std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root_), nullptr), &std::free);
+        if (!tree)
+            return 0;
+        const xcb_window_t* children = xcb_query_tree_children(tree.get());
+        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+            std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+                xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, children[i]),
+                                                nullptr),
+                &std::free);
+            std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+                xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, children[i]), nullptr), &std::free);
+            if (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+                !attributes->override_redirect && geometry->width == size.width() &&
+                geometry->height == size.height())
+                return children[i];
+        }
+        return 0;
+    }
+
+    xcb_atom_t atom(const char* name)
+    {
+        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::uint16_t(strlen(name)), name),
+                                  nullptr),
+            &std::free);
+        return reply ? reply->atom : XCB_NONE;
+    }
+
+    xcb_connection_t* connection_;
+    xcb_window_t root_ = 0;
+};
+
+}  // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installedFiles_data();
+    void installedFiles();
+    void desktopEntryStartsTheInstalledProgram();
+    void installedProgramShowsInstalledPicturesAndIcons();
+    void debianPackage();
+
+private:
+    QString installed(const QString& path) const { return prefix_ + u'/' + path; }
+
+    QTemporaryDir work_;
+    QString prefix_;
+};
+
+void TestInstall::initTestCase()
+{
+    QVERIFY(work_.isValid());
+    prefix_ = work_.filePath(QStringLiteral("prefix"));
+    const Run install = run(QStringLiteral(CMAKE_COMMAND), {QStringLiteral("--install"), kBuildDir,
+                                                            QStringLiteral("--prefix"), prefix_});
+    QVERIFY2(install.exitCode == 0, qPrintable(install.output + install.errors));
+}
+
+void TestInstall::installedFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("source");  // the file it must equal; empty for the program
+    QTest::addColumn<QSize>("pictureSize");
+
+    QTest::newRow("program") << QStringLiteral("bin/kareto") << QString() << QSize();
+    for (const QString& strip : kStrips)
+        QTest::newRow(qPrintable(strip)) << QStringLiteral("share/kareto/pictures/") + strip
+                                         << kPicturesDir + u'/' + strip << QSize(100, 1660);
+    // An icon theme finds each icon by the size its folder names.
+    QTest::newRow("32 px icon") << QStringLiteral("share/icons/hicolor/32x32/apps/kareto.png")
+                                << kPicturesDir + QStringLiteral("/kareto-32.png") << QSize(32, 32);
+    QTest::newRow("128 px icon") << QStringLiteral("share/icons/hicolor/128x128/apps/kareto.png")
+                                 << kPicturesDir + QStringLiteral("/kareto-128.png") << QSize(128, 128);
+}
+
+void TestInstall::installedFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, source);
+    QFETCH(QSize, pictureSize);
+
+    const QFileInfo file(installed(path));
+    QVERIFY2(file.isFile(), qPrintable(file.filePath()));
+    if (source.isEmpty()) {
+        QVERIFY(file.isExecutable());
+        return;
+    }
+    QFile copy(file.filePath()), original(source);
+    QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    QVERIFY2(copy.readAll() == original.readAll(), "the installed file differs from its source");
+    QCOMPARE(QImage(file.filePath()).size(), pictureSize);
+}
+
+void TestInstall::desktopEntryStartsTheInstalledProgram()
+{
+    const QString path = installed(QStringLiteral("share/applications/kareto.desktop"));
+    const Run validate = run(QStringLiteral("desktop-file-validate"), {path});
+    QVERIFY2(validate.exitCode == 0 && validate.output.isEmpty(), qPrintable(validate.output + validate.errors));
+
+    const QHash<QString, QString> entry = desktopEntry(path);
+    QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
+    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), installed(QStringLiteral("bin/kareto")));
+    // The program looks for its strips in its working directory.
+    QCOMPARE(entry.value(QStringLiteral("Path")), installed(QStringLiteral("share/kareto/pictures")));
+    QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral("kareto"));
+}
+
+// The design strips are built into the program, so the installed ones are
+// swapped for negatives first: only a program that reads the files in the
+// entry's Path shows those.
+void TestInstall::installedProgramShowsInstalledPicturesAndIcons()
+{
+    const QHash<QString, QString> entry = desktopEntry(installed(QStringLiteral("share/applications/kareto.desktop")));
+    const QString folder = installed(QStringLiteral("share/kareto/pictures"));
+    QVector<QImage> negatives;
+    for (const QString& strip : kStrips) {
+        QImage negative(folder + u'/' + strip);
+        QVERIFY2(!negative.isNull(), qPrintable(folder + u'/' + strip));
+        negative.invertPixels();
+        QVERIFY(negative.save(folder + u'/' + strip, "BMP"));
+        negatives.push_back(negative.convertToFormat(QImage::Format_RGB32));
+    }
+
+    const Xvfb server;
+    QVERIFY2(server.running(), server.error().c_str());
+    XClient x(server.display());
+    QVERIFY(x.connected());
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromStdString(server.display()));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), work_.path());
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(entry.value(QStringLiteral("Path")));
+    program.start(execProgram(entry.value(QStringLiteral("Exec"))), {});
+    QVERIFY(program.waitForStarted());
+    auto stopProgram = qScopeGuard([&] {
+        program.kill();
+        program.waitForFinished();
+    });
+
+    const xcb_window_t notice = x.waitForWindow(sizeOf(kForm4Window));
+    QVERIFY2(notice, "the notice never showed");
+    x.click(notice, placeOf(kForm4Window, "Command1"));
+    const xcb_window_t reels = x.waitForWindow(sizeOf(kRiruWindow));
+    QVERIFY2(reels, "OK on the notice did not lead to the reel window");
+
+    // Each strip between the pay-line frame lines, clear of the plates beside it.
+    const int top = placeOf(kRiruWindow, "Line2").top() + 2;
+    const int bottom = placeOf(kRiruWindow, "Line1").top() - 2;
+    for (int i = 0; i < 3; ++i) {
+        const QRect image = placeOf(kRiruWindow, "Image" + std::to_string(i + 1));
+        const QRect area(image.left() + 8, top, image.width() - 16, bottom - top);
+        const QImage design(QStringLiteral(":/pictures/") + kStrips[i]);
+        double shown = 0;
+        double asDesign = 0;
+        QElapsedTimer clock;
+        clock.start();
+        // The window may be mapped a moment before its first frame is painted.
+        while (clock.elapsed() < 10000) {
+            const QImage screen = x.grab(reels, area);
+            QVERIFY2(!screen.isNull(), "cannot read the reel window back");
+            shown = agreement(screen, negatives[i], area.topLeft() - image.topLeft());
+            asDesign = agreement(screen, design, area.topLeft() - image.topLeft());
+            if (shown > 0.99)
+                break;
+            QTest::qWait(100);
+        }
+        QVERIFY2(shown > 0.99, qPrintable(QStringLiteral("%1: %2 % like the installed file, %3 % like the design")
+                                              .arg(kStrips[i])
+                                              .arg(shown * 100, 0, 'f', 1)
+                                              .arg(asDesign * 100, 0, 'f', 1)));
+    }
+
+    // The same 32 x 32 icon on the reel window and on the two explanations.
+    const QImage icon = QImage(installed(QStringLiteral("share/icons/hicolor/32x32/apps/kareto.png")))
+                            .convertToFormat(QImage::Format_ARGB32);
+    x.click(reels, placeOf(kRiruWindow, "Cmkaisetu"));
+    const xcb_window_t glossary = x.waitForWindow(sizeOf(kFkaisetuWindow));
+    QVERIFY2(glossary, "the glossary never showed");
+    x.click(reels, placeOf(kRiruWindow, "Cmsousa"));
+    const xcb_window_t guide = x.waitForWindow(sizeOf(kFsousaWindow));
+    QVERIFY2(guide, "the operating guide never showed");
+    const std::pair<const char*, xcb_window_t> windows[] = {
+        {"reel window", reels}, {"glossary", glossary}, {"operating guide", guide}};
+    for (const auto& [name, window] : windows) {
+        const QImage shownIcon = x.icon(window, 32);
+        QVERIFY2(!shownIcon.isNull(), qPrintable(QStringLiteral("the %1 has no 32 x 32 icon").arg(name)));
+        for (int row = 0; row < 32; ++row)
+            for (int col = 0; col < 32; ++col) {
+                const QRgb a = shownIcon.pixel(col, row), b = icon.pixel(col, row);
+                if (qAlpha(a) != qAlpha(b) || (qAlpha(a) != 0 && (a & 0xffffff) != (b & 0xffffff)))
+                    QFAIL(qPrintable(QStringLiteral("the %1's icon differs at (%2, %3)").arg(name).arg(col).arg(row)));
+            }
+    }
+
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(!errors.contains(QLatin1String("cannot be shown")), qPrintable(errors));
+}
+
+void TestInstall::debianPackage()
+{
+    const QString out = work_.filePath(QStringLiteral("package"));
+    const Run cpack = run(QStringLiteral(CPACK_COMMAND),
+                          {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                           kBuildDir + QStringLiteral("/CPackConfig.cmake"), QStringLiteral("-B"), out});
+    QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output + cpack.errors));
+    const QStringList debs = QDir(out).entryList({QStringLiteral("*.deb")}, QDir::Files);
+    QCOMPARE(debs.size(), 1);
+    const QString deb = out + u'/' + debs.first();
+
+    // Whatever the package needs must be a package that exists: every name is
+    // one installed here, where the program was built and tested.
+    const Run depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
+    QCOMPARE(depends.exitCode, 0);
+    QStringList names;
+    for (const QString& dependency : depends.output.split(u',', Qt::SkipEmptyParts))
+        names << dependency.section(u'|', 0, 0).trimmed().section(u' ', 0, 0).section(u'(', 0, 0);
+    for (const QString& name : names) {
+        const Run status = run(QStringLiteral("dpkg-query"), {QStringLiteral("-W"), QStringLiteral("-f=${Status}"), name});
+        QVERIFY2(status.output.endsWith(QLatin1String("installed")), qPrintable(name + QStringLiteral(" is no package here")));
+    }
+    // The Qt Widgets libraries, the X11 platform plugin, which nothing links,
+    // and the font the windows are set in.
+    auto owner = [](const QString& file) {
+        return run(QStringLiteral("dpkg-query"), {QStringLiteral("-S"), QFileInfo(file).canonicalFilePath()})
+            .output.section(u':', 0, 0);
+    };
+    const QString widgets = owner(QStringLiteral(QT_WIDGETS_LIBRARY));
+    const QString xcbPlugin =
+        owner(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqxcb.so"));
+    for (const QString& needed : {widgets, xcbPlugin, QStringLiteral("fonts-ipafont-gothic")})
+        QVERIFY2(!needed.isEmpty() && names.contains(needed), qPrintable(needed + QStringLiteral(" missing from ") + depends.output));
+
+    const QString root = work_.filePath(QStringLiteral("deb-root"));
+    QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root}).exitCode, 0);
+    for (const QString& file :
+         {QStringLiteral("usr/bin/kareto"), QStringLiteral("usr/share/kareto/pictures/r1.bmp"),
+          QStringLiteral("usr/share/kareto/pictures/r2.bmp"), QStringLiteral("usr/share/kareto/pictures/r3.bmp"),
+          QStringLiteral("usr/share/icons/hicolor/32x32/apps/kareto.png"),
+          QStringLiteral("usr/share/icons/hicolor/128x128/apps/kareto.png")})
+        QVERIFY2(QFileInfo(root + u'/' + file).isFile(), qPrintable(file));
+    // The entry names where the package puts things, not where CPack staged them.
+    const QHash<QString, QString> entry = desktopEntry(root + QStringLiteral("/usr/share/applications/kareto.desktop"));
+    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), QStringLiteral("/usr/bin/kareto"));
+    QCOMPARE(entry.value(QStringLiteral("Path")), QStringLiteral("/usr/share/kareto/pictures"));
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
