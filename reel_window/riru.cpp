@@ -98,7 +98,7 @@ void Riru::bindHandlers()
         {"Cmsousa", &Riru::Cmsousa_Click},
     };
     for (const auto& [name, handler] : clicks)
-        onClick(name, [this, handler] { (this->*handler)(); });
+        onClick(name, [this, handler = handler] { (this->*handler)(); });
     Timer1->onTick([this] { Timer1_Timer(); });
     Timer2->onTick([this] { Timer2_Timer(); });
     Timer3->onTick([this] { Timer3_Timer(); });

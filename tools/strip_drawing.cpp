@@ -20,9 +20,6 @@ namespace {
 
 const QString kGlyphFamily = QStringLiteral("IPAPGothic");
 
-constexpr double W = kSymbolWidth;
-constexpr double H = kSymbolHeight;
-
 // Dark outlines around every shape give the symbols their arcade look and keep
 // them readable at reel speed.
 const QColor kInk(0x2a, 0x10, 0x28);
