@@ -2,6 +2,7 @@
 
 #include "ui/button.h"
 #include "ui/fonts.h"
+#include "ui/label.h"
 #include "ui/line.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
@@ -11,10 +12,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
-#include <QStyle>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <vector>
@@ -71,99 +69,6 @@ Qt::WindowFlags flagsOf(Frame frame)
     }
     return Qt::Dialog | Qt::CustomizeWindowHint;
 }
-
-QString withoutTrailingSpaces(QString line)
-{
-    while (line.endsWith(u' '))
-        line.chop(1);
-    return line;
-}
-
-// Breaks one paragraph into lines no wider than `width`, only where the text
-// may break. With `atSpaces`, a line that has to break does so after its last
-// run of spaces, or else after its last space.
-QStringList wrapped(const QString& paragraph, const QFontMetrics& metrics, int width, bool atSpaces)
-{
-    std::vector<qsizetype> breaks;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, paragraph);
-    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
-        breaks.push_back(at);
-
-    const qsizetype size = paragraph.size();
-    QStringList lines;
-    qsizetype start = 0;
-    auto next = breaks.begin();
-    while (start < size) {
-        qsizetype fit = -1, afterRun = -1, afterSpace = -1;
-        for (auto at = next; at != breaks.end(); ++at) {
-            const QString line = withoutTrailingSpaces(paragraph.mid(start, *at - start));
-            if (fit != -1 && metrics.horizontalAdvance(line) > width)
-                break;
-            fit = *at;
-            next = at + 1;
-            if (fit < size && paragraph[fit - 1] == u' ' && !line.isEmpty()) {
-                afterSpace = fit;
-                if (paragraph[fit - 2] == u' ')
-                    afterRun = fit;
-            }
-        }
-        qsizetype end = fit;
-        if (atSpaces && end < size)
-            end = afterRun != -1 ? afterRun : afterSpace != -1 ? afterSpace : end;
-        while (next != breaks.begin() && *(next - 1) > end)
-            --next;
-        lines << withoutTrailingSpaces(paragraph.mid(start, end - start));
-        start = end;
-    }
-    if (lines.isEmpty())
-        lines << QString();
-    return lines;
-}
-
-// The texts pad with spaces where they want a new line, so a line that has
-// to break breaks after its spaces; unless that would cost the text a line.
-QString wrappedText(const QString& text, const QFontMetrics& metrics, int width)
-{
-    QStringList lines;
-    for (QString paragraph : text.split(u'\n')) {
-        if (paragraph.endsWith(u'\r'))
-            paragraph.chop(1);
-        const QStringList plain = wrapped(paragraph, metrics, width, false);
-        const QStringList atSpaces = wrapped(paragraph, metrics, width, true);
-        lines += atSpaces.size() <= plain.size() ? atSpaces : plain;
-    }
-    return lines.join(u'\n');
-}
-
-// A plain-text label that wraps as above, drawn where and as QLabel draws.
-class Label : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        drawFrame(&painter);
-        QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-        const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
-        int inset = indent();
-        if (inset < 0 && frameWidth() > 0)  // a framed label keeps half an "x" off its frame
-            inset = fontMetrics().horizontalAdvance(u'x') / 2 - margin();
-        if (inset > 0) {
-            if (align & Qt::AlignLeft)
-                area.setLeft(area.left() + inset);
-            if (align & Qt::AlignRight)
-                area.setRight(area.right() - inset);
-            if (align & Qt::AlignTop)
-                area.setTop(area.top() + inset);
-            if (align & Qt::AlignBottom)
-                area.setBottom(area.bottom() - inset);
-        }
-        style()->drawItemText(&painter, area, static_cast<int>(align), palette(), isEnabled(),
-                              wrappedText(text(), fontMetrics(), area.width()), foregroundRole());
-    }
-};
 
 QWidget* makeWidget(const Control& control, QWidget* parent)
 {
