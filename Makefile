@@ -19,6 +19,8 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	@# Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets.
+	scripts/sanitizer-test
 
 # The program against a bare Qt Widgets baseline, on a private Xvfb; minutes.
 bench: build
@@ -34,4 +36,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize
