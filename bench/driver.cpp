@@ -344,6 +344,7 @@ int main(int argc, char* argv[])
     add("CPU, idle", pr["idle_cpu_pct"], br["idle_cpu_pct"], " %", 3, "zero", pr["idle_cpu_pct"] < 0.01);
     add("  timer ticks while idle", pr["idle_timer_events"], br["idle_timer_events"], "", 0, "none",
         pr["idle_timer_events"] == 0);
+    add("  Qt's own font-cache sweeps", pr["idle_font_cache_sweeps"], br["idle_font_cache_sweeps"], "", 0);
     for (int interval : {35, 100}) {
         const std::string phase = "spin" + std::to_string(interval);
         const double mean = pr[phase + "_mean_ms"];
