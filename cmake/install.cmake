@@ -2,6 +2,10 @@
 # Debian package that CPack builds from the same rules (`make package`).
 include(GNUInstallDirs)
 
+# `make install` and `make package` build first; CPack need not build every
+# test and bench target again before it packages the program.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # The program reads its strips from its working directory; the desktop entry
 # starts it in this folder.
 set(KARETO_PICTURES_DIR ${CMAKE_INSTALL_DATADIR}/kareto/pictures)
