@@ -71,10 +71,6 @@ Riru::Riru(std::function<void()> endProgram)
         reelTimer->setInterval(200);
     Timer4->setInterval(1200);
 
-    // The strips the window carries from its design, until the files replace them.
-    Image1->setPicture(QImage(QStringLiteral(":/pictures/r1.bmp")));
-    Image2->setPicture(QImage(QStringLiteral(":/pictures/r2.bmp")));
-    Image3->setPicture(QImage(QStringLiteral(":/pictures/r3.bmp")));
     // Nothing reads the read-out back; each pattern overwrites it.
     Text2->setReadOnly(true);
 
@@ -116,12 +112,14 @@ void Riru::Form_Load()
     ui::disable({r1stop, r2stop, r3stop, autostop});
 }
 
+// A file that cannot be shown leaves the reel with the strip the window
+// carries from its design, built in under the same name.
 void Riru::loadStrip(ui::Picture* image, const char* fileName)
 {
-    const QImage strip = ui::readPictureFile(QString::fromUtf8(fileName));
+    QImage strip = ui::readPictureFile(QString::fromUtf8(fileName));
     if (strip.isNull()) {
         std::fprintf(stderr, "kareto: %s cannot be shown; the reel keeps its own strip\n", fileName);
-        return;
+        strip = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
     }
     image->setPicture(strip);
 }

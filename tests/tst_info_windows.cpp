@@ -442,7 +442,7 @@ void TestInfoWindows::windows()
 
     ui::Window* w = this->window(window);
     QCOMPARE(w->objectName(), window);
-    QCOMPARE(w->windowTitle(), title);
+    QCOMPARE(w->windowTitle().trimmed(), title);
     QCOMPARE(w->size(), client);
     QCOMPARE(w->minimumSize(), client);
     QCOMPARE(w->maximumSize(), client);

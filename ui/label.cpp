@@ -95,7 +95,18 @@ void Label::paintEvent(QPaintEvent*)
             area.setBottom(area.bottom() - inset);
     }
     style()->drawItemText(&painter, area, static_cast<int>(align), palette(), isEnabled(),
-                          wrappedText(text(), fontMetrics(), area.width()), foregroundRole());
+                          wrapped(area.width()), foregroundRole());
+}
+
+const QString& Label::wrapped(int width)
+{
+    if (width != wrappedWidth_ || text() != wrappedFrom_ || font() != wrappedFont_) {
+        wrappedFrom_ = text();
+        wrappedFont_ = font();
+        wrappedWidth_ = width;
+        wrapped_ = wrappedText(wrappedFrom_, fontMetrics(), width);
+    }
+    return wrapped_;
 }
 
 }  // namespace ui

@@ -16,6 +16,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The text as last wrapped, kept while text, font and width stay.
+    const QString& wrapped(int width);
+
+    QString wrappedFrom_;
+    QFont wrappedFont_;
+    int wrappedWidth_ = -1;
+    QString wrapped_;
 };
 
 }  // namespace ui

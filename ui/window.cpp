@@ -125,7 +125,9 @@ QRect placeOf(const Control& control)
 Window::Window(const WindowSpec& spec) : QWidget(nullptr, flagsOf(spec.frame)), spec_(spec)
 {
     setObjectName(qtext(spec.name));
-    setWindowTitle(qtext(spec.title));
+    // Left empty, the title bar would show the program's name instead; a blank
+    // title shows nothing.
+    setWindowTitle(spec.title.empty() ? QStringLiteral(" ") : qtext(spec.title));
     setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
     if (spec.hasIcon)
         setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
