@@ -71,6 +71,8 @@ Riru::Riru(std::function<void()> endProgram)
         reelTimer->setInterval(200);
     Timer4->setInterval(1200);
 
+    for (ui::Picture* image : {Image1, Image2, Image3})
+        image->showOnlyBetween(strip::kShownTop, strip::kShownBottom);
     // Nothing reads the read-out back; each pattern overwrites it.
     Text2->setReadOnly(true);
 

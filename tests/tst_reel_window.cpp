@@ -138,7 +138,13 @@ private slots:
         const int xs[] = {1560, 3240, 4920};
         for (int reel = 0; reel < 3; ++reel) {
             auto* image = window.riru->findChild<ui::Picture*>(QStringLiteral("Image%1").arg(reel + 1));
-            QCOMPARE(image->geometry(), QRect(px(xs[reel]), px(-19680), 100, 1660));
+            QCOMPARE(image->top(), double(px(-19680) * 15));
+            QCOMPARE(image->picture().size(), QSize(100, 1660));
+            // Only the band between the plates is painted: there, it shows the strip's rows.
+            QCOMPARE(image->geometry(), QRect(px(xs[reel]), px(615), 100, px(4680) - px(615)));
+            const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage strip = image->picture().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown, strip.copy(0, px(615) - px(-19680), 100, px(4680) - px(615)));
             for (const char* above : {"Line1", "Line2", "Command4", "Command3", "Command5", "Command8", "r1stop"})
                 QVERIFY2(stackOf(above) > children.indexOf(image), above);
         }

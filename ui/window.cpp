@@ -152,6 +152,8 @@ QWidget* Window::build(const Control& control)
     QWidget* widget = makeWidget(control, this);
     widget->setObjectName(qtext(control.name));
     widget->setGeometry(placeOf(control));
+    if (auto* picture = qobject_cast<Picture*>(widget))
+        picture->setTop(control.top);
     widget->setFont(designFont(control.font));
     widget->setFocusPolicy(control.kind == Kind::Button || control.kind == Kind::TextBox ? Qt::ClickFocus
                                                                                          : Qt::NoFocus);

@@ -266,7 +266,7 @@ long peakBytes()
 
 QImage shown(const Riru& window, const char* picture)
 {
-    return window.findChild<ui::Picture*>(QString::fromUtf8(picture))->grab().toImage().convertToFormat(
+    return window.findChild<ui::Picture*>(QString::fromUtf8(picture))->picture().convertToFormat(
         QImage::Format_RGB32);
 }
 
