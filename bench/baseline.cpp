@@ -39,6 +39,7 @@ int main(int argc, char* argv[])
         }
         return {strips[0], strips[1], strips[2]};
     };
+    subject.stripTop = [](const QWidget* strip) { return double(strip->y()); };
     subject.spin = [&](int ms) {
         for (QTimer& timer : timers)
             timer.start(ms);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+
 int main(int argc, char* argv[])
 {
     bench::ProbedApplication app(argc, argv);
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
         Riru* reels = program.reelWindow();
         return {reels->picture("Image1"), reels->picture("Image2"), reels->picture("Image3")};
     };
+    subject.stripTop = [](const QWidget* strip) { return qobject_cast<const ui::Picture*>(strip)->top(); };
     subject.spin = [&](int ms) {
         Riru* reels = program.reelWindow();
         reels->textBox("Text1")->setText(QString::number(ms));

@@ -1,5 +1,7 @@
 #include "bench/probe.h"
 
+#include <QPointer>
+
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -98,11 +100,6 @@ public:
                         painting_ |= 1u << i;
             }
             break;
-        case QEvent::Move:
-            for (int i = 0; i < 3; ++i)
-                if (receiver == strips_[std::size_t(i)])
-                    moves_.push_back({monotonicNs(), i});
-            break;
         case QEvent::Timer:
             if (receiver != &clock_) {
                 ++timerEvents_;
@@ -121,6 +118,7 @@ public:
     // whatever it painted has been handed to the window system by then.
     void passDone()
     {
+        noteMoves();
         if (painting_ == 0)
             return;
         const std::int64_t now = monotonicNs();
@@ -130,6 +128,21 @@ public:
             awaitingShow_ = false;
             auto then = std::move(onShown_);
             then(now);
+        }
+    }
+
+    // A strip moves inside its timer's handler, which has returned by now.
+    void noteMoves()
+    {
+        for (int i = 0; i < 3; ++i) {
+            const QWidget* strip = strips_[std::size_t(i)];
+            if (!strip)  // not shown yet, or gone with the program's end
+                continue;
+            const double top = subject_.stripTop(strip);
+            if (top != tops_[std::size_t(i)]) {
+                tops_[std::size_t(i)] = top;
+                moves_.push_back({monotonicNs(), i});
+            }
         }
     }
 
@@ -174,11 +187,20 @@ private:
             after(300, [] { QCoreApplication::exit(0); });
             return;
         }
-        strips_ = subject_.strips();
+        const std::array<QWidget*, 3> strips = subject_.strips();
+        for (std::size_t i = 0; i < 3; ++i) {
+            strips_[i] = strips[i];
+            tops_[i] = subject_.stripTop(strips[i]);
+        }
         after(1000, [this] {
             spinPhase("spin35", 35, [this] {
                 after(500, [this] {
-                    idlePhase([this] { spinPhase("spin100", 100, [] { QCoreApplication::exit(0); }); });
+                    idlePhase([this] {
+                        spinPhase("spin100", 100, [this] {
+                            strips_ = {};  // the strips go with the program's end
+                            QCoreApplication::exit(0);
+                        });
+                    });
                 });
             });
         });
@@ -284,7 +306,8 @@ private:
     QTimer clock_;  // the scenario's own steps; its ticks are not the program's
     std::function<void()> next_;
     QWidget* watched_ = nullptr;
-    std::array<QWidget*, 3> strips_{};
+    std::array<QPointer<QWidget>, 3> strips_{};
+    std::array<double, 3> tops_{};
     unsigned painting_ = 0;
     bool awaitingShow_ = false;
     std::function<void(std::int64_t)> onShown_;

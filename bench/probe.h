@@ -26,6 +26,8 @@ struct Subject {
     // The three strip pictures of the main window, and how a user sets them
     // spinning at a step interval and stops them.
     std::function<std::array<QWidget*, 3>()> strips;
+    // Where one of those strips stands now, in any unit: a change is a move.
+    std::function<double(const QWidget* strip)> stripTop;
     std::function<void(int ms)> spin;
     std::function<void()> stop;
 };
