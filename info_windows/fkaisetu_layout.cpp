@@ -47,7 +47,7 @@ constexpr std::string_view kTabOrder[] = {"Command1"};
 
 }  // namespace
 
-const WindowSpec kFkaisetuWindow{
+const WindowDesign kFkaisetuWindow{
     .name = "Fkaisetu",
     .title = "解説用語の説明",
     .frame = Frame::FixedDialog,

@@ -2,4 +2,4 @@
 
 #include "ui/control.h"
 
-extern const ui::WindowSpec kFkaisetuWindow;
+extern const ui::WindowDesign kFkaisetuWindow;

@@ -24,7 +24,7 @@ constexpr std::string_view kTabOrder[] = {"Command1"};
 
 }  // namespace
 
-const WindowSpec kForm4Window{
+const WindowDesign kForm4Window{
     .name = "Form4",
     .title = "",
     .frame = Frame::FixedDialogNoTitle,

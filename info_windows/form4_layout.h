@@ -2,4 +2,4 @@
 
 #include "ui/control.h"
 
-extern const ui::WindowSpec kForm4Window;
+extern const ui::WindowDesign kForm4Window;

@@ -61,7 +61,7 @@ constexpr std::string_view kTabOrder[] = {
 
 }  // namespace
 
-const WindowSpec kFsousaWindow{
+const WindowDesign kFsousaWindow{
     .name = "Fsousa",
     .title = "操作法の説明",
     .frame = Frame::FixedDialog,

@@ -2,4 +2,4 @@
 
 #include "ui/control.h"
 
-extern const ui::WindowSpec kFsousaWindow;
+extern const ui::WindowDesign kFsousaWindow;

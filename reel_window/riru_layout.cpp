@@ -88,7 +88,7 @@ constexpr std::string_view kTabOrder[] = {"cmstart", "r1stop", "r2stop", "r3stop
 
 }  // namespace
 
-const WindowSpec kRiruWindow{
+const WindowDesign kRiruWindow{
     .name = "riru",
     .title = "",
     .frame = Frame::FixedDialog,

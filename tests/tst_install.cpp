@@ -55,7 +55,7 @@ Run run(const QString& program, const QStringList& args, int timeoutMs = 120000)
     return result;
 }
 
-QRect placeOf(const ui::WindowSpec& window, std::string_view name)
+QRect placeOf(const ui::WindowDesign& window, std::string_view name)
 {
     for (const ui::Control& control : window.controls)
         if (control.name == name)
@@ -64,7 +64,7 @@ QRect placeOf(const ui::WindowSpec& window, std::string_view name)
     qFatal("no control %.*s", int(name.size()), name.data());
 }
 
-QSize sizeOf(const ui::WindowSpec& window)
+QSize sizeOf(const ui::WindowDesign& window)
 {
     return QSize(ui::pixels(window.clientWidth), ui::pixels(window.clientHeight));
 }

@@ -74,7 +74,7 @@ enum class Frame : std::uint8_t {
     FixedDialogNoTitle,  // neither title bar nor close box
 };
 
-struct WindowSpec {
+struct WindowDesign {
     std::string_view name;
     std::string_view title;
     Frame frame;

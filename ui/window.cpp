@@ -122,25 +122,25 @@ QRect placeOf(const Control& control)
 
 }  // namespace
 
-Window::Window(const WindowSpec& spec) : QWidget(nullptr, flagsOf(spec.frame)), spec_(spec)
+Window::Window(const WindowDesign& design) : QWidget(nullptr, flagsOf(design.frame)), design_(design)
 {
-    setObjectName(qtext(spec.name));
+    setObjectName(qtext(design.name));
     // Left empty, the title bar would show the program's name instead; a blank
     // title shows nothing.
-    setWindowTitle(spec.title.empty() ? QStringLiteral(" ") : qtext(spec.title));
-    setFixedSize(pixels(spec.clientWidth), pixels(spec.clientHeight));
-    if (spec.hasIcon)
+    setWindowTitle(design.title.empty() ? QStringLiteral(" ") : qtext(design.title));
+    setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
+    if (design.hasIcon)
         setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
 
     std::vector<const Control*> stacked;
-    for (const Control& control : spec.controls)
+    for (const Control& control : design.controls)
         stacked.push_back(&control);
     std::stable_sort(stacked.begin(), stacked.end(),
                      [](const Control* a, const Control* b) { return layerOf(a->kind) < layerOf(b->kind); });
     for (const Control* control : stacked)
         controls_.insert(qtext(control->name), build(*control));
 
-    for (std::string_view name : spec.tabOrder) {
+    for (std::string_view name : design.tabOrder) {
         QWidget* member = control(name);
         member->setFocusPolicy(Qt::StrongFocus);
         tabOrder_.push_back(member);
@@ -196,14 +196,14 @@ void Window::onClick(std::string_view buttonName, std::function<void()> handler)
 
 void Window::open()
 {
-    if (spec_.centred && !isVisible())
+    if (design_.centred && !isVisible())
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();
-    if (!spec_.focusOnOpening.empty())
-        control(spec_.focusOnOpening)->setFocus(Qt::OtherFocusReason);
+    if (!design_.focusOnOpening.empty())
+        control(design_.focusOnOpening)->setFocus(Qt::OtherFocusReason);
 }
 
 bool Window::focusNextPrevChild(bool next)

@@ -28,7 +28,7 @@ class Window : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Window(const WindowSpec& spec);
+    explicit Window(const WindowDesign& design);
 
     Button* button(std::string_view name) const;
     QLabel* label(std::string_view name) const;
@@ -51,7 +51,7 @@ private:
     QWidget* control(std::string_view name) const;
     QWidget* build(const Control& control);
 
-    const WindowSpec& spec_;
+    const WindowDesign& design_;
     QHash<QString, QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     QPointer<QWidget> focusPlace_;  // where a control lost the focus by being disabled
