@@ -184,6 +184,27 @@ private slots:
         QCOMPARE(familiesDrawing(commentary, window.riru->findChild<QWidget*>("lbyakumei")->font()), ipa);
     }
 
+    // A button shows whether it can be pressed, whatever its face colour: its
+    // text is the standard one while enabled, the standard grey while not.
+    void disabledButtonsLookDisabled()
+    {
+        ReelWindowFixture window;
+        const QPalette standard = QApplication::palette();
+        for (ui::Button* button : window.riru->findChildren<ui::Button*>()) {
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                QVERIFY2(button->palette().color(group, QPalette::ButtonText) ==
+                             standard.color(group, QPalette::ButtonText),
+                         qPrintable(button->objectName()));
+        }
+        QVERIFY(standard.color(QPalette::Disabled, QPalette::ButtonText) !=
+                standard.color(QPalette::Active, QPalette::ButtonText));
+        window.riru->cmstart_Click();
+        const QImage spinning = window.button("r1stop")->grab().toImage();
+        window.riru->r1stop_Click();
+        QVERIFY(window.button("r1stop")->grab().toImage() != spinning);
+        QCOMPARE(window.button("r1stop")->palette().color(QPalette::Disabled, QPalette::Button), QColor(255, 128, 128));
+    }
+
     void enterAndTabDriveTheGame()
     {
         ReelWindowFixture window;

@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -26,7 +27,8 @@ QString qtext(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor colourOf(const Colour& colour, const QColor& standard)
+// The colour a table gives, or none where the control keeps the standard one.
+std::optional<QColor> colourOf(const Colour& colour)
 {
     switch (colour.source) {
     case Colour::Rgb:
@@ -38,7 +40,7 @@ QColor colourOf(const Colour& colour, const QColor& standard)
     case Colour::Standard:
         break;
     }
-    return standard;
+    return std::nullopt;
 }
 
 // Pictures lie lowest, the lines over pictures and labels, and every button
@@ -100,13 +102,17 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
     return nullptr;
 }
 
+// A face colour holds in every state; a text colour only while the control is
+// enabled, so that a disabled one still shows its text greyed.
 void paint(QWidget* widget, const Control& control)
 {
     QPalette palette = widget->palette();
-    const QPalette::ColorRole faceRole = control.kind == Kind::Button ? QPalette::Button : QPalette::Window;
-    const QPalette::ColorRole textRole = control.kind == Kind::Button ? QPalette::ButtonText : QPalette::WindowText;
-    palette.setColor(faceRole, colourOf(control.look.face, palette.color(faceRole)));
-    palette.setColor(textRole, colourOf(control.look.text, palette.color(textRole)));
+    const bool button = control.kind == Kind::Button;
+    if (const std::optional<QColor> face = colourOf(control.look.face))
+        palette.setColor(button ? QPalette::Button : QPalette::Window, *face);
+    if (const std::optional<QColor> text = colourOf(control.look.text))
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, button ? QPalette::ButtonText : QPalette::WindowText, *text);
     widget->setPalette(palette);
 }
 
