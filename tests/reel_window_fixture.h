@@ -13,6 +13,30 @@
 #include <set>
 #include <string>
 
+// The reel window's game buttons that take clicks, and its timers that run.
+inline std::set<std::string> enabledButtons(const Riru& riru)
+{
+    std::set<std::string> enabled;
+    for (const char* name : {"cmstart", "cmend", "autostart", "autostop", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue",
+                             "r3sita", "r1stop", "r2stop", "r3stop", "Cmkaisetu", "Cmsousa"})
+        if (riru.findChild<ui::Button*>(name)->isEnabled())
+            enabled.insert(name);
+    return enabled;
+}
+
+inline std::set<std::string> timersOn(const Riru& riru)
+{
+    std::set<std::string> on;
+    for (const ui::Timer* timer : {riru.Timer1, riru.Timer2, riru.Timer3, riru.Timer4})
+        if (timer->isOn())
+            on.insert(timer->objectName().toStdString());
+    return on;
+}
+
+inline const std::set<std::string> kStanding = {
+    "cmstart", "cmend", "autostart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita", "Cmkaisetu", "Cmsousa"};
+inline const std::set<std::string> kAutoPlaying = {"autostop", "Cmkaisetu", "Cmsousa"};
+
 // A reel window for driving its handlers directly, tick by tick.
 struct ReelWindowFixture {
     int ended = 0;
@@ -22,35 +46,9 @@ struct ReelWindowFixture {
     QString caption(const char* name) const { return riru->findChild<QLabel*>(name)->text(); }
     QLineEdit* box(const char* name) const { return riru->findChild<QLineEdit*>(name); }
     QString readOut() const { return box("Text2")->text(); }
-
-    // The buttons among the reel window's game buttons that are enabled.
-    std::set<std::string> enabledButtons() const
-    {
-        std::set<std::string> enabled;
-        for (const char* name : {"cmstart", "cmend", "autostart", "autostop", "r1ue", "r1sita", "r2ue", "r2sita",
-                                 "r3ue", "r3sita", "r1stop", "r2stop", "r3stop", "Cmkaisetu", "Cmsousa"})
-            if (button(name)->isEnabled())
-                enabled.insert(name);
-        return enabled;
-    }
-
-    std::set<std::string> timersOn() const
-    {
-        std::set<std::string> on;
-        for (ui::Timer* timer : {riru->Timer1, riru->Timer2, riru->Timer3, riru->Timer4})
-            if (timer->isOn())
-                on.insert(timer->objectName().toStdString());
-        return on;
-    }
-
-    bool isStanding() const
-    {
-        return enabledButtons() == kStanding && timersOn().empty();
-    }
-
-    inline static const std::set<std::string> kStanding = {
-        "cmstart", "cmend", "autostart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita", "Cmkaisetu", "Cmsousa"};
-    inline static const std::set<std::string> kAutoPlaying = {"autostop", "Cmkaisetu", "Cmsousa"};
+    std::set<std::string> enabledButtons() const { return ::enabledButtons(*riru); }
+    std::set<std::string> timersOn() const { return ::timersOn(*riru); }
+    bool isStanding() const { return enabledButtons() == kStanding && timersOn().empty(); }
 
     // Closes a refusal box left open by a handler, and says whether there was one.
     bool closeRefusal() const

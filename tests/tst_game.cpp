@@ -231,7 +231,7 @@ private slots:
         Riru& riru = *window.riru;
         riru.r3ue_Click();  // a result on screen before auto play
         riru.autostart_Click();
-        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+        QCOMPARE(window.enabledButtons(), kAutoPlaying);
         QCOMPARE(riru.Timer4->interval(), 1200);
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3", "Timer4"}));
         QCOMPARE(window.caption("lbyakumei"), QStringLiteral("チェリー"));
@@ -257,7 +257,7 @@ private slots:
                     QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.evaluation.yakumei));
             }
         }
-        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+        QCOMPARE(window.enabledButtons(), kAutoPlaying);
     }
 
     void autoStopInMidCycle_data()

@@ -164,7 +164,7 @@ private slots:
         // The auto-play cycle goes on beside them.
         riru.Timer4_Timer();
         QCOMPARE(int(riru.autokaisu), 1);
-        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+        QCOMPARE(window.enabledButtons(), kAutoPlaying);
     }
 };
 

@@ -262,7 +262,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.button("cmstart"));
         QTest::mouseClick(window.button("autostart"), Qt::LeftButton);
-        QCOMPARE(window.enabledButtons(), ReelWindowFixture::kAutoPlaying);
+        QCOMPARE(window.enabledButtons(), kAutoPlaying);
         QCOMPARE(QApplication::focusWidget(), window.button("autostop"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(window.isStanding());

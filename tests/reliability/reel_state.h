@@ -3,6 +3,7 @@
 // What the reliability tests read off a reel window: the state its buttons and
 // timers show, and whether its read-out is a pattern the reels stand at.
 
+#include "../reel_window_fixture.h"
 #include "reel_window/riru.h"
 #include "reel_window/strip_geometry.h"
 #include "ui/timer.h"
@@ -51,24 +52,12 @@ inline QLineEdit* boxOf(const Riru& window, const char* name)
 // reels spin by hand, each stop button takes clicks exactly while its reel runs.
 inline Shown shownState(const Riru& window)
 {
-    static const char* const buttons[] = {"cmstart", "cmend",  "autostart", "autostop", "r1ue",
-                                          "r1sita",  "r2ue",   "r2sita",    "r3ue",     "r3sita",
-                                          "r1stop",  "r2stop", "r3stop",    "Cmkaisetu", "Cmsousa"};
-    std::set<std::string> enabled;
-    for (const char* name : buttons)
-        if (buttonOf(window, name)->isEnabled())
-            enabled.insert(name);
-    std::set<std::string> on;
-    for (const ui::Timer* timer : {window.Timer1, window.Timer2, window.Timer3, window.Timer4})
-        if (timer->isOn())
-            on.insert(timer->objectName().toStdString());
-
-    const std::set<std::string> standing = {"cmstart", "cmend", "autostart", "r1ue",      "r1sita", "r2ue",
-                                            "r2sita",  "r3ue",  "r3sita",    "Cmkaisetu", "Cmsousa"};
-    if (enabled == standing && on.empty())
+    const std::set<std::string> enabled = enabledButtons(window);
+    const std::set<std::string> on = timersOn(window);
+    if (enabled == kStanding && on.empty())
         return Shown::Standing;
     // Auto play stops and starts the reels within its cycle.
-    if (enabled == std::set<std::string>{"autostop", "Cmkaisetu", "Cmsousa"} && on.count("Timer4"))
+    if (enabled == kAutoPlaying && on.count("Timer4"))
         return Shown::AutoPlaying;
 
     std::set<std::string> spinning = {"Cmkaisetu", "Cmsousa"};
