@@ -2,6 +2,8 @@
 
 #include "reel_window/strip_geometry.h"
 
+#include <iterator>
+
 namespace {
 
 const ReachMeGrid* const kGridOfClass[22] = {
@@ -29,6 +31,13 @@ int evaluatorClassOf(int leftPosition)
     return leftPosition;
 }
 
+const ReachMeGrid* gridOfClass(int evaluatorClass)
+{
+    if (evaluatorClass < 0 || evaluatorClass >= static_cast<int>(std::size(kGridOfClass)))
+        return nullptr;
+    return kGridOfClass[evaluatorClass];
+}
+
 void Evaluation::yaku(double leftTop, double centerTop, double rightTop)
 {
     const std::int16_t left = strip::positionAt(leftTop);
@@ -44,7 +53,7 @@ void Evaluation::yaku(double leftTop, double centerTop, double rightTop)
         return;  // no evaluator: the last texts stay
     std::unique_ptr<Evaluator>& evaluator = evaluators_[evaluatorClass];
     if (!evaluator)
-        evaluator = std::make_unique<Evaluator>(*kGridOfClass[evaluatorClass]);
+        evaluator = std::make_unique<Evaluator>(*gridOfClass(evaluatorClass));
     evaluator->r2jyoudan = r2jyoudan;
     evaluator->r3jyoudan = r3jyoudan;
     evaluator->yaku();

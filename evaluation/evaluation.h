@@ -12,6 +12,9 @@
 // off the reel.
 int evaluatorClassOf(int leftPosition);
 
+// The grid of an evaluator class, or null for a number no class has.
+const ReachMeGrid* gridOfClass(int evaluatorClass);
+
 // Reads a stopped pattern from where the three strips stand and judges it with
 // the evaluator of the left position. Each evaluator is created on first use
 // and kept.

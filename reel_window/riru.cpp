@@ -73,8 +73,6 @@ Riru::Riru(std::function<void()> endProgram)
 
     for (ui::Picture* image : {Image1, Image2, Image3})
         image->showOnlyBetween(strip::kShownTop, strip::kShownBottom);
-    // Nothing reads the read-out back; each pattern overwrites it.
-    Text2->setReadOnly(true);
 
     bindHandlers();
     onClose([this] { endProgram_(); });

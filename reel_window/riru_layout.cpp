@@ -11,6 +11,8 @@ constexpr Look kCentred{.align = Align::Center};
 constexpr Look kPayLine{.text = rgb(192, 192, 0), .face = kMenuText, .align = Align::Center};
 constexpr Look kStartFace{.face = rgb(255, 128, 255)};
 constexpr Look kStopFace{.face = rgb(255, 128, 128)};
+// Nothing reads the read-out back; each pattern overwrites it.
+constexpr Look kReadOut{.readOnly = true};
 constexpr int kStrip = strip::kDesignTop;
 
 constexpr Control kControls[] = {
@@ -80,7 +82,7 @@ constexpr Control kControls[] = {
     {"autostop",  Button,  "Auto_stop",               6840,  5280,  1575,  375,   bold(14.25), {}, Disabled},
     {"Cmkaisetu", Button,  "解説の説明",              8520,  4800,  1455,  375,   bold(11.25)},
     {"Cmsousa",   Button,  "操作の説明",              8520,  5280,  1455,  375,   bold(12)},
-    {"Text2",     TextBox, "Text2",                   7320,  5760,  975,   375},
+    {"Text2",     TextBox, "Text2",                   7320,  5760,  975,   375,   {}, kReadOut},
     {"cmend",     Button,  "終了",                    8520,  5760,  1455,  495,   bold(14.25)},
 };
 

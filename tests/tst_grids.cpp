@@ -10,13 +10,7 @@ namespace {
 
 const ReachMeGrid& gridOfLeft(int left)
 {
-    static const std::map<int, const ReachMeGrid*> grids = {
-        {1, &kGrid1},   {2, &kGrid2},   {3, &kGrid3},   {4, &kGrid4},   {5, &kGrid5},
-        {6, &kGrid6},   {7, &kGrid7},   {8, &kGrid8},   {9, &kGrid9},   {10, &kGrid10},
-        {11, &kGrid11}, {12, &kGrid12}, {13, &kGrid13}, {14, &kGrid14}, {16, &kGrid16},
-        {17, &kGrid17}, {19, &kGrid19}, {20, &kGrid20}, {21, &kGrid21},
-    };
-    return *grids.at(evaluatorClassOf(left));
+    return *gridOfClass(evaluatorClassOf(left));
 }
 
 // Cells per code of each grid, as the printed tables count them.
