@@ -124,6 +124,12 @@ void Riru::loadStrip(ui::Picture* image, const char* fileName)
     image->setPicture(strip);
 }
 
+QImage Riru::stripPicture(int reel) const
+{
+    const ui::Picture* images[] = {Image1, Image2, Image3};
+    return images[reel]->picture();
+}
+
 void Riru::cmend_Click()
 {
     endProgram_();

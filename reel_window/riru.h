@@ -4,6 +4,8 @@
 #include "reel_window/box_number.h"
 #include "ui/window.h"
 
+#include <QImage>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -55,6 +57,10 @@ public:
     void Cmsousa_Click();
 
     void yaku();
+
+    // The strip picture a reel shows (0 left, 1 center, 2 right): the file it
+    // loaded, or the one it carries from its design.
+    QImage stripPicture(int reel) const;
 
     // Cell index of each reel, 0..21; index 0 shows what index 21 shows.
     std::int16_t r1koma = 0;
