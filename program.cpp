@@ -1,6 +1,9 @@
 #include "program.h"
 
+#include "feature_windows/feature_entries.h"
 #include "info_windows/form4.h"
+#include "reach_me_table/reach_me_table_window.h"
+#include "reach_me_table/reel_window_placing.h"
 #include "reel_window/riru.h"
 
 #include <QApplication>
@@ -22,7 +25,20 @@ void Program::showReelWindow()
     notice_->hide();
     notice_.release()->deleteLater();
     riru_ = std::make_unique<Riru>([this] { end(); });
+    attachFeatureEntries(riru_.get(), {
+        {QStringLiteral("リーチ目表 (F3)"), QKeySequence(Qt::Key_F3), [this] { openReachMeTable(); }},
+    });
     riru_->open();
+}
+
+void Program::openReachMeTable()
+{
+    if (!reachMeTable_) {
+        reachMeTable_ = std::make_unique<ReachMeTableWindow>(
+            std::array<QImage, 3>{riru_->stripPicture(0), riru_->stripPicture(1), riru_->stripPicture(2)},
+            [this](int left, int center, int right) { return placeOnReels(*riru_, left, center, right); });
+    }
+    reachMeTable_->open();
 }
 
 void Program::end()

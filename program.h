@@ -5,6 +5,7 @@
 
 class Form4;
 class Riru;
+class ReachMeTableWindow;
 
 // The program's course: the notice first, then the reel window until the end.
 class Program {
@@ -15,14 +16,19 @@ public:
 
     Form4* notice() const { return notice_.get(); }
     Riru* reelWindow() const { return riru_.get(); }
+    // The reach-me table, once the reel window has opened it.
+    ReachMeTableWindow* reachMeTable() const { return reachMeTable_.get(); }
     bool hasEnded() const { return ended_; }
 
 private:
     void showReelWindow();
+    void openReachMeTable();
     void end();
 
     std::function<void()> quit_;
     std::unique_ptr<Form4> notice_;
     std::unique_ptr<Riru> riru_;
+    // Declared after the reel window, which it places patterns on, so that it goes first.
+    std::unique_ptr<ReachMeTableWindow> reachMeTable_;
     bool ended_ = false;
 };

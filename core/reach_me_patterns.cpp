@@ -1,0 +1,35 @@
+#include "core/reach_me_patterns.h"
+
+#include "evaluation/evaluation.h"
+#include "evaluation/legend.h"
+
+namespace patterns {
+
+char outcomeCodeOf(int left, int center, int right)
+{
+    return gridOfClass(evaluatorClassOf(left))->code(center, right);
+}
+
+std::array<int, kOutcomeGroups.size()> groupCounts(int left)
+{
+    std::array<int, kOutcomeGroups.size()> counts{};
+    for (int center = 1; center <= kPositions; ++center)
+        for (int right = 1; right <= kPositions; ++right)
+            ++counts[static_cast<std::size_t>(groupIndexOf(outcomeCodeOf(left, center, right)))];
+    return counts;
+}
+
+std::vector<std::u16string> commentaryLines(char code)
+{
+    static constexpr std::u16string_view kLineBreak = u"\r\n";
+    const std::u16string& commentary = outcomeOf(code).commentary;
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = commentary.find(kLineBreak, start)) != std::u16string::npos;
+         start = end + kLineBreak.size())
+        lines.push_back(commentary.substr(start, end - start));
+    lines.push_back(commentary.substr(start));
+    return lines;
+}
+
+}  // namespace patterns

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// A window the reel window opens besides its own: by a key, and by an entry
+// of the reel window's context menu.
+struct FeatureEntry {
+    QString menuText;
+    QKeySequence key;
+    std::function<void()> open;
+};
+
+// Gives the reel window the entries' keys and a context menu that lists them
+// in the order given, wherever on the window the right click falls.
+void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+
+class QPainter;
+
+// A header of the reach-me table: a reel's upper-row position and the three
+// cells the reel shows there, above one another in a column's header, in a
+// row beside the number in a row's header. The window's headers and the
+// exported pages draw them alike.
+namespace header_drawing {
+
+// The size the cells are shown at in the window's headers.
+inline constexpr QSizeF kColumnCells{30, 57};
+inline constexpr QSizeF kRowCells{90, 19};
+
+void drawReelHeader(QPainter& painter, const QRectF& area, int position, const QImage& cells,
+                    Qt::Orientation orientation);
+
+}  // namespace header_drawing

@@ -1,0 +1,147 @@
+#include "reach_me_table/reach_me_table_window.h"
+
+#include "core/reach_me_patterns.h"
+#include "reach_me_table/cell_delegate.h"
+#include "reach_me_table/legend_view.h"
+#include "reach_me_table/reel_header_view.h"
+#include "ui/fonts.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFirstLeftPosition = 7;
+constexpr QSize kLeftCellsShown(50, 95);
+constexpr QSize kCellShown(30, 22);
+
+QString leftReelTitle(int left)
+{
+    return QStringLiteral("左リール %1").arg(left);
+}
+
+}  // namespace
+
+ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      pictures_(strips),
+      model_(pictures_),
+      place_(std::move(placePattern)),
+      grid_(new QTableView(this)),
+      legend_(new LegendView(this)),
+      status_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("ReachMeTable"));
+    setWindowTitle(QStringLiteral("リーチ目表"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+    setFont(ui::designFont(ui::regular(10)));
+
+    grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setAccessibleName(QStringLiteral("リーチ目表の升目"));
+    grid_->setAccessibleDescription(QStringLiteral("行は中リール、列は右リールの上段の位置"));
+    grid_->setHorizontalHeader(new ReelHeaderView(Qt::Horizontal, grid_));
+    grid_->setVerticalHeader(new ReelHeaderView(Qt::Vertical, grid_));
+    grid_->setModel(&model_);
+    grid_->setItemDelegate(new CellDelegate(grid_));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->horizontalHeader()->setMinimumSectionSize(kCellShown.width());
+    grid_->verticalHeader()->setMinimumSectionSize(kCellShown.height());
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The whole grid always shows: it grows with the window but never scrolls.
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setMinimumSize(grid_->verticalHeader()->sizeHint().width() + patterns::kPositions * kCellShown.width() + frame,
+                          grid_->horizontalHeader()->sizeHint().height() +
+                              patterns::kPositions * kCellShown.height() + frame);
+    connect(grid_, &QTableView::clicked, this, &ReachMeTableWindow::place);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), grid_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { place(grid_->currentIndex()); });
+    }
+
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setAccessibleName(QStringLiteral("状態"));
+    status_->setText(QStringLiteral("升目をクリックするか Enter を押すと、その目をリールに置きます。"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildLeftReel());
+    layout->addWidget(grid_, 1);
+    layout->addWidget(legend_);
+    layout->addWidget(status_);
+
+    showLeftPosition(kFirstLeftPosition);
+}
+
+QWidget* ReachMeTableWindow::buildLeftReel()
+{
+    auto* row = new QWidget(this);
+    auto* caption = new QLabel(QStringLiteral("左リールの位置"), row);
+    leftPosition_ = new QSpinBox(row);
+    leftPosition_->setObjectName(QStringLiteral("leftPosition"));
+    leftPosition_->setAccessibleName(QStringLiteral("左リールの位置"));
+    leftPosition_->setRange(1, patterns::kPositions);
+    leftPosition_->setWrapping(true);
+    leftPosition_->setValue(kFirstLeftPosition);
+    caption->setBuddy(leftPosition_);
+    connect(leftPosition_, &QSpinBox::valueChanged, this, &ReachMeTableWindow::showLeftPosition);
+
+    title_ = new QLabel(row);
+    title_->setObjectName(QStringLiteral("title"));
+    QFont titleFont = font();
+    titleFont.setPixelSize(titleFont.pixelSize() * 3 / 2);
+    titleFont.setBold(true);
+    title_->setFont(titleFont);
+    leftCells_ = new QLabel(row);
+    leftCells_->setObjectName(QStringLiteral("leftCells"));
+    leftCells_->setFixedSize(kLeftCellsShown);
+    leftCells_->setFrameShape(QFrame::Box);
+
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(caption);
+    layout->addWidget(leftPosition_);
+    layout->addSpacing(16);
+    layout->addWidget(leftCells_);
+    layout->addWidget(title_);
+    layout->addStretch(1);
+    return row;
+}
+
+void ReachMeTableWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReachMeTableWindow::showLeftPosition(int left)
+{
+    model_.setLeftPosition(left);
+    leftPosition_->setValue(left);
+    title_->setText(leftReelTitle(left));
+    const QImage& cells = pictures_.stacked(ReelCellPictures::Left, left);
+    leftCells_->setPixmap(QPixmap::fromImage(
+        cells.scaled(kLeftCellsShown - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    leftCells_->setAccessibleName(leftReelTitle(left) + QStringLiteral("の三つの図柄"));
+    legend_->setCounts(patterns::groupCounts(left));
+}
+
+void ReachMeTableWindow::place(const QModelIndex& cell)
+{
+    if (!cell.isValid())
+        return;
+    const int left = model_.leftPosition();
+    const int center = cell.row() + 1;
+    const int right = cell.column() + 1;
+    const QString refusal = place_(left, center, right);
+    status_->setText(refusal.isEmpty() ? QStringLiteral("%1-%2-%3 をリールに置きました。").arg(left).arg(center).arg(right)
+                                       : refusal);
+}

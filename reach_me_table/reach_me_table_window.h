@@ -1,0 +1,52 @@
+#pragma once
+
+#include "reach_me_table/reel_cell_pictures.h"
+#include "reach_me_table/table_model.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QModelIndex;
+class QSpinBox;
+class QTableView;
+class LegendView;
+
+// The reach-me table: every pattern of one left position as a coloured grid,
+// with the count of each outcome group; a cell clicked, or Enter on the
+// current one, puts that pattern on the reels.
+class ReachMeTableWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Stands a pattern (left, center, right upper-row positions) on the
+    // reels; answers why it could not, or nothing when it did.
+    using PlacePattern = std::function<QString(int left, int center, int right)>;
+
+    // strips: the reels' strip pictures, left to right, that the headers and
+    // the left reel's cells are cut from.
+    ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern, QWidget* parent = nullptr);
+
+    // Shows the window without blocking and brings it to the front.
+    void open();
+
+    int leftPosition() const { return model_.leftPosition(); }
+    const ReelCellPictures& cellPictures() const { return pictures_; }
+
+private:
+    void showLeftPosition(int left);
+    void place(const QModelIndex& cell);
+    QWidget* buildLeftReel();
+
+    ReelCellPictures pictures_;
+    ReachMeTableModel model_;
+    PlacePattern place_;
+    QSpinBox* leftPosition_;
+    QLabel* title_;
+    QLabel* leftCells_;
+    QTableView* grid_;
+    LegendView* legend_;
+    QLabel* status_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+
+// The three cells each reel shows at each upper-row position, cut once from
+// the reels' strip pictures.
+class ReelCellPictures {
+public:
+    enum Reel { Left, Center, Right };
+
+    // Strips of the left, center and right reel.
+    explicit ReelCellPictures(const std::array<QImage, 3>& strips);
+    // The strips the program carries from its design, for when no reel
+    // window is there to lend its own.
+    static ReelCellPictures design();
+
+    // Upper, middle and lower cell stacked as the reel shows them.
+    const QImage& stacked(Reel reel, int position) const;
+    // The same three cells side by side, upper first, for a row's header.
+    const QImage& sideBySide(Reel reel, int position) const;
+
+private:
+    std::array<std::array<QImage, 21>, 3> stacked_;
+    std::array<std::array<QImage, 21>, 3> sideBySide_;
+};

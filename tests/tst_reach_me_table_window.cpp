@@ -1,0 +1,240 @@
+#include "core/reach_me_patterns.h"
+#include "evaluation/legend.h"
+#include "info_windows/form4.h"
+#include "program.h"
+#include "reach_me_table/reach_me_table_window.h"
+#include "reel_window/riru.h"
+#include "reel_window/strip_geometry.h"
+#include "ui/look.h"
+#include "ui/picture.h"
+#include "ui/timer.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// The program past its notice, with the reel window active.
+struct Started {
+    Program program{[] {}};
+    Riru* riru;
+
+    Started()
+    {
+        program.notice()->Command1_Click();
+        riru = program.reelWindow();
+    }
+
+    ReachMeTableWindow* openTable()
+    {
+        if (!QTest::qWaitForWindowActive(riru))
+            return nullptr;
+        QTest::keyClick(riru, Qt::Key_F3);
+        return program.reachMeTable();
+    }
+
+    QString text(const char* name) const
+    {
+        if (auto* label = riru->findChild<QLabel*>(name))
+            return label->text();
+        return riru->findChild<QLineEdit*>(name)->text();
+    }
+
+    int standingAt(const char* image) const
+    {
+        return strip::positionAt(riru->findChild<ui::Picture*>(image)->top());
+    }
+};
+
+int tablesOpen()
+{
+    int count = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        count += top->objectName() == QStringLiteral("ReachMeTable");
+    return count;
+}
+
+QTableView* gridOf(ReachMeTableWindow* table)
+{
+    return table->findChild<QTableView*>("grid");
+}
+
+void clickCell(ReachMeTableWindow* table, int center, int right)
+{
+    QTableView* grid = gridOf(table);
+    const QRect cell = grid->visualRect(grid->model()->index(center - 1, right - 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+QString status(ReachMeTableWindow* table)
+{
+    return table->findChild<QLabel*>("status")->text();
+}
+
+}  // namespace
+
+// The table beside the reel window: opened by F3 or the context menu, and a
+// cell that puts its pattern on the reels while they stand.
+class TestReachMeTableWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::useClassicLook(); }
+
+    void keyAndMenuOpenOneWindow()
+    {
+        Started started;
+        ReachMeTableWindow* table = started.openTable();
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(table->windowTitle(), QStringLiteral("リーチ目表"));
+        QVERIFY(!table->windowIcon().isNull());
+        QVERIFY(table->isWindow() && !table->isModal());
+
+        table->close();
+        QVERIFY(!table->isVisible());
+        QCOMPARE(started.openTable(), table);
+        QVERIFY(table->isVisible());
+        QTest::keyClick(started.riru, Qt::Key_F3);
+
+        // A right click anywhere, here on the commentary label, offers the entry.
+        table->close();
+        QStringList offered;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                offered << action->text();
+                if (action->text() == QStringLiteral("リーチ目表 (F3)"))
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QWidget* label = started.riru->findChild<QLabel*>("lbyakumei");
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(label, &rightClick);
+        QVERIFY2(offered.contains(QStringLiteral("リーチ目表 (F3)")), qPrintable(offered.join(',')));
+        QVERIFY(table->isVisible());
+        QCOMPARE(started.program.reachMeTable(), table);
+        QCOMPARE(tablesOpen(), 1);
+        // The reel window plays on beside it.
+        started.riru->autostart_Click();
+        QVERIFY(started.riru->Timer4->isOn());
+    }
+
+    void leftPositionWrapsAndShowsItsCounts()
+    {
+        Started started;
+        ReachMeTableWindow* table = started.openTable();
+        QVERIFY(table);
+        auto* left = table->findChild<QSpinBox*>("leftPosition");
+        QCOMPARE(left->value(), 7);
+        QCOMPARE(table->findChild<QLabel*>("title")->text(), QStringLiteral("左リール 7"));
+        left->setValue(21);
+        left->stepBy(1);
+        QCOMPARE(left->value(), 1);
+        QCOMPARE(table->leftPosition(), 1);
+        QCOMPARE(table->findChild<QLabel*>("title")->text(), QStringLiteral("左リール 1"));
+        const auto counts = patterns::groupCounts(1);
+        for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
+            const QString name = QStringLiteral("count_") + QLatin1String(kOutcomeGroups[group].key.data());
+            QCOMPARE(table->findChild<QLabel*>(name)->text(), QString::number(counts[group]));
+        }
+        QCOMPARE(gridOf(table)->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("７７７\n思う存分\nはずして下さい。\nた～まや～！!"));
+    }
+
+    void aCellPutsItsPatternOnStandingReels_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("center");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("click, left 7") << 7 << 3 << 6 << false;
+        QTest::newRow("click, left 1 with the cheer") << 1 << 1 << 1 << false;
+        QTest::newRow("Enter, left 15 on the grid of 4") << 15 << 21 << 12 << true;
+        QTest::newRow("click, the reels' own pattern") << 1 << 1 << 1 << false;
+    }
+
+    void aCellPutsItsPatternOnStandingReels()
+    {
+        QFETCH(int, left);
+        QFETCH(int, center);
+        QFETCH(int, right);
+        QFETCH(bool, byEnter);
+        Started started;
+        ReachMeTableWindow* table = started.openTable();
+        QVERIFY(table);
+        table->findChild<QSpinBox*>("leftPosition")->setValue(left);
+        if (byEnter) {
+            QTableView* grid = gridOf(table);
+            grid->setCurrentIndex(grid->model()->index(center - 1, right - 1));
+            QVERIFY(QTest::qWaitForWindowActive(table));
+            QTest::keyClick(grid, Qt::Key_Return);
+        } else {
+            clickCell(table, center, right);
+        }
+
+        const QString readOut = QStringLiteral("%1-%2-%3").arg(left).arg(center).arg(right);
+        const Outcome& outcome = outcomeOf(patterns::outcomeCodeOf(left, center, right));
+        QCOMPARE(started.text("Text2"), readOut);
+        QCOMPARE(started.text("lbyakumei"), QString::fromStdU16String(outcome.commentary));
+        QCOMPARE(started.text("lbtamaya"), outcome.cheers ? QStringLiteral("た～まや～！!") : QString());
+        QCOMPARE(started.standingAt("Image1"), left);
+        QCOMPARE(started.standingAt("Image2"), center);
+        QCOMPARE(started.standingAt("Image3"), right);
+        QVERIFY2(status(table).contains(readOut), qPrintable(status(table)));
+
+        // Placed again where the reels already stand, it is judged afresh.
+        started.riru->findChild<QLabel*>("lbyakumei")->clear();
+        clickCell(table, center, right);
+        QCOMPARE(started.text("lbyakumei"), QString::fromStdU16String(outcome.commentary));
+        QCOMPARE(started.text("Text2"), readOut);
+    }
+
+    void nothingChangesWhileReelsMove_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("spinning") << "spinning" << QStringLiteral("回っている");
+        QTest::newRow("one reel stopped") << "one stopped" << QStringLiteral("回っている");
+        QTest::newRow("auto playing") << "auto" << QStringLiteral("オート");
+    }
+
+    void nothingChangesWhileReelsMove()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, reason);
+        Started started;
+        ReachMeTableWindow* table = started.openTable();
+        QVERIFY(table);
+        Riru& riru = *started.riru;
+        riru.r2sita_Click();
+        state == QStringLiteral("auto") ? riru.autostart_Click() : riru.cmstart_Click();
+        riru.Timer1_Timer();
+        if (state == QStringLiteral("one stopped"))
+            riru.r1stop_Click();
+        const auto before = std::make_tuple(riru.r1koma, riru.r2koma, riru.r3koma, started.text("Text2"),
+                                            started.text("lbyakumei"), started.text("lbtamaya"));
+        const bool spinning = riru.Timer2->isOn();
+
+        clickCell(table, 5, 9);
+        QCOMPARE(std::make_tuple(riru.r1koma, riru.r2koma, riru.r3koma, started.text("Text2"), started.text("lbyakumei"),
+                                 started.text("lbtamaya")),
+                 before);
+        QCOMPARE(riru.Timer2->isOn(), spinning);
+        QVERIFY2(status(table).contains(reason), qPrintable(status(table)));
+    }
+};
+
+QTEST_MAIN(TestReachMeTableWindow)
+#include "tst_reach_me_table_window.moc"
