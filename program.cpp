@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "drill/drill_window.h"
 #include "feature_windows/feature_entries.h"
 #include "info_windows/form4.h"
 #include "reach_me_table/reach_me_table_window.h"
@@ -7,6 +8,18 @@
 #include "reel_window/riru.h"
 
 #include <QApplication>
+
+#include <random>
+
+namespace {
+
+// The strips the reel window shows, which the program's other windows show too.
+std::array<QImage, 3> stripsOf(const Riru& riru)
+{
+    return {riru.stripPicture(0), riru.stripPicture(1), riru.stripPicture(2)};
+}
+
+}  // namespace
 
 Program::Program(std::function<void()> quit) : quit_(std::move(quit))
 {
@@ -26,6 +39,7 @@ void Program::showReelWindow()
     notice_.release()->deleteLater();
     riru_ = std::make_unique<Riru>([this] { end(); });
     attachFeatureEntries(riru_.get(), {
+        {QStringLiteral("リーチ目ドリル (F2)"), QKeySequence(Qt::Key_F2), [this] { openDrill(); }},
         {QStringLiteral("リーチ目表 (F3)"), QKeySequence(Qt::Key_F3), [this] { openReachMeTable(); }},
     });
     riru_->open();
@@ -34,11 +48,21 @@ void Program::showReelWindow()
 void Program::openReachMeTable()
 {
     if (!reachMeTable_) {
-        reachMeTable_ = std::make_unique<ReachMeTableWindow>(
-            std::array<QImage, 3>{riru_->stripPicture(0), riru_->stripPicture(1), riru_->stripPicture(2)},
-            [this](int left, int center, int right) { return placeOnReels(*riru_, left, center, right); });
+        reachMeTable_ = std::make_unique<ReachMeTableWindow>(stripsOf(*riru_), [this](int left, int center, int right) {
+            return placeOnReels(*riru_, left, center, right);
+        });
     }
     reachMeTable_->open();
+}
+
+// Created on first use, from the strips the reel window shows; the reel
+// window plays on meanwhile.
+void Program::openDrill()
+{
+    if (!drill_)
+        drill_ = std::make_unique<DrillWindow>(stripsOf(*riru_), ProgressFile(ProgressFile::standardPath()),
+                                               std::random_device()());
+    drill_->open();
 }
 
 void Program::end()

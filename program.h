@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+class DrillWindow;
 class Form4;
 class Riru;
 class ReachMeTableWindow;
@@ -18,11 +19,14 @@ public:
     Riru* reelWindow() const { return riru_.get(); }
     // The reach-me table, once the reel window has opened it.
     ReachMeTableWindow* reachMeTable() const { return reachMeTable_.get(); }
+    // The reach-me drill, or null until first opened.
+    DrillWindow* drill() const { return drill_.get(); }
     bool hasEnded() const { return ended_; }
 
 private:
     void showReelWindow();
     void openReachMeTable();
+    void openDrill();
     void end();
 
     std::function<void()> quit_;
@@ -30,5 +34,6 @@ private:
     std::unique_ptr<Riru> riru_;
     // Declared after the reel window, which it places patterns on, so that it goes first.
     std::unique_ptr<ReachMeTableWindow> reachMeTable_;
+    std::unique_ptr<DrillWindow> drill_;
     bool ended_ = false;
 };

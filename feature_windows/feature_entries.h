@@ -17,5 +17,7 @@ struct FeatureEntry {
 };
 
 // Gives the reel window the entries' keys and a context menu that lists them
-// in the order given, wherever on the window the right click falls.
+// in the order given, wherever on the window the right click falls: disabled
+// controls included, and below the editing entries of its text boxes. The keys
+// work whichever control has the focus; the window's own keys stay as they are.
 void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/drill/pattern.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+// A stop pattern as the reel window shows it: the three rows of each reel, cut
+// from the reels' strip pictures, between the frame lines, with the pay-line
+// labels beside the rows. Its accessible name is the pattern's read-out.
+class PatternView : public QWidget {
+    Q_OBJECT
+
+public:
+    // The strip pictures of the left, center and right reels.
+    explicit PatternView(std::array<QImage, 3> strips, QWidget* parent = nullptr);
+
+    void setPattern(const Pattern& pattern);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<QImage, 3> strips_;
+    std::array<QImage, 3> cells_;  // what each reel shows of the current pattern
+};

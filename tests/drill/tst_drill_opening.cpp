@@ -1,0 +1,163 @@
+#include "drill/drill_window.h"
+#include "info_windows/form4.h"
+#include "program.h"
+#include "reel_window/riru.h"
+#include "ui/timer.h"
+#include "ui/look.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The program on its reel window, keeping any progress in a folder of its own.
+struct ProgramFixture {
+    QTemporaryDir data;
+    std::unique_ptr<Program> program;
+
+    ProgramFixture()
+    {
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        program = std::make_unique<Program>([] {});
+        program->notice()->Command1_Click();
+    }
+    ~ProgramFixture() { qunsetenv("XDG_DATA_HOME"); }
+
+    Riru* riru() const { return program->reelWindow(); }
+    QWidget* control(const char* name) const { return riru()->findChild<QWidget*>(name); }
+    int drills() const
+    {
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            count += window->objectName() == QStringLiteral("Drill");
+        return count;
+    }
+
+    // Right-clicks a control through the window system, chooses an entry of
+    // the menu that comes up, and returns the entries it offered.
+    QStringList rightClick(QWidget* on, const QString& choice)
+    {
+        auto offered = std::make_shared<QStringList>();
+        QTimer::singleShot(0, [offered, choice] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions()) {
+                *offered << action->text();
+                if (action->text() == choice)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QTest::mouseClick(riru()->windowHandle(), Qt::RightButton, {}, on->mapTo(riru(), on->rect().center()));
+        return *offered;
+    }
+};
+
+}  // namespace
+
+// The reel window opens the drill by F2 and by its context menu, and plays on.
+class TestDrillOpening : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::useClassicLook(); }
+
+    void f2OpensOneDrillWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus");
+        for (const char* name : {"cmstart", "Text1", "Text3", "Text2", "autostart"})
+            QTest::newRow(name) << name;
+    }
+
+    void f2OpensOneDrillWhereverTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        ProgramFixture fixture;
+        QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
+        QWidget* control = fixture.control(qPrintable(focus));
+        control->setFocus();
+        const QString boxText = qobject_cast<QLineEdit*>(control) ? qobject_cast<QLineEdit*>(control)->text() : QString();
+        QVERIFY(!fixture.program->drill());
+
+        QTest::keyClick(control, Qt::Key_F2);
+        DrillWindow* drill = fixture.program->drill();
+        QVERIFY(drill && drill->isVisible());
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            QCOMPARE(box->text(), boxText);
+
+        drill->close();  // the close box hides it
+        QVERIFY(!drill->isVisible());
+        QVERIFY(fixture.riru()->isVisible());
+        QTest::keyClick(control, Qt::Key_F2);
+        QCOMPARE(fixture.program->drill(), drill);
+        QVERIFY(drill->isVisible());
+        QCOMPARE(fixture.drills(), 1);
+    }
+
+    // Enter still presses the focused button and TAB keeps its order.
+    void reelWindowKeysStay()
+    {
+        ProgramFixture fixture;
+        QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
+        QCOMPARE(QApplication::focusWidget(), fixture.control("cmstart"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(fixture.riru()->Timer1->isOn());
+        QCOMPARE(QApplication::focusWidget(), fixture.control("r1stop"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), fixture.control("r2stop"));
+        // The drill opens while the reels spin, and they spin on.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QVERIFY(fixture.program->drill()->isVisible());
+        QVERIFY(fixture.riru()->Timer1->isOn());
+    }
+
+    void rightClickAnywhereOffersTheDrill_data()
+    {
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<bool>("editMenu");
+        QTest::newRow("window face") << "riru" << false;
+        QTest::newRow("strip") << "Image1" << false;
+        QTest::newRow("commentary label") << "lbyakumei" << false;
+        QTest::newRow("enabled button") << "cmstart" << false;
+        QTest::newRow("disabled separator bar") << "Command5" << false;
+        QTest::newRow("disabled stop button") << "r1stop" << false;
+        QTest::newRow("step interval box") << "Text1" << true;
+    }
+
+    void rightClickAnywhereOffersTheDrill()
+    {
+        QFETCH(QString, on);
+        QFETCH(bool, editMenu);
+        ProgramFixture fixture;
+        QVERIFY(QTest::qWaitForWindowExposed(fixture.riru()));
+        QWidget* target = on == "riru" ? fixture.riru() : fixture.control(qPrintable(on));
+        const QStringList entries = {"リーチ目ドリル (F2)", "リーチ目表 (F3)"};
+        const QStringList offered = fixture.rightClick(target, entries[0]);
+        QVERIFY2(offered.endsWith(entries[1]) && offered.size() >= 2, qPrintable(offered.join(',')));
+        QCOMPARE(offered.mid(offered.size() - 2), entries);
+        // A text box keeps its editing entries above them.
+        QCOMPARE(offered.size() > 2, editMenu);
+        QVERIFY(fixture.program->drill() && fixture.program->drill()->isVisible());
+    }
+
+    void endingTheProgramHidesTheDrill()
+    {
+        ProgramFixture fixture;
+        QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
+        QTest::keyClick(fixture.riru(), Qt::Key_F2);
+        QVERIFY(fixture.program->drill());
+        fixture.riru()->cmend_Click();
+        QVERIFY(!fixture.program->drill()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestDrillOpening)
+#include "tst_drill_opening.moc"

@@ -1,0 +1,369 @@
+#include "core/drill/pattern_pool.h"
+#include "drill/drill_window.h"
+#include "drill/pattern_view.h"
+#include "drill/verdict_text.h"
+#include "reel_pictures/visible_cells.h"
+#include "ui/look.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr const char* kAnswers[] = {"answer_big",  "answer_reg",   "answer_br",          "answer_reachNoStop",
+                                    "answer_noStop", "answer_small", "answer_missOrBonus", "answer_miss"};
+
+std::array<QImage, 3> designStrips()
+{
+    return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
+}
+
+// The pattern whose code is `code`, found in the pool.
+Pattern patternOf(char code)
+{
+    const PatternPool& pool = PatternPool::instance();
+    for (const Pattern& pattern : pool.patterns(groupIndexOf(code), PatternPool::kEveryLeft))
+        if (outcomeCodeOf(pattern) == code)
+            return pattern;
+    return {};
+}
+
+// A drill window on a progress file in a folder of its own.
+struct DrillFixture {
+    QTemporaryDir data;
+    QString path = data.filePath("kareto/drill.json");
+    std::unique_ptr<DrillWindow> window;
+
+    explicit DrillFixture(std::uint64_t seed = 1) { open(seed); }
+
+    void open(std::uint64_t seed = 1)
+    {
+        window = std::make_unique<DrillWindow>(designStrips(), ProgressFile(path), seed);
+        window->open();
+    }
+
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QString text(const char* label) const { return child<QLabel>(label)->text(); }
+
+    // The pattern shown, read from the picture's accessible name.
+    Pattern shown() const
+    {
+        static const QRegularExpression readOut(QStringLiteral("^(\\d+)-(\\d+)-(\\d+)$"));
+        const QRegularExpressionMatch match = readOut.match(child("pattern")->accessibleName());
+        if (!match.hasMatch())
+            return {0, 0, 0};
+        return {match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()};
+    }
+    int rightGroup() const { return groupIndexOf(outcomeCodeOf(shown())); }
+    int wrongGroup() const { return (rightGroup() + 1) % 8; }
+
+    bool asking() const
+    {
+        for (const char* name : kAnswers)
+            if (!button(name)->isEnabled())
+                return false;
+        return !button("next")->isEnabled();
+    }
+    bool answered() const
+    {
+        for (const char* name : kAnswers)
+            if (button(name)->isEnabled())
+                return false;
+        return button("next")->isEnabled() && button("next")->hasFocus();
+    }
+};
+
+}  // namespace
+
+// The drill window driven by clicks and keys, with its progress file.
+class TestDrillWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::useClassicLook(); }
+
+    void looksAsItIsNamed()
+    {
+        DrillFixture drill;
+        QCOMPARE(drill.window->objectName(), QStringLiteral("Drill"));
+        QCOMPARE(drill.window->windowTitle(), QStringLiteral("リーチ目ドリル"));
+        QVERIFY(!drill.window->windowIcon().isNull());
+        for (int group = 0; group < 8; ++group) {
+            QPushButton* answer = drill.button(kAnswers[group]);
+            QVERIFY2(answer, kAnswers[group]);
+            QCOMPARE(answer->text().toStdU16String(), kOutcomeGroups[std::size_t(group)].caption);
+            QCOMPARE(answer->palette().color(QPalette::Button).rgb() & 0xFFFFFF, kOutcomeGroups[std::size_t(group)].colour);
+            QVERIFY(!answer->accessibleName().isEmpty());
+        }
+        auto* filter = drill.child<QComboBox>("leftFilter");
+        QCOMPARE(filter->count(), 22);
+        QCOMPARE(filter->itemText(0), QStringLiteral("全部"));
+        QCOMPARE(filter->itemText(21), QStringLiteral("21"));
+        for (const char* name : {"next", "reset", "verdict", "score"})
+            QVERIFY2(drill.child(name) && !drill.child(name)->accessibleName().isEmpty(), name);
+        QVERIFY(drill.asking());
+        QVERIFY(drill.text("verdict").isEmpty());
+        QCOMPARE(drill.window->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    }
+
+    // The picture shows each reel's three rows at the read-out's positions.
+    void pictureShowsThePattern()
+    {
+        DrillFixture drill(9);
+        const Pattern pattern = drill.shown();
+        QVERIFY(isOnTheReels(pattern));
+        const QImage picture = drill.child("pattern")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const std::array<QImage, 3> strips = designStrips();
+        const int positions[] = {pattern.left, pattern.center, pattern.right};
+        // Strips at 1560, 3240 and 4920 twips; the picture starts at 0, the
+        // upper row at 1270 twips, 600 below the picture's top.
+        for (int reel = 0; reel < 3; ++reel) {
+            const QImage cells = visibleCells(strips[std::size_t(reel)], positions[reel]);
+            const QImage shown = picture.copy((1560 + 1680 * reel) / 15, qRound(670 / 15.0), cells.width(), cells.height());
+            for (int y = 0; y < 180; ++y)
+                for (int x = 4; x < 94; ++x)
+                    if (cells.pixel(x, y) != shown.pixel(x, y))
+                        QFAIL(qPrintable(QStringLiteral("reel %1 differs at (%2, %3)").arg(reel).arg(x).arg(y)));
+        }
+    }
+
+    void verdictReadsLineByLine_data()
+    {
+        QTest::addColumn<char>("code");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QStringList>("after");  // the lines after the read-out
+        QTest::newRow("BIG reach-me, right, with the cheer")
+            << 'C' << true << QStringList{"リーチ目。", "ＢＩＧです。", "た～まや～！!"};
+        QTest::newRow("miss with its spaces, wrong")
+            << 'I' << false << QStringList{"はずれ。  ", "しかし１枚がけの", "七のオート目です。"};
+        QTest::newRow("BIG text without the cheer") << 'e' << true << QStringList{"リーチ目            ＢＩＧです"};
+    }
+
+    void verdictReadsLineByLine()
+    {
+        QFETCH(char, code);
+        QFETCH(bool, right);
+        QFETCH(QStringList, after);
+        const Pattern pattern = patternOf(code);
+        const int group = groupIndexOf(code);
+        const QString readOut = QString::fromStdString(readOutOf(pattern));
+        const QString caption = QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(group)].caption));
+        const QStringList lines = QStringList{(right ? "正解：" : "不正解：") + caption, readOut} + after;
+        QCOMPARE(verdictText({right, group, code}, pattern), lines.join('\n'));
+    }
+
+    void answeredByClickOrKey_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("click, right") << false << true;
+        QTest::newRow("click, wrong") << false << false;
+        QTest::newRow("key, right") << true << true;
+        QTest::newRow("key, wrong") << true << false;
+    }
+
+    void answeredByClickOrKey()
+    {
+        QFETCH(bool, byKey);
+        QFETCH(bool, right);
+        DrillFixture drill(4);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        const Pattern pattern = drill.shown();
+        const int group = right ? drill.rightGroup() : drill.wrongGroup();
+        if (byKey)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + group));
+        else
+            QTest::mouseClick(drill.button(kAnswers[group]), Qt::LeftButton);
+
+        QVERIFY(drill.answered());
+        const char code = outcomeCodeOf(pattern);
+        QCOMPARE(drill.text("verdict"), verdictText({right, groupIndexOf(code), code}, pattern));
+        QVERIFY(drill.text("verdict").startsWith(right ? "正解：" : "不正解："));
+        QVERIFY(drill.text("score").startsWith(right ? "正解 1 / 1 問" : "正解 0 / 1 問"));
+        QVERIFY(drill.text("score").contains(right ? "連続正解 1" : "連続正解 0"));
+        QVERIFY(drill.child("groupBars")->accessibleDescription().contains(right ? "100%  1/1" : "0%  0/1"));
+        QVERIFY(drill.shown() == pattern);  // the read-out stays for reading
+    }
+
+    // Every key 1 to 8 answers with its own group.
+    void eachKeyAnswersItsGroup()
+    {
+        DrillFixture drill(6);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        for (int group = 0; group < 8; ++group) {
+            const int right = drill.rightGroup();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + group));
+            QVERIFY(drill.answered());
+            QVERIFY(drill.text("verdict").startsWith(group == right ? "正解：" : "不正解："));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(drill.asking());
+        }
+        QVERIFY(drill.text("score").contains("/ 8 問"));
+    }
+
+    void enterOrSpaceGoesOn_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void enterOrSpaceGoesOn()
+    {
+        QFETCH(int, key);
+        DrillFixture drill(8);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+        QVERIFY(drill.answered());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(drill.asking());
+        QVERIFY(drill.text("verdict").isEmpty());
+        // A stray second press answers nothing.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(drill.asking());
+        QVERIFY(drill.text("score").startsWith("正解 1 / 1 問"));
+    }
+
+    // Digits choose a filter entry while it has the focus, and answer nothing
+    // once the question is answered.
+    void keysThatDoNotAnswer()
+    {
+        DrillFixture drill(10);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        auto* filter = drill.child<QComboBox>("leftFilter");
+        filter->setFocus();
+        QTest::keyClick(filter, Qt::Key_7);
+        QCOMPARE(filter->currentText(), QStringLiteral("7"));
+        QVERIFY(drill.asking());
+        QCOMPARE(drill.shown().left, 7);
+
+        QTest::mouseClick(drill.button(kAnswers[drill.wrongGroup()]), Qt::LeftButton);
+        const QString verdict = drill.text("verdict");
+        for (int key = Qt::Key_1; key <= Qt::Key_8; ++key)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(drill.text("verdict"), verdict);
+        QVERIFY(drill.text("score").startsWith("正解 0 / 1 問"));
+    }
+
+    void filterNarrowsToOneLeftPosition()
+    {
+        DrillFixture drill(12);
+        auto* filter = drill.child<QComboBox>("leftFilter");
+        filter->setCurrentIndex(15);
+        for (int question = 0; question < 30; ++question) {
+            QCOMPARE(drill.shown().left, 15);
+            QTest::mouseClick(drill.button(kAnswers[drill.wrongGroup()]), Qt::LeftButton);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        }
+        filter->setCurrentIndex(0);
+        bool otherLeft = false;
+        for (int question = 0; question < 30 && !otherLeft; ++question) {
+            otherLeft = drill.shown().left != 15;
+            QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        }
+        QVERIFY(otherLeft);
+    }
+
+    void progressSurvivesARestart()
+    {
+        DrillFixture drill(14);
+        QVERIFY(!QFile::exists(drill.path));  // opening writes nothing
+        QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+        QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        const Pattern missed = drill.shown();
+        QTest::mouseClick(drill.button(kAnswers[drill.wrongGroup()]), Qt::LeftButton);
+        QVERIFY(QFile::exists(drill.path));
+        const QString score = drill.text("score");
+        const QString bars = drill.child("groupBars")->accessibleDescription();
+
+        drill.open(15);
+        QCOMPARE(drill.text("score"), score);
+        QCOMPARE(drill.child("groupBars")->accessibleDescription(), bars);
+        QVERIFY(!drill.child("progressNote")->isVisible());
+        // The missed pattern comes back within six questions of the restart.
+        bool cameBack = false;
+        for (int question = 0; question < 6 && !cameBack; ++question) {
+            cameBack = drill.shown() == missed;
+            QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        }
+        QVERIFY(cameBack);
+    }
+
+    void brokenFileIsSetAsideAndSaid()
+    {
+        DrillFixture drill;
+        drill.window.reset();
+        QVERIFY(QDir().mkpath(QFileInfo(drill.path).path()));
+        QFile broken(drill.path);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("{\"format\": 1, \"answered\": 3");
+        broken.close();
+
+        drill.open();
+        QVERIFY(!QFile::exists(drill.path));
+        QVERIFY(QFile::exists(drill.path + ".bad"));
+        QVERIFY(drill.child("progressNote")->isVisible());
+        QVERIFY(drill.text("progressNote").contains("最初から"));
+        QVERIFY(drill.text("score").startsWith("正解 0 / 0 問"));
+        QTest::mouseClick(drill.button(kAnswers[0]), Qt::LeftButton);
+        QVERIFY(QFile::exists(drill.path));
+    }
+
+    void unwritableFolderIsSaidOnce()
+    {
+        QTemporaryDir data;
+        QFile blocker(data.filePath("kareto"));  // a file where the folder would go
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        DrillWindow window(designStrips(), ProgressFile(data.filePath("kareto/drill.json")), 3);
+        auto* note = window.findChild<QLabel*>("progressNote");
+        auto* next = window.findChild<QPushButton*>("next");
+        window.open();
+        QVERIFY(!note->isVisible());
+        QTest::mouseClick(window.findChild<QPushButton*>(kAnswers[0]), Qt::LeftButton);
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains("保存できません"));
+        note->clear();
+        QTest::mouseClick(next, Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>(kAnswers[1]), Qt::LeftButton);
+        QVERIFY(note->text().isEmpty());  // said once
+        QVERIFY(next->isEnabled());       // and the drill goes on
+    }
+
+    void resetAsksFirst()
+    {
+        DrillFixture drill(16);
+        QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+        QVERIFY(QFile::exists(drill.path));
+
+        for (QMessageBox::StandardButton choice : {QMessageBox::No, QMessageBox::Yes}) {
+            QTest::mouseClick(drill.button("reset"), Qt::LeftButton);
+            QMessageBox* confirmation = nullptr;
+            QTRY_VERIFY((confirmation = drill.child<QMessageBox>("resetConfirmation")) && confirmation->isVisible());
+            QTest::mouseClick(confirmation->button(choice), Qt::LeftButton);
+            QTRY_VERIFY(!drill.child<QMessageBox>("resetConfirmation"));
+            QCOMPARE(QFile::exists(drill.path), choice == QMessageBox::No);
+            QVERIFY(drill.text("score").startsWith(choice == QMessageBox::No ? "正解 1 / 1 問" : "正解 0 / 0 問"));
+        }
+        QVERIFY(drill.asking());
+        QVERIFY(drill.child("groupBars")->accessibleDescription().contains("ＢＩＧ —"));
+    }
+};
+
+QTEST_MAIN(TestDrillWindow)
+#include "tst_drill_window.moc"
