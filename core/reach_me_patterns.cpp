@@ -1,13 +1,13 @@
 #include "core/reach_me_patterns.h"
 
-#include "evaluation/evaluation.h"
-#include "evaluation/legend.h"
+#include "core/evaluation/judgement.h"
+#include "core/evaluation/legend.h"
 
 namespace patterns {
 
 char outcomeCodeOf(int left, int center, int right)
 {
-    return gridOfClass(evaluatorClassOf(left))->code(center, right);
+    return judge({left, center, right}).code;
 }
 
 std::array<int, kOutcomeGroups.size()> groupCounts(int left)

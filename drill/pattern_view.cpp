@@ -2,7 +2,7 @@
 
 #include "reel_pictures/visible_cells.h"
 #include "reel_window/riru_layout.h"
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 

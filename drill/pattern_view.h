@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drill/pattern.h"
+#include "core/pattern.h"
 
 #include <QImage>
 #include <QWidget>

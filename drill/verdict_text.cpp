@@ -1,7 +1,7 @@
 #include "drill/verdict_text.h"
 
 #include "drill/group_text.h"
-#include "evaluation/legend.h"
+#include "core/evaluation/legend.h"
 
 QString verdictText(const Verdict& verdict, const Pattern& pattern)
 {

@@ -3,7 +3,7 @@
 // little-endian, so that every text a box can hold is reachable, lone
 // surrogates and full-width forms included.
 
-#include "reel_window/box_number.h"
+#include "core/box_number.h"
 
 #include <cmath>
 #include <cstddef>

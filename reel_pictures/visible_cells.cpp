@@ -1,6 +1,6 @@
 #include "reel_pictures/visible_cells.h"
 
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 
 #include <QPainter>
 

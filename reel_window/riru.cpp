@@ -3,7 +3,6 @@
 #include "info_windows/fkaisetu.h"
 #include "info_windows/fsousa.h"
 #include "reel_window/riru_layout.h"
-#include "reel_window/strip_geometry.h"
 #include "ui/button.h"
 #include "ui/message.h"
 #include "ui/picture.h"
@@ -13,15 +12,59 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
+
+using Mode = Game::Mode;
 
 constexpr const char* kStepIntervalRefusal =
     "「リール１コマのスピード」には、0 から 32767 までの数をミリ秒で入れて下さい。";
 constexpr const char* kStopTimeRefusal =
     "「Ａutoの停止までの時間」には、0 から 32767 までの数をミリ秒で入れて下さい。";
+
+// The buttons that take clicks in each mode. While the reels spin by hand, a
+// stop button takes them only as long as its own reel runs.
+constexpr std::string_view kStandingButtons[] = {"cmstart", "cmend", "autostart", "r1ue",      "r1sita", "r2ue",
+                                                 "r2sita",  "r3ue",  "r3sita",    "Cmkaisetu", "Cmsousa"};
+constexpr std::string_view kSpinningButtons[] = {"r1stop", "r2stop", "r3stop", "Cmkaisetu", "Cmsousa"};
+constexpr std::string_view kAutoPlayingButtons[] = {"autostop", "Cmkaisetu", "Cmsousa"};
+
+constexpr struct {
+    Mode mode;
+    std::span<const std::string_view> enabled;
+} kEnabledInMode[] = {
+    {Mode::Standing, kStandingButtons},
+    {Mode::Spinning, kSpinningButtons},
+    {Mode::AutoPlaying, kAutoPlayingButtons},
+};
+
+// Each reel's handlers, left to right.
+constexpr struct {
+    void (Riru::*tick)();
+    void (Riru::*stop)();
+    void (Riru::*up)();
+    void (Riru::*down)();
+} kReelHandlers[] = {
+    {&Riru::Timer1_Timer, &Riru::r1stop_Click, &Riru::r1ue_Click, &Riru::r1sita_Click},
+    {&Riru::Timer2_Timer, &Riru::r2stop_Click, &Riru::r2ue_Click, &Riru::r2sita_Click},
+    {&Riru::Timer3_Timer, &Riru::r3stop_Click, &Riru::r3ue_Click, &Riru::r3sita_Click},
+};
+
+constexpr std::pair<std::string_view, void (Riru::*)()> kWindowClicks[] = {
+    {"cmstart", &Riru::cmstart_Click}, {"autostart", &Riru::autostart_Click}, {"autostop", &Riru::autostop_Click},
+    {"cmend", &Riru::cmend_Click},     {"Cmkaisetu", &Riru::Cmkaisetu_Click}, {"Cmsousa", &Riru::Cmsousa_Click},
+};
+
+std::size_t indexOf(Mode mode)
+{
+    return static_cast<std::size_t>(mode);
+}
 
 QString qt(const std::u16string& text)
 {
@@ -33,48 +76,50 @@ std::u16string textOf(const QLineEdit* box)
     return box->text().toStdU16String();
 }
 
+void run(ui::Timer* timer, bool on)
+{
+    if (on)
+        timer->switchOn();
+    else
+        timer->switchOff();
+}
+
 }  // namespace
 
 Riru::Riru(std::function<void()> endProgram)
     : ui::Window(kRiruWindow),
-      Timer1(new ui::Timer(this, "Timer1")),
-      Timer2(new ui::Timer(this, "Timer2")),
-      Timer3(new ui::Timer(this, "Timer3")),
-      Timer4(new ui::Timer(this, "Timer4")),
       endProgram_(std::move(endProgram)),
+      Timer4(new ui::Timer(this, "Timer4")),
       cmstart(button("cmstart")),
-      r1stop(button("r1stop")),
-      r2stop(button("r2stop")),
-      r3stop(button("r3stop")),
-      r1ue(button("r1ue")),
-      r2ue(button("r2ue")),
-      r3ue(button("r3ue")),
-      r1sita(button("r1sita")),
-      r2sita(button("r2sita")),
-      r3sita(button("r3sita")),
       autostart(button("autostart")),
       autostop(button("autostop")),
-      cmend(button("cmend")),
-      Cmkaisetu(button("Cmkaisetu")),
-      Cmsousa(button("Cmsousa")),
-      Image1(picture("Image1")),
-      Image2(picture("Image2")),
-      Image3(picture("Image3")),
       lbtamaya(label("lbtamaya")),
       lbyakumei(label("lbyakumei")),
       Text1(textBox("Text1")),
       Text2(textBox("Text2")),
       Text3(textBox("Text3"))
 {
-    // The timers' design intervals; every start sets its own before switching on.
-    for (ui::Timer* reelTimer : {Timer1, Timer2, Timer3})
-        reelTimer->setInterval(200);
+    for (std::size_t which = 0; which < reels_.size(); ++which) {
+        const std::string number = std::to_string(which + 1);
+        reels_[which] = {new ui::Timer(this, ("Timer" + number).c_str()), picture("Image" + number),
+                         button("r" + number + "stop"), button("r" + number + "ue"), button("r" + number + "sita")};
+        // The timers' design interval; every start sets its own before switching on.
+        reels_[which].timer->setInterval(200);
+        reels_[which].strip->showOnlyBetween(strip::kShownTop, strip::kShownBottom);
+    }
     Timer4->setInterval(1200);
 
-    for (ui::Picture* image : {Image1, Image2, Image3})
-        image->showOnlyBetween(strip::kShownTop, strip::kShownBottom);
+    for (const auto& [mode, names] : kEnabledInMode) {
+        for (std::string_view name : names) {
+            ui::Button* control = button(name);
+            enabledIn_[indexOf(mode)].push_back(control);
+            if (std::ranges::find(gameButtons_, control) == gameButtons_.end())
+                gameButtons_.push_back(control);
+        }
+    }
 
     bindHandlers();
+    game_.addListener([this](const Game::Changes& changes) { show(changes); });
     onClose([this] { endProgram_(); });
     Form_Load();
 }
@@ -83,51 +128,44 @@ Riru::~Riru() = default;
 
 void Riru::bindHandlers()
 {
-    const std::pair<std::string_view, void (Riru::*)()> clicks[] = {
-        {"cmstart", &Riru::cmstart_Click},     {"r1stop", &Riru::r1stop_Click},
-        {"r2stop", &Riru::r2stop_Click},       {"r3stop", &Riru::r3stop_Click},
-        {"r1ue", &Riru::r1ue_Click},           {"r2ue", &Riru::r2ue_Click},
-        {"r3ue", &Riru::r3ue_Click},           {"r1sita", &Riru::r1sita_Click},
-        {"r2sita", &Riru::r2sita_Click},       {"r3sita", &Riru::r3sita_Click},
-        {"autostart", &Riru::autostart_Click}, {"autostop", &Riru::autostop_Click},
-        {"cmend", &Riru::cmend_Click},         {"Cmkaisetu", &Riru::Cmkaisetu_Click},
-        {"Cmsousa", &Riru::Cmsousa_Click},
-    };
-    for (const auto& [name, handler] : clicks)
+    for (const auto& [name, handler] : kWindowClicks)
         onClick(name, [this, handler = handler] { (this->*handler)(); });
-    Timer1->onTick([this] { Timer1_Timer(); });
-    Timer2->onTick([this] { Timer2_Timer(); });
-    Timer3->onTick([this] { Timer3_Timer(); });
     Timer4->onTick([this] { Timer4_Timer(); });
+    for (reel::Reel which : reel::kReels) {
+        const ReelControls& reel = reels_[which];
+        const auto& handlers = kReelHandlers[which];
+        reel.timer->onTick([this, tick = handlers.tick] { (this->*tick)(); });
+        for (const auto& [control, handler] : {std::pair{reel.stop, handlers.stop}, std::pair{reel.up, handlers.up},
+                                               std::pair{reel.down, handlers.down}})
+            connect(control, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
+    }
 }
 
 // Start-up and closing.
 
 void Riru::Form_Load()
 {
-    loadStrip(Image1, "r1.bmp");
-    loadStrip(Image2, "r2.bmp");
-    loadStrip(Image3, "r3.bmp");
-    ui::enable({cmstart, cmend, autostart, r1ue, r1sita, r2ue, r2sita, r3ue, r3sita, Cmkaisetu, Cmsousa});
-    ui::disable({r1stop, r2stop, r3stop, autostop});
+    loadStrip(reels_[reel::Left].strip, "r1.bmp");
+    loadStrip(reels_[reel::Center].strip, "r2.bmp");
+    loadStrip(reels_[reel::Right].strip, "r3.bmp");
+    showMode();
 }
 
 // A file that cannot be shown leaves the reel with the strip the window
 // carries from its design, built in under the same name.
-void Riru::loadStrip(ui::Picture* image, const char* fileName)
+void Riru::loadStrip(ui::Picture* strip, const char* fileName)
 {
-    QImage strip = ui::readPictureFile(QString::fromUtf8(fileName));
-    if (strip.isNull()) {
+    QImage picture = ui::readPictureFile(QString::fromUtf8(fileName));
+    if (picture.isNull()) {
         std::fprintf(stderr, "kareto: %s cannot be shown; the reel keeps its own strip\n", fileName);
-        strip = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
+        picture = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
     }
-    image->setPicture(strip);
+    strip->setPicture(picture);
 }
 
 QImage Riru::stripPicture(int reel) const
 {
-    const ui::Picture* images[] = {Image1, Image2, Image3};
-    return images[reel]->picture();
+    return reels_[static_cast<std::size_t>(reel)].strip->picture();
 }
 
 void Riru::cmend_Click()
@@ -153,221 +191,156 @@ void Riru::Cmsousa_Click()
 
 void Riru::cmstart_Click()
 {
-    const std::optional<BoxSetting> interval = stepIntervalRule(textOf(Text1));
-    if (!interval) {
-        ui::showRefusal(this, QString::fromUtf8(kStepIntervalRefusal));
-        return;
-    }
-    r1teisi = 0;
-    r2teisi = 0;
-    r3teisi = 0;
-    useStepInterval(*interval);
-    Timer1->setInterval(timint);
-    Timer2->setInterval(timint);
-    Timer3->setInterval(timint);
-    lbyakumei->clear();
-    lbtamaya->clear();
-    ui::disable({cmend, autostart, cmstart, r1ue, r1sita, r2ue, r2sita, r3ue, r3sita});
-    Timer1->switchOn();
-    Timer2->switchOn();
-    Timer3->switchOn();
-    ui::enable({r1stop, r2stop, r3stop});
-    r1stop->setFocus(Qt::OtherFocusReason);
-}
-
-void Riru::useStepInterval(const BoxSetting& setting)
-{
-    timint = setting.ms;
-    if (setting.boxText)
-        Text1->setText(qt(*setting.boxText));
+    const Game::Start start = game_.start(textOf(Text1));
+    if (start != Game::Start::Started)
+        return refuse(start);
+    reels_[reel::Left].stop->setFocus(Qt::OtherFocusReason);
 }
 
 void Riru::Timer1_Timer()
 {
-    advance(r1koma, Image1);
+    game_.tick(reel::Left);
 }
 
 void Riru::Timer2_Timer()
 {
-    advance(r2koma, Image2);
+    game_.tick(reel::Center);
 }
 
 void Riru::Timer3_Timer()
 {
-    advance(r3koma, Image3);
-}
-
-// One tick moves the strip a cell down; index 21 is kept as 0 so that the
-// next tick places index 1.
-void Riru::advance(std::int16_t& koma, ui::Picture* image)
-{
-    koma = koma + 1 > strip::kCells ? 1 : koma + 1;
-    image->setTop(strip::topOfIndex(koma));
-    if (koma == strip::kCells)
-        koma = 0;
+    game_.tick(reel::Right);
 }
 
 void Riru::r1stop_Click()
 {
-    stop(r1teisi, Timer1, r1stop);
+    game_.stop(reel::Left);
 }
 
 void Riru::r2stop_Click()
 {
-    stop(r2teisi, Timer2, r2stop);
+    game_.stop(reel::Center);
 }
 
 void Riru::r3stop_Click()
 {
-    stop(r3teisi, Timer3, r3stop);
-}
-
-void Riru::stop(std::int16_t& teisi, ui::Timer* timer, ui::Button* stopButton)
-{
-    teisi = 1;
-    timgoukei = static_cast<std::int16_t>(r1teisi + r2teisi + r3teisi);
-    timer->switchOff();
-    if (timgoukei == 3) {
-        yaku();
-        showResult();
-        ui::enable({cmstart, cmend, autostart, r2ue, r2sita, r3ue, r3sita, r1ue, r1sita});
-    }
-    stopButton->setEnabled(false);
+    game_.stop(reel::Right);
 }
 
 // Stepping by hand.
 
 void Riru::r1ue_Click()
 {
-    stepUp(r1koma, Image1);
+    game_.stepUp(reel::Left);
 }
 
 void Riru::r2ue_Click()
 {
-    stepUp(r2koma, Image2);
+    game_.stepUp(reel::Center);
 }
 
 void Riru::r3ue_Click()
 {
-    stepUp(r3koma, Image3);
+    game_.stepUp(reel::Right);
 }
 
 void Riru::r1sita_Click()
 {
-    stepDown(r1koma, Image1);
+    game_.stepDown(reel::Left);
 }
 
 void Riru::r2sita_Click()
 {
-    stepDown(r2koma, Image2);
+    game_.stepDown(reel::Center);
 }
 
 void Riru::r3sita_Click()
 {
-    stepDown(r3koma, Image3);
-}
-
-void Riru::stepDown(std::int16_t& koma, ui::Picture* image)
-{
-    if (koma == strip::kCells)
-        koma = 0;
-    koma += 1;
-    image->setTop(strip::topOfIndex(koma));
-    yaku();
-    showResult();
-}
-
-void Riru::stepUp(std::int16_t& koma, ui::Picture* image)
-{
-    if (koma == 0)
-        koma = strip::kCells;
-    koma -= 1;
-    image->setTop(strip::topOfIndex(koma));
-    yaku();
-    showResult();
+    game_.stepDown(reel::Right);
 }
 
 // Auto play.
 
 void Riru::autostart_Click()
 {
-    // Both boxes are read before anything changes, so that a refusal leaves
-    // the window standing as it was.
-    const std::optional<BoxSetting> interval = stepIntervalRule(textOf(Text1));
-    const std::optional<BoxSetting> stopTime = stopTimeRule(textOf(Text3));
-    if (!interval || !stopTime) {
-        ui::showRefusal(this, QString::fromUtf8(interval ? kStopTimeRefusal : kStepIntervalRefusal));
-        return;
-    }
-    ui::disable({cmstart, r1stop, r2stop, r3stop, cmend, r1ue, r1sita, r2ue, r2sita, r3ue, r3sita});
-    useStepInterval(*interval);
-    Timer1->setInterval(timint);
-    Timer2->setInterval(timint);
-    Timer3->setInterval(timint);
-    if (stopTime->boxText)
-        Text3->setText(qt(*stopTime->boxText));
-    Timer4->setInterval(stopTime->ms);
-    autokaisu = 0;  // every run begins its cycle afresh
-    Timer1->switchOn();
-    Timer2->switchOn();
-    Timer3->switchOn();
-    Timer4->switchOn();
-    autostop->setEnabled(true);
-    autostart->setEnabled(false);
+    const Game::Start start = game_.startAuto(textOf(Text1), textOf(Text3));
+    if (start != Game::Start::Started)
+        return refuse(start);
     autostop->setFocus(Qt::OtherFocusReason);
 }
 
 void Riru::Timer4_Timer()
 {
-    autokaisu += 1;
-    switch (autokaisu) {
-    case 1:
-        Timer1->switchOff();
-        break;
-    case 2:
-        Timer2->switchOff();
-        break;
-    case 3:
-    case 4:  // the reels stand still since, so the same texts show again
-        Timer3->switchOff();
-        yaku();
-        showResult();
-        break;
-    case 5:
-        lbtamaya->clear();
-        lbyakumei->clear();
-        Timer1->switchOn();
-        Timer2->switchOn();
-        Timer3->switchOn();
-        break;
-    default:
-        autokaisu = 0;
-        break;
-    }
+    game_.autoTick();
 }
 
 void Riru::autostop_Click()
 {
-    Timer1->switchOff();
-    Timer2->switchOff();
-    Timer3->switchOff();
-    Timer4->switchOff();
-    autostart->setEnabled(true);
-    autostop->setEnabled(false);
-    ui::enable({cmend, r3ue, r3sita, cmstart, r1ue, r1sita, r2ue, r2sita});
-    autostart->setFocus(Qt::OtherFocusReason);
+    if (game_.stopAuto())
+        autostart->setFocus(Qt::OtherFocusReason);
 }
 
 // The pattern and its commentary.
 
 void Riru::yaku()
 {
-    evaluation.yaku(Image1->top(), Image2->top(), Image3->top());
-    Text2->setText(qt(evaluation.readOut));
+    game_.yaku();
 }
 
-void Riru::showResult()
+void Riru::refuse(Game::Start refusal)
 {
-    lbtamaya->setText(qt(evaluation.tamaya));
-    lbyakumei->setText(qt(evaluation.yakumei));
+    if (refusal == Game::Start::BadStepInterval)
+        ui::showRefusal(this, QString::fromUtf8(kStepIntervalRefusal));
+    else if (refusal == Game::Start::BadStopTime)
+        ui::showRefusal(this, QString::fromUtf8(kStopTimeRefusal));
+}
+
+// What the game changed, in the order the window shows it: boxes and timer
+// intervals, strips, the cleared or new texts (the cheer before the
+// commentary), then which timers run and which buttons take clicks.
+void Riru::show(const Game::Changes& changes)
+{
+    if (changes.speedBoxText)
+        Text1->setText(qt(*changes.speedBoxText));
+    if (changes.stepIntervalSet)
+        for (const ReelControls& reel : reels_)
+            reel.timer->setInterval(game_.timint());
+    if (changes.stopTimeBoxText)
+        Text3->setText(qt(*changes.stopTimeBoxText));
+    if (changes.stopTimeSet)
+        Timer4->setInterval(game_.stopTime());
+    for (reel::Reel which : reel::kReels)
+        if (changes.moved[which])
+            reels_[which].strip->setTop(game_.reel(which).top);
+    if (changes.cleared) {
+        lbyakumei->clear();
+        lbtamaya->clear();
+    }
+    const Evaluation& evaluation = game_.evaluation();
+    if (changes.readOut)
+        Text2->setText(qt(evaluation.readOut));
+    if (changes.result) {
+        lbtamaya->setText(qt(evaluation.tamaya));
+        lbyakumei->setText(qt(evaluation.yakumei));
+    }
+    if (changes.running)
+        showMode();
+}
+
+// The one place that switches timers and buttons: by the mode, and a reel's
+// timer and stop button by whether the reel runs.
+void Riru::showMode()
+{
+    for (reel::Reel which : reel::kReels)
+        run(reels_[which].timer, game_.reel(which).running);
+    run(Timer4, game_.mode() == Mode::AutoPlaying);
+
+    const std::vector<ui::Button*>& enabled = enabledIn_[indexOf(game_.mode())];
+    for (ui::Button* control : gameButtons_) {
+        bool takesClicks = std::ranges::find(enabled, control) != enabled.end();
+        for (reel::Reel which : reel::kReels)
+            if (control == reels_[which].stop && !game_.reel(which).running)
+                takesClicks = false;
+        control->setEnabled(takesClicks);
+    }
 }

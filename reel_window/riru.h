@@ -1,14 +1,14 @@
 #pragma once
 
-#include "evaluation/evaluation.h"
-#include "reel_window/box_number.h"
+#include "core/game/game.h"
 #include "ui/window.h"
 
 #include <QImage>
 
-#include <cstdint>
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +22,8 @@ class Timer;
 }  // namespace ui
 
 // The reel window: the manual game, one-cell stepping and auto play, with
-// the commentary of every stop pattern.
+// the commentary of every stop pattern. Its handlers drive the game; it shows
+// whatever the game reports changed, whoever changed it.
 class Riru : public ui::Window {
     Q_OBJECT
 
@@ -30,6 +31,11 @@ public:
     // endProgram ends the program with every window.
     explicit Riru(std::function<void()> endProgram);
     ~Riru() override;
+
+    // The game the window shows. Another window may read it, or place a
+    // pattern through it, and this window follows.
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
 
     void Form_Load();
 
@@ -62,56 +68,34 @@ public:
     // loaded, or the one it carries from its design.
     QImage stripPicture(int reel) const;
 
-    // Cell index of each reel, 0..21; index 0 shows what index 21 shows.
-    std::int16_t r1koma = 0;
-    std::int16_t r2koma = 0;
-    std::int16_t r3koma = 0;
-    // 1 once the reel's stop button has stopped it in this spin.
-    std::int16_t r1teisi = 0;
-    std::int16_t r2teisi = 0;
-    std::int16_t r3teisi = 0;
-    std::int16_t timgoukei = 0;  // reels stopped in this spin
-    std::int16_t timint = 0;     // reel step interval in ms, set at each start
-    std::int16_t autokaisu = 0;  // step of the auto-play cycle, 0..5
-    Evaluation evaluation;      // positions, commentary and cheer of the last pattern
-
-    ui::Timer* Timer1;
-    ui::Timer* Timer2;
-    ui::Timer* Timer3;
-    ui::Timer* Timer4;
-
 private:
-    void advance(std::int16_t& koma, ui::Picture* image);
-    void stop(std::int16_t& teisi, ui::Timer* timer, ui::Button* stopButton);
-    void stepDown(std::int16_t& koma, ui::Picture* image);
-    void stepUp(std::int16_t& koma, ui::Picture* image);
-    void showResult();
-    void useStepInterval(const BoxSetting& setting);
-    void loadStrip(ui::Picture* image, const char* fileName);
-    void bindHandlers();
+    // Everything of one reel: the timer that spins it, its strip and its buttons.
+    struct ReelControls {
+        ui::Timer* timer;
+        ui::Picture* strip;
+        ui::Button* stop;
+        ui::Button* up;
+        ui::Button* down;
+    };
 
+    void bindHandlers();
+    void loadStrip(ui::Picture* strip, const char* fileName);
+    void show(const Game::Changes& changes);
+    void showMode();
+    void refuse(Game::Start refusal);
+
+    Game game_;
     std::function<void()> endProgram_;
     std::unique_ptr<Fkaisetu> Fkaisetu_;
     std::unique_ptr<Fsousa> Fsousa_;
 
+    std::array<ReelControls, 3> reels_;
+    ui::Timer* Timer4;
+    std::array<std::vector<ui::Button*>, 3> enabledIn_;  // by mode
+    std::vector<ui::Button*> gameButtons_;               // every button a mode enables or disables
     ui::Button* cmstart;
-    ui::Button* r1stop;
-    ui::Button* r2stop;
-    ui::Button* r3stop;
-    ui::Button* r1ue;
-    ui::Button* r2ue;
-    ui::Button* r3ue;
-    ui::Button* r1sita;
-    ui::Button* r2sita;
-    ui::Button* r3sita;
     ui::Button* autostart;
     ui::Button* autostop;
-    ui::Button* cmend;
-    ui::Button* Cmkaisetu;
-    ui::Button* Cmsousa;
-    ui::Picture* Image1;
-    ui::Picture* Image2;
-    ui::Picture* Image3;
     QLabel* lbtamaya;
     QLabel* lbyakumei;
     QLineEdit* Text1;

@@ -1,6 +1,6 @@
 #include "reel_window/riru_layout.h"
 
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 
 using namespace ui;
 using ui::Kind::Button, ui::Kind::Label, ui::Kind::TextBox, ui::Kind::Picture;

@@ -13,6 +13,11 @@
 #include <set>
 #include <string>
 
+inline ui::Timer* timerOf(const Riru& riru, const char* name)
+{
+    return riru.findChild<ui::Timer*>(name);
+}
+
 // The reel window's game buttons that take clicks, and its timers that run.
 inline std::set<std::string> enabledButtons(const Riru& riru)
 {
@@ -27,7 +32,7 @@ inline std::set<std::string> enabledButtons(const Riru& riru)
 inline std::set<std::string> timersOn(const Riru& riru)
 {
     std::set<std::string> on;
-    for (const ui::Timer* timer : {riru.Timer1, riru.Timer2, riru.Timer3, riru.Timer4})
+    for (const ui::Timer* timer : {timerOf(riru, "Timer1"), timerOf(riru, "Timer2"), timerOf(riru, "Timer3"), timerOf(riru, "Timer4")})
         if (timer->isOn())
             on.insert(timer->objectName().toStdString());
     return on;

@@ -1,4 +1,4 @@
-#include "reel_window/box_number.h"
+#include "core/box_number.h"
 
 #include <QTest>
 

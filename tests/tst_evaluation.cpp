@@ -1,5 +1,6 @@
-#include "evaluation/evaluation.h"
-#include "reel_window/strip_geometry.h"
+#include "core/evaluation/evaluation.h"
+#include "core/evaluation/judgement.h"
+#include "core/reels/strip_geometry.h"
 
 #include <QTest>
 
@@ -40,6 +41,11 @@ private slots:
                     const Outcome& outcome = outcomeOf(grids[left]->code(center, right));
                     QCOMPARE(text(evaluation.yakumei), text(outcome.commentary));
                     QCOMPARE(text(evaluation.tamaya), outcome.cheers ? text(kCheer) : QString());
+                    // Judged without reels, the pattern means the same.
+                    const Judgement judgement = judge({left, center, right});
+                    QCOMPARE(judgement.code, grids[left]->code(center, right));
+                    QCOMPARE(text(std::u16string(judgement.commentary)), text(evaluation.yakumei));
+                    QCOMPARE(text(std::u16string(judgement.cheer)), text(evaluation.tamaya));
                     ++patterns;
                 }
             }

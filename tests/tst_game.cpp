@@ -1,6 +1,6 @@
 #include "reel_window_fixture.h"
 
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 
@@ -39,9 +39,9 @@ private slots:
         window.box("Text1")->setText(QStringLiteral("250"));
         Riru& riru = *window.riru;
         riru.cmstart_Click();
-        QCOMPARE(int(riru.timint), 250);
+        QCOMPARE(int(riru.game().timint()), 250);
         QCOMPARE(window.box("Text1")->text(), QStringLiteral("250"));
-        for (ui::Timer* timer : {riru.Timer1, riru.Timer2, riru.Timer3})
+        for (ui::Timer* timer : {timerOf(riru, "Timer1"), timerOf(riru, "Timer2"), timerOf(riru, "Timer3")})
             QCOMPARE(timer->interval(), 250);
         QCOMPARE(window.enabledButtons(), kAllStops);
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3"}));
@@ -56,20 +56,20 @@ private slots:
             riru.Timer2_Timer();
         for (int tick = 0; tick < 12; ++tick)
             riru.Timer3_Timer();
-        QCOMPARE(int(riru.r1koma), 0);  // index 21 is kept as 0
+        QCOMPARE(int(riru.game().reel(reel::Left).koma), 0);  // index 21 is kept as 0
 
         riru.r3stop_Click();
-        QCOMPARE(int(riru.timgoukei), 1);
+        QCOMPARE(int(riru.game().timgoukei()), 1);
         riru.r1stop_Click();
-        QCOMPARE(int(riru.timgoukei), 2);
+        QCOMPARE(int(riru.game().timgoukei()), 2);
         QVERIFY(window.caption("lbyakumei").isEmpty());
         QCOMPARE(window.enabledButtons(), (std::set<std::string>{"r2stop", "Cmkaisetu", "Cmsousa"}));
         QCOMPARE(window.timersOn(), std::set<std::string>{"Timer2"});
         riru.r2stop_Click();
-        QCOMPARE(int(riru.timgoukei), 3);
+        QCOMPARE(int(riru.game().timgoukei()), 3);
         QCOMPARE(window.readOut(), QStringLiteral("1-17-10"));
         QVERIFY(window.isStanding());
-        QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.evaluation.yakumei));
+        QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.game().evaluation().yakumei));
         QVERIFY(!window.caption("lbyakumei").isEmpty());
     }
 
@@ -78,6 +78,7 @@ private slots:
         ReelWindowFixture window;
         Riru& riru = *window.riru;
         auto* image = riru.findChild<ui::Picture*>("Image1");
+        riru.cmstart_Click();
         QList<int> positions;
         for (int tick = 0; tick < 23; ++tick) {
             riru.Timer1_Timer();
@@ -129,8 +130,8 @@ private slots:
         ReelWindowFixture window;
         window.box("Text1")->setText(text);
         window.riru->cmstart_Click();
-        QCOMPARE(int(window.riru->timint), timint);
-        QCOMPARE(window.riru->Timer1->interval(), timint);
+        QCOMPARE(int(window.riru->game().timint()), timint);
+        QCOMPARE(timerOf(*window.riru, "Timer1")->interval(), timint);
         QCOMPARE(window.box("Text1")->text(), boxAfter);
     }
 
@@ -148,7 +149,7 @@ private slots:
             riru.cmstart_Click();
             QVERIFY2(window.closeRefusal(), text);
             QVERIFY(window.isStanding());
-            QCOMPARE(int(riru.timint), 100);
+            QCOMPARE(int(riru.game().timint()), 100);
             QCOMPARE(window.box("Text1")->text(), QString::fromUtf8(text));
             QCOMPARE(window.caption("lbyakumei"), commentary);
         }
@@ -170,7 +171,7 @@ private slots:
         QFETCH(QString, readOut);
         ReelWindowFixture window;
         up ? window.riru->r3ue_Click() : window.riru->r3sita_Click();
-        QCOMPARE(int(window.riru->r3koma), index);
+        QCOMPARE(int(window.riru->game().reel(reel::Right).koma), index);
         QCOMPARE(window.readOut(), readOut);
         QVERIFY(window.isStanding());
     }
@@ -200,7 +201,7 @@ private slots:
         riru.r2ue_Click();  // index 20: position 2
         QCOMPARE(window.readOut(), QStringLiteral("1-2-1"));
         riru.r2sita_Click();  // index 21: position 1
-        QCOMPARE(int(riru.r2koma), 21);
+        QCOMPARE(int(riru.game().reel(reel::Center).koma), 21);
         QCOMPARE(window.readOut(), QStringLiteral("1-1-1"));
         riru.r2sita_Click();
         QCOMPARE(window.readOut(), QStringLiteral("1-21-1"));
@@ -232,7 +233,7 @@ private slots:
         riru.r3ue_Click();  // a result on screen before auto play
         riru.autostart_Click();
         QCOMPARE(window.enabledButtons(), kAutoPlaying);
-        QCOMPARE(riru.Timer4->interval(), 1200);
+        QCOMPARE(timerOf(riru, "Timer4")->interval(), 1200);
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3", "Timer4"}));
         QCOMPARE(window.caption("lbyakumei"), QStringLiteral("チェリー"));
 
@@ -249,12 +250,12 @@ private slots:
                 }
                 riru.Timer4_Timer();
                 QCOMPARE(window.timersOn(), running[step]);
-                QCOMPARE(int(riru.autokaisu), (step + 1) % 6);
+                QCOMPARE(int(riru.game().autokaisu()), (step + 1) % 6);
                 // The first cycle keeps the earlier result until its own replaces it.
                 const bool resultShown = step == 2 || step == 3 || (cycle == 0 && step < 2);
                 QCOMPARE(!window.caption("lbyakumei").isEmpty(), resultShown);
                 if (step == 2)
-                    QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.evaluation.yakumei));
+                    QCOMPARE(window.caption("lbyakumei"), QString::fromStdU16String(riru.game().evaluation().yakumei));
             }
         }
         QCOMPARE(window.enabledButtons(), kAutoPlaying);
@@ -316,7 +317,7 @@ private slots:
         ReelWindowFixture window;
         window.box("Text3")->setText(text);
         window.riru->autostart_Click();
-        QCOMPARE(window.riru->Timer4->interval(), interval);
+        QCOMPARE(timerOf(*window.riru, "Timer4")->interval(), interval);
         QCOMPARE(window.box("Text3")->text(), boxAfter);
     }
 
@@ -329,11 +330,29 @@ private slots:
         riru.autostart_Click();
         const QString before = window.readOut();
         QTest::qWait(100);
-        QCOMPARE(int(riru.autokaisu), 0);
-        QVERIFY(riru.r1koma != 0 || riru.r2koma != 0);  // the reels really spin
+        QCOMPARE(int(riru.game().autokaisu()), 0);
+        QVERIFY(riru.game().reel(reel::Left).koma != 0 || riru.game().reel(reel::Center).koma != 0);  // the reels really spin
         QCOMPARE(window.readOut(), before);
         riru.autostop_Click();
         QVERIFY(window.isStanding());
+    }
+
+    // Every timer, as it really ticks, drives its own handler.
+    void timersDriveTheirHandlers()
+    {
+        ReelWindowFixture window;
+        Riru& riru = *window.riru;
+        window.box("Text1")->setText(QStringLiteral("1"));
+        window.box("Text3")->setText(QStringLiteral("20"));
+        int readOuts = 0;
+        QObject::connect(window.box("Text2"), &QLineEdit::textChanged, [&] { ++readOuts; });
+        riru.autostart_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(readOuts >= 2, 5000);  // auto play's third and fourth ticks
+        QVERIFY(window.readOut().count('-') == 2);
+        riru.autostop_Click();
+        riru.cmstart_Click();
+        QTRY_VERIFY(riru.game().reel(reel::Left).koma != 0 && riru.game().reel(reel::Center).koma != 0 &&
+                    riru.game().reel(reel::Right).koma != 0);
     }
 
     void badBoxRefusesAutoPlayAndStaysStanding_data()
@@ -367,10 +386,10 @@ private slots:
         riru.cmstart_Click();
         QTest::qWait(30);
         riru.r1stop_Click();
-        const std::int16_t stoodAt = riru.r1koma;
-        QVERIFY(riru.r2koma != 0 || riru.r3koma != 0);
+        const std::int16_t stoodAt = riru.game().reel(reel::Left).koma;
+        QVERIFY(riru.game().reel(reel::Center).koma != 0 || riru.game().reel(reel::Right).koma != 0);
         QTest::qWait(30);
-        QCOMPARE(riru.r1koma, stoodAt);
+        QCOMPARE(riru.game().reel(reel::Left).koma, stoodAt);
         riru.r2stop_Click();
         riru.r3stop_Click();
     }

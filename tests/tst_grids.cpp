@@ -1,5 +1,5 @@
-#include "evaluation/evaluation.h"
-#include "reel_window/reel_cells.h"
+#include "core/evaluation/evaluation.h"
+#include "core/reels/reel_cells.h"
 
 #include <QTest>
 

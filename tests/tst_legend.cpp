@@ -1,4 +1,4 @@
-#include "evaluation/legend.h"
+#include "core/evaluation/legend.h"
 
 #include <QTest>
 

@@ -163,7 +163,7 @@ private slots:
         riru.Cmkaisetu_Click();
         // The auto-play cycle goes on beside them.
         riru.Timer4_Timer();
-        QCOMPARE(int(riru.autokaisu), 1);
+        QCOMPARE(int(riru.game().autokaisu()), 1);
         QCOMPARE(window.enabledButtons(), kAutoPlaying);
     }
 };

@@ -1,10 +1,10 @@
 #include "core/reach_me_patterns.h"
-#include "evaluation/legend.h"
+#include "core/evaluation/legend.h"
 #include "info_windows/form4.h"
 #include "program.h"
 #include "reach_me_table/reach_me_table_window.h"
 #include "reel_window/riru.h"
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(tablesOpen(), 1);
         // The reel window plays on beside it.
         started.riru->autostart_Click();
-        QVERIFY(started.riru->Timer4->isOn());
+        QVERIFY(started.riru->game().mode() == Game::Mode::AutoPlaying);
     }
 
     void leftPositionWrapsAndShowsItsCounts()
@@ -223,15 +223,15 @@ private slots:
         riru.Timer1_Timer();
         if (state == QStringLiteral("one stopped"))
             riru.r1stop_Click();
-        const auto before = std::make_tuple(riru.r1koma, riru.r2koma, riru.r3koma, started.text("Text2"),
+        const auto before = std::make_tuple(riru.game().reel(reel::Left).koma, riru.game().reel(reel::Center).koma, riru.game().reel(reel::Right).koma, started.text("Text2"),
                                             started.text("lbyakumei"), started.text("lbtamaya"));
-        const bool spinning = riru.Timer2->isOn();
+        const bool spinning = riru.game().reel(reel::Center).running;
 
         clickCell(table, 5, 9);
-        QCOMPARE(std::make_tuple(riru.r1koma, riru.r2koma, riru.r3koma, started.text("Text2"), started.text("lbyakumei"),
+        QCOMPARE(std::make_tuple(riru.game().reel(reel::Left).koma, riru.game().reel(reel::Center).koma, riru.game().reel(reel::Right).koma, started.text("Text2"), started.text("lbyakumei"),
                                  started.text("lbtamaya")),
                  before);
-        QCOMPARE(riru.Timer2->isOn(), spinning);
+        QCOMPARE(riru.game().reel(reel::Center).running, spinning);
         QVERIFY2(status(table).contains(reason), qPrintable(status(table)));
     }
 };

@@ -222,12 +222,12 @@ private slots:
         }
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // stops the left reel
-        QCOMPARE(int(riru->timgoukei), 1);
+        QCOMPARE(int(riru->game().timgoukei()), 1);
         QVERIFY(!window.button("r1stop")->isEnabled());
         // The focus stays where it was: Enter presses nothing, TAB goes on from there.
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(riru));
         QTest::keyClick(riru, Qt::Key_Return);
-        QCOMPARE(int(riru->timgoukei), 1);
+        QCOMPARE(int(riru->game().timgoukei()), 1);
         QTest::keyClick(riru, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.button("r2stop"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -253,7 +253,7 @@ private slots:
         riru->open();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         QTest::mouseClick(window.button("r1stop"), Qt::LeftButton);
-        QCOMPARE(int(riru->timgoukei), 0);
+        QCOMPARE(int(riru->game().timgoukei()), 0);
         QVERIFY(window.isStanding());
         QTest::mouseClick(window.button("r3sita"), Qt::LeftButton);
         QCOMPARE(window.readOut(), QStringLiteral("1-1-21"));

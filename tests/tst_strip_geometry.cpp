@@ -1,4 +1,4 @@
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 
 #include <QTest>
 

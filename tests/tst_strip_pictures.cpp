@@ -1,4 +1,4 @@
-#include "reel_window/reel_cells.h"
+#include "core/reels/reel_cells.h"
 #include "tools/strip_drawing.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reel_window/reel_cells.h"
+#include "core/reels/reel_cells.h"
 
 #include <QImage>
 #include <QRect>

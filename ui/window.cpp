@@ -245,16 +245,4 @@ void Window::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void enable(std::initializer_list<QWidget*> controls)
-{
-    for (QWidget* control : controls)
-        control->setEnabled(true);
-}
-
-void disable(std::initializer_list<QWidget*> controls)
-{
-    for (QWidget* control : controls)
-        control->setEnabled(false);
-}
-
 }  // namespace ui

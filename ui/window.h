@@ -58,8 +58,4 @@ private:
     std::function<void()> close_;
 };
 
-// Enables or disables several controls, in the order given.
-void enable(std::initializer_list<QWidget*> controls);
-void disable(std::initializer_list<QWidget*> controls);
-
 }  // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drill/pattern.h"
+#include "core/pattern.h"
 #include "core/drill/review_queue.h"
 #include "core/drill/score.h"
 #include "core/drill/seeded_random.h"

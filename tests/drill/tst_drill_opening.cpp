@@ -109,14 +109,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
         QCOMPARE(QApplication::focusWidget(), fixture.control("cmstart"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(fixture.riru()->Timer1->isOn());
+        QVERIFY(fixture.riru()->game().reel(reel::Left).running);
         QCOMPARE(QApplication::focusWidget(), fixture.control("r1stop"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), fixture.control("r2stop"));
         // The drill opens while the reels spin, and they spin on.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
         QVERIFY(fixture.program->drill()->isVisible());
-        QVERIFY(fixture.riru()->Timer1->isOn());
+        QVERIFY(fixture.riru()->game().reel(reel::Left).running);
     }
 
     void rightClickAnywhereOffersTheDrill_data()

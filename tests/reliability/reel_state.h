@@ -5,7 +5,7 @@
 
 #include "../reel_window_fixture.h"
 #include "reel_window/riru.h"
-#include "reel_window/strip_geometry.h"
+#include "core/reels/strip_geometry.h"
 #include "ui/timer.h"
 
 #include <QLineEdit>
@@ -73,9 +73,9 @@ inline Shown shownState(const Riru& window)
 inline QString expectedReadOut(const Riru& window)
 {
     return QStringLiteral("%1-%2-%3")
-        .arg(strip::positionOfIndex(window.r1koma))
-        .arg(strip::positionOfIndex(window.r2koma))
-        .arg(strip::positionOfIndex(window.r3koma));
+        .arg(strip::positionOfIndex(window.game().reel(reel::Left).koma))
+        .arg(strip::positionOfIndex(window.game().reel(reel::Center).koma))
+        .arg(strip::positionOfIndex(window.game().reel(reel::Right).koma));
 }
 
 // Whether a read-out names three upper-row positions of the reels, 1..21.

@@ -154,8 +154,8 @@ private slots:
         }
         QVERIFY(!openRefusal(*window_));
         QCOMPARE(shownState(*window_), Shown::Spinning);
-        QCOMPARE(window_->timint, stepMs);
-        for (const ui::Timer* reel : {window_->Timer1, window_->Timer2, window_->Timer3})
+        QCOMPARE(window_->game().timint(), stepMs);
+        for (const ui::Timer* reel : {timerOf(*window_, "Timer1"), timerOf(*window_, "Timer2"), timerOf(*window_, "Timer3")})
             QCOMPARE(reel->interval(), stepMs);
         QCOMPARE(box("Text1")->text(), speedBoxAfter.isNull() ? typed : speedBoxAfter);
 
@@ -189,8 +189,8 @@ private slots:
         }
         QVERIFY(!openRefusal(*window_));
         QCOMPARE(shownState(*window_), Shown::AutoPlaying);
-        QCOMPARE(window_->Timer4->interval(), stopMs);
-        QCOMPARE(window_->timint, 100);
+        QCOMPARE(timerOf(*window_, "Timer4")->interval(), stopMs);
+        QCOMPARE(window_->game().timint(), 100);
         QCOMPARE(box("Text3")->text(), stopBoxAfter.isNull() ? typed : stopBoxAfter);
 
         click("autostop");

@@ -97,9 +97,9 @@ private slots:
                 const struct {
                     ui::Timer* timer;
                     void (Riru::*handler)();
-                } reels[] = {{window.Timer1, &Riru::Timer1_Timer},
-                             {window.Timer2, &Riru::Timer2_Timer},
-                             {window.Timer3, &Riru::Timer3_Timer}};
+                } reels[] = {{timerOf(window, "Timer1"), &Riru::Timer1_Timer},
+                             {timerOf(window, "Timer2"), &Riru::Timer2_Timer},
+                             {timerOf(window, "Timer3"), &Riru::Timer3_Timer}};
                 for (const auto& reel : reels) {
                     state = state * 1664525u + 1013904223u;
                     const quint32 ticks = (state >> 16) % 3;
@@ -107,7 +107,7 @@ private slots:
                         (window.*reel.handler)();
                 }
                 window.Timer4_Timer();
-                if (window.autokaisu == 3 || window.autokaisu == 4) {
+                if (window.game().autokaisu() == 3 || window.game().autokaisu() == 4) {
                     ++judged;
                     const QString readOut = readOutBox->text();
                     if ((!isPattern(readOut) || readOut != expectedReadOut(window)) && play.wrongReadOuts++ == 0)
@@ -116,7 +116,7 @@ private slots:
                         ++emptyCommentaries;
                 }
             }
-            QCOMPARE(window.autokaisu, std::int16_t(0));
+            QCOMPARE(window.game().autokaisu(), std::int16_t(0));
             if (cycle % 1000 == 999) {
                 QCoreApplication::sendPostedEvents();
                 const long resident = residentBytes();

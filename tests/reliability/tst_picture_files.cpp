@@ -351,7 +351,7 @@ private slots:
         boxOf(*window, "Text1")->setText(QStringLiteral("5"));
         QTest::mouseClick(buttonOf(*window, "cmstart"), Qt::LeftButton);
         QCOMPARE(shownState(*window), Shown::Spinning);
-        QTRY_VERIFY(window->r1koma != 0 && window->r2koma != 0 && window->r3koma != 0);
+        QTRY_VERIFY(window->game().reel(reel::Left).koma != 0 && window->game().reel(reel::Center).koma != 0 && window->game().reel(reel::Right).koma != 0);
         for (const char* stop : {"r1stop", "r2stop", "r3stop"})
             QTest::mouseClick(buttonOf(*window, stop), Qt::LeftButton);
         QCOMPARE(shownState(*window), Shown::Standing);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/pattern.h"
+
+#include <string_view>
+
+// What a pattern means, as the reel window's evaluation judges it.
+struct Judgement {
+    char code;                       // the legend's outcome code
+    std::u16string_view commentary;  // lines joined by CR LF
+    std::u16string_view cheer;       // the cheer, or empty
+};
+
+// The judgement of any pattern, without reels or windows; the pattern must
+// be on the reels.
+Judgement judge(const Pattern& pattern);
