@@ -1,3 +1,6 @@
+#include "command_line/command_line.h"
+#include "command_line/command_run.h"
+#include "command_line/platform_choice.h"
 #include "program.h"
 #include "ui/look.h"
 
@@ -5,10 +8,17 @@
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("kareto"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KARETO_VERSION));
+    const bool windows = opensWindows(argc, argv);
+    if (!windows)
+        useOffscreenPlatformUnlessChosen(argc, argv);
     QApplication app(argc, argv);
     // Names the data folder the drill keeps its progress in.
     QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     ui::useClassicLook();
+    if (!windows)
+        return runCommand(readCommandLine(QCoreApplication::arguments()));
     // The program ends by its own quit button or close box, not because no
     // window happens to be showing between the notice and the reel window.
     QApplication::setQuitOnLastWindowClosed(false);

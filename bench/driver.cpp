@@ -1,9 +1,10 @@
 // `make bench`: measures the program side by side with a bare Qt Widgets
 // baseline, each run in turn on its own Xvfb server, and prints the median of
 // several runs of every figure with its ratio to the baseline.
-//     bench_driver <program subject> <baseline subject> <pictures folder>
-// BENCH_RUNS (default 3) and BENCH_STARTUP_RUNS (default 9) set the number of
-// runs; BENCH_PHASE_SECONDS (default 10) the length of each measured phase.
+//     bench_driver <program subject> <baseline subject> <pictures folder> <table subject>
+// The table subject measures the reach-me table alone, against fixed goals.
+// BENCH_RUNS (default 3), BENCH_STARTUP_RUNS (default 9) and BENCH_TABLE_RUNS
+// (default 5) set the number of runs; BENCH_PHASE_SECONDS (default 10) the length of each measured phase.
 #include "bench/xvfb.h"
 
 #include <algorithm>
@@ -171,6 +172,8 @@ public:
             return std::nullopt;
         }
 
+        if (std::strcmp(mode, "table") == 0)
+            return figures;  // its figures are its own, not start-up instants
         for (const char* key : {"notice_shown_ns", "ok_pressed_ns", "reel_shown_ns"})
             if (!instants.count(key))
                 return std::nullopt;
@@ -259,8 +262,9 @@ std::string pad(const std::string& text, std::size_t width)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <program subject> <baseline subject> <pictures folder>\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <program subject> <baseline subject> <pictures folder> <table subject>\n",
+                     argv[0]);
         return 2;
     }
     // Each subject runs in the pictures folder, so their paths must not be relative.
@@ -272,8 +276,10 @@ int main(int argc, char* argv[])
     };
     const std::string program = absolute(argv[1]);
     const std::string baseline = absolute(argv[2]);
+    const std::string tableSubject = absolute(argv[4]);
     const int startupRuns = envCount("BENCH_STARTUP_RUNS", 9);
     const int fullRuns = envCount("BENCH_RUNS", 3);
+    const int tableRuns = envCount("BENCH_TABLE_RUNS", 5);
 
     const Xvfb server;
     if (!server.running()) {
@@ -315,7 +321,18 @@ int main(int argc, char* argv[])
         }
     }
 
+    std::vector<Figures> tableFigures;
+    std::printf("reach-me table: %d runs\n", tableRuns);
+    std::fflush(stdout);
+    for (int i = 0; i < tableRuns; ++i) {
+        auto figures = bench.run(tableSubject, "table", 60);
+        if (!figures)
+            return 1;
+        tableFigures.push_back(*figures);
+    }
+
     const Medians ps = mediansOf(programStarts), bs = mediansOf(baselineStarts);
+    const Medians tr = mediansOf(tableFigures);
     const Medians pr = mediansOf(programRuns), br = mediansOf(baselineRuns);
 
     struct Row {
@@ -359,12 +376,22 @@ int main(int argc, char* argv[])
         pr["spin35_missed_moves"] == 0);
     add("  strip moves counted", pr["spin35_moves"], br["spin35_moves"], "", 0);
 
+    add("reach-me table, first opening (F3 → painted)", tr["table_open_ms"], NAN, " ms", 1, "< 50 ms",
+        tr["table_open_ms"] < 50);
+    add("  switching the left position, median", tr["table_switch_ms"], NAN, " ms", 1, "< 50 ms",
+        tr["table_switch_ms"] < 50);
+    add("  switching the left position, slowest", tr["table_switch_max_ms"], NAN, " ms", 1, "< 50 ms",
+        tr["table_switch_max_ms"] < 50);
+    add("  PDF export, 21 pages", tr["pdf_ms"], NAN, " ms", 0, "< 2 s", tr["pdf_ms"] < 2000);
+    add("  CSV export, 9261 patterns", tr["csv_ms"], NAN, " ms", 1, "< 200 ms", tr["csv_ms"] < 200);
+
     std::size_t width[5] = {6, 7, 8, 5, 4};
     const Row header{"figure", "kareto", "baseline", "ratio", "goal", ""};
     for (const Row& row : rows)
         for (std::size_t i = 0; const std::string* cell : {&row.figure, &row.program, &row.baseline, &row.ratio, &row.goal})
             width[i] = std::max(width[i], columns(*cell)), ++i;
-    std::printf("\nmedians of %d start-ups and %d runs of each\n", startupRuns, fullRuns);
+    std::printf("\nmedians of %d start-ups and %d runs of each; %d runs of the table\n", startupRuns, fullRuns,
+                tableRuns);
     for (const Row* row : {&header}) {
         std::printf("%s  %s  %s  %s  %s\n", pad(row->figure, width[0]).c_str(), pad(row->program, width[1]).c_str(),
                     pad(row->baseline, width[2]).c_str(), pad(row->ratio, width[3]).c_str(), row->goal.c_str());

@@ -29,7 +29,7 @@ install(CODE "
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kareto)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "kareto developers <kareto@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Trainer for the reach-me patterns of a three-reel pachislot machine")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -16,14 +16,33 @@ QRectF fitted(const QSizeF& picture, const QRectF& area)
     return placed;
 }
 
+qreal marginIn(const QFontMetricsF& metrics)
+{
+    return metrics.height() / 6;
+}
+
+qreal numberWidth(const QFontMetricsF& metrics)
+{
+    return metrics.horizontalAdvance(QStringLiteral("00"));
+}
+
 }  // namespace
+
+QSizeF sectionSize(const QFont& font, Qt::Orientation orientation)
+{
+    const QFontMetricsF metrics(font);
+    const qreal margin = marginIn(metrics);
+    if (orientation == Qt::Horizontal)
+        return {kColumnCells.width() + 2 * margin, metrics.height() + kColumnCells.height() + 3 * margin};
+    return {numberWidth(metrics) + kRowCells.width() + 3 * margin, kRowCells.height() + 2 * margin};
+}
 
 void drawReelHeader(QPainter& painter, const QRectF& area, int position, const QImage& cells,
                     Qt::Orientation orientation)
 {
     const QString number = QString::number(position);
     const QFontMetricsF metrics(painter.font());
-    const qreal margin = metrics.height() / 6;
+    const qreal margin = marginIn(metrics);
     const QRectF inner = area.adjusted(margin, margin, -margin, -margin);
     QRectF numberArea = inner;
     QRectF cellsArea = inner;
@@ -31,7 +50,7 @@ void drawReelHeader(QPainter& painter, const QRectF& area, int position, const Q
         numberArea.setHeight(metrics.height());
         cellsArea.setTop(numberArea.bottom() + margin);
     } else {
-        numberArea.setWidth(metrics.horizontalAdvance(QStringLiteral("00")));
+        numberArea.setWidth(numberWidth(metrics));
         cellsArea.setLeft(numberArea.right() + margin);
     }
     painter.drawText(numberArea, Qt::AlignCenter, number);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 
+class QFont;
 class QPainter;
 
 // A header of the reach-me table: a reel's upper-row position and the three
@@ -14,6 +15,9 @@ namespace header_drawing {
 // The size the cells are shown at in the window's headers.
 inline constexpr QSizeF kColumnCells{30, 57};
 inline constexpr QSizeF kRowCells{90, 19};
+
+// The size a header section needs in the given face.
+QSizeF sectionSize(const QFont& font, Qt::Orientation orientation);
 
 void drawReelHeader(QPainter& painter, const QRectF& area, int position, const QImage& cells,
                     Qt::Orientation orientation);

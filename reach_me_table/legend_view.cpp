@@ -1,9 +1,10 @@
 #include "reach_me_table/legend_view.h"
 
-#include "reach_me_table/cell_look.h"
+#include "reach_me_table/marked_box.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 
@@ -14,16 +15,26 @@ QString qt(std::u16string_view text)
     return QString::fromStdU16String(std::u16string(text));
 }
 
-QLabel* swatch(const OutcomeGroup& group, QWidget* parent)
-{
-    const QColor colour = QColor::fromRgb(group.colour);
-    auto* label = new QLabel(qt(group.mark), parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFixedSize(label->fontMetrics().height() * 2, label->fontMetrics().height() + 6);
-    label->setStyleSheet(QStringLiteral("background: %1; color: %2; border: 1px solid #808080;")
-                             .arg(colour.name(), cell_look::textColourOn(colour).name()));
-    return label;
-}
+// A group's mark on its colour, as the grid shows it.
+class Swatch : public QWidget {
+public:
+    Swatch(const OutcomeGroup& group, QWidget* parent)
+        : QWidget(parent), face_(QColor::fromRgb(group.colour)), mark_(qt(group.mark))
+    {
+        setFixedSize(fontMetrics().height() * 2, fontMetrics().height() + 6);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        drawMarkedBox(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), face_, mark_);
+    }
+
+private:
+    QColor face_;
+    QString mark_;
+};
 
 }  // namespace
 
@@ -43,7 +54,7 @@ LegendView::LegendView(QWidget* parent) : QWidget(parent)
         counts_[index]->setObjectName(QStringLiteral("count_") + QString::fromUtf8(group.key.data(), qsizetype(group.key.size())));
         counts_[index]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         counts_[index]->setMinimumWidth(counts_[index]->fontMetrics().horizontalAdvance(QStringLiteral("000")));
-        layout->addWidget(swatch(group, this), row, column);
+        layout->addWidget(new Swatch(group, this), row, column);
         layout->addWidget(caption, row, column + 1);
         layout->addWidget(counts_[index], row, column + 2);
         layout->setColumnStretch(column + 1, 1);

@@ -2,6 +2,7 @@
 
 #include "core/reach_me_patterns.h"
 #include "reach_me_table/cell_delegate.h"
+#include "reach_me_table/export_buttons.h"
 #include "reach_me_table/legend_view.h"
 #include "reach_me_table/reel_header_view.h"
 #include "ui/fonts.h"
@@ -31,15 +32,16 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     : QWidget(parent, Qt::Window),
       pictures_(strips),
       model_(pictures_),
-      place_(std::move(placePattern)),
-      grid_(new QTableView(this)),
-      legend_(new LegendView(this)),
-      status_(new QLabel(this))
+      place_(std::move(placePattern))
 {
     setObjectName(QStringLiteral("ReachMeTable"));
     setWindowTitle(QStringLiteral("リーチ目表"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+    // Set before the controls exist, so that they are built in it once.
     setFont(ui::designFont(ui::regular(10)));
+    grid_ = new QTableView(this);
+    legend_ = new LegendView(this);
+    status_ = new QLabel(this);
 
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setAccessibleName(QStringLiteral("リーチ目表の升目"));
@@ -76,6 +78,9 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     layout->addWidget(grid_, 1);
     layout->addWidget(legend_);
     layout->addWidget(status_);
+    layout->addWidget(new ExportButtons(
+        pictures_, [this] { return model_.leftPosition(); }, [this](const QString& report) { status_->setText(report); },
+        this));
 
     showLeftPosition(kFirstLeftPosition);
 }

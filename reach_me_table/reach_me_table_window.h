@@ -43,10 +43,10 @@ private:
     ReelCellPictures pictures_;
     ReachMeTableModel model_;
     PlacePattern place_;
-    QSpinBox* leftPosition_;
-    QLabel* title_;
-    QLabel* leftCells_;
-    QTableView* grid_;
-    LegendView* legend_;
-    QLabel* status_;
+    QSpinBox* leftPosition_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* leftCells_ = nullptr;
+    QTableView* grid_ = nullptr;
+    LegendView* legend_ = nullptr;
+    QLabel* status_ = nullptr;
 };

@@ -31,14 +31,7 @@ QImage laidSideBySide(const QImage& stacked)
 
 }  // namespace
 
-ReelCellPictures::ReelCellPictures(const std::array<QImage, 3>& strips)
-{
-    for (std::size_t reel = 0; reel < strips.size(); ++reel)
-        for (std::size_t index = 0; index < stacked_[reel].size(); ++index) {
-            stacked_[reel][index] = visibleCells(strips[reel], static_cast<int>(index) + 1);
-            sideBySide_[reel][index] = laidSideBySide(stacked_[reel][index]);
-        }
-}
+ReelCellPictures::ReelCellPictures(const std::array<QImage, 3>& strips) : strips_(strips) {}
 
 ReelCellPictures ReelCellPictures::design()
 {
@@ -48,10 +41,16 @@ ReelCellPictures ReelCellPictures::design()
 
 const QImage& ReelCellPictures::stacked(Reel reel, int position) const
 {
-    return stacked_[reel][static_cast<std::size_t>(position - 1)];
+    QImage& cells = stacked_[reel][static_cast<std::size_t>(position - 1)];
+    if (cells.isNull())
+        cells = visibleCells(strips_[reel], position);
+    return cells;
 }
 
 const QImage& ReelCellPictures::sideBySide(Reel reel, int position) const
 {
-    return sideBySide_[reel][static_cast<std::size_t>(position - 1)];
+    QImage& cells = sideBySide_[reel][static_cast<std::size_t>(position - 1)];
+    if (cells.isNull())
+        cells = laidSideBySide(stacked(reel, position));
+    return cells;
 }

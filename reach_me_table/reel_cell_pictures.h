@@ -4,8 +4,8 @@
 
 #include <array>
 
-// The three cells each reel shows at each upper-row position, cut once from
-// the reels' strip pictures.
+// The three cells each reel shows at each upper-row position, cut from the
+// reels' strip pictures when first asked for and kept.
 class ReelCellPictures {
 public:
     enum Reel { Left, Center, Right };
@@ -22,6 +22,7 @@ public:
     const QImage& sideBySide(Reel reel, int position) const;
 
 private:
-    std::array<std::array<QImage, 21>, 3> stacked_;
-    std::array<std::array<QImage, 21>, 3> sideBySide_;
+    std::array<QImage, 3> strips_;
+    mutable std::array<std::array<QImage, 21>, 3> stacked_;
+    mutable std::array<std::array<QImage, 21>, 3> sideBySide_;
 };

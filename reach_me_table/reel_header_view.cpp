@@ -30,11 +30,5 @@ void ReelHeaderView::paintSection(QPainter* painter, const QRect& rect, int logi
 
 QSize ReelHeaderView::sectionSizeFromContents(int) const
 {
-    const QFontMetrics metrics(font());
-    const int margin = metrics.height() / 6;
-    if (orientation() == Qt::Horizontal)
-        return QSize(qRound(header_drawing::kColumnCells.width()) + 2 * margin,
-                     metrics.height() + qRound(header_drawing::kColumnCells.height()) + 3 * margin);
-    return QSize(metrics.horizontalAdvance(QStringLiteral("00")) + qRound(header_drawing::kRowCells.width()) + 3 * margin,
-                 qRound(header_drawing::kRowCells.height()) + 2 * margin);
+    return header_drawing::sectionSize(font(), orientation()).toSize();
 }

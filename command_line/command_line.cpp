@@ -1,0 +1,96 @@
+#include "command_line/command_line.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString kExportTable = QStringLiteral("export-table");
+const QString kLeft = QStringLiteral("left");
+
+// The options QGuiApplication and QApplication take for themselves: those
+// with a value, then those without.
+const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                       "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                       "display", "geometry", "style", "stylesheet", "qmljsdebugger",
+                                       "dialogs", "fontengine"};
+const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+CommandLine refused(const QString& problem)
+{
+    CommandLine command;
+    command.action = CommandLine::Action::Refuse;
+    command.problem = problem;
+    return command;
+}
+
+}  // namespace
+
+void describeOptions(QCommandLineParser& parser)
+{
+    // Qt's own options are single-dash words such as -platform.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "カレト職人養成マシーン: a trainer for reach-me patterns.\n"
+        "Without options it opens its windows; with --export-table it writes the reach-me table and exits."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({kExportTable,
+                      QStringLiteral("Write the reach-me table to FILE and exit without opening a window. The "
+                                     "extension names the format: .pdf (every left position, one A4 page each), "
+                                     ".csv (all 9261 patterns) or .png (one left position)."),
+                      QStringLiteral("FILE")});
+    parser.addOption({kLeft, QStringLiteral("The left reel position, 1 to 21, of a .png table; 7 when left out."),
+                      QStringLiteral("N")});
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    describeOptions(parser);
+    if (!parser.parse(arguments))
+        return refused(parser.errorText());
+    CommandLine command;
+    if (parser.isSet(QStringLiteral("help"))) {
+        command.action = CommandLine::Action::ShowHelp;
+        return command;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        command.action = CommandLine::Action::ShowVersion;
+        return command;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refused(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    if (!parser.isSet(kExportTable))
+        return parser.isSet(kLeft) ? refused(QStringLiteral("--left goes with --export-table only.")) : command;
+    if (parser.values(kExportTable).size() > 1)
+        return refused(QStringLiteral("--export-table is given more than once."));
+
+    command.action = CommandLine::Action::ExportTable;
+    command.fileName = parser.value(kExportTable);
+    const std::optional<TableFormat> format = tableFormatOf(command.fileName);
+    if (!format)
+        return refused(QStringLiteral("'%1' names no table format: end it in .pdf, .csv or .png.").arg(command.fileName));
+    command.format = *format;
+    if (parser.isSet(kLeft)) {
+        if (command.format != TableFormat::Png)
+            return refused(QStringLiteral("--left chooses the left position of a .png table only; "
+                                          ".pdf and .csv hold every left position."));
+        if (parser.values(kLeft).size() > 1)
+            return refused(QStringLiteral("--left is given more than once."));
+        bool isNumber = false;
+        command.left = parser.value(kLeft).toInt(&isNumber);
+        if (!isNumber || command.left < 1 || command.left > 21)
+            return refused(QStringLiteral("--left takes a position from 1 to 21, not '%1'.").arg(parser.value(kLeft)));
+    }
+    return command;
+}

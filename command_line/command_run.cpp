@@ -1,0 +1,52 @@
+#include "command_line/command_run.h"
+
+#include "command_line/command_line.h"
+#include "exports/table_export.h"
+#include "reach_me_table/reel_cell_pictures.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kWriteFailure = 1;
+constexpr int kUsageError = 2;
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+int runCommand(const CommandLine& command)
+{
+    switch (command.action) {
+    case CommandLine::Action::ShowHelp: {
+        QCommandLineParser parser;
+        describeOptions(parser);
+        print(stdout, parser.helpText());
+        return 0;
+    }
+    case CommandLine::Action::ShowVersion:
+        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                          QLatin1Char('\n'));
+        return 0;
+    case CommandLine::Action::Refuse:
+        print(stderr, QStringLiteral("kareto: %1\n%2\n").arg(command.problem, kUsage));
+        return kUsageError;
+    case CommandLine::Action::ExportTable:
+        break;
+    case CommandLine::Action::OpenWindows:
+        return 0;
+    }
+    // No reel window lends its strips here: the table shows the design's.
+    const QString failure =
+        writeTable(command.fileName, command.format, command.left, ReelCellPictures::design());
+    if (failure.isEmpty())
+        return 0;
+    print(stderr, QStringLiteral("kareto: cannot write '%1': %2\n").arg(command.fileName, failure));
+    return kWriteFailure;
+}

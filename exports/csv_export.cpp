@@ -1,0 +1,45 @@
+#include "exports/csv_export.h"
+
+#include "core/outcome_groups.h"
+#include "core/reach_me_patterns.h"
+#include "evaluation/legend.h"
+
+#include <QString>
+
+namespace {
+
+constexpr int kCommentaryColumns = 3;
+
+// Quoted, with a quote inside doubled; every space stays.
+QByteArray quoted(std::u16string_view text)
+{
+    QByteArray field = QString::fromStdU16String(std::u16string(text)).toUtf8();
+    field.replace('"', "\"\"");
+    return '"' + field + '"';
+}
+
+QByteArray row(int left, int center, int right)
+{
+    const char code = patterns::outcomeCodeOf(left, center, right);
+    const std::vector<std::u16string> lines = patterns::commentaryLines(code);
+    QByteArray text = QByteArray::number(left) + ',' + QByteArray::number(center) + ',' + QByteArray::number(right) +
+                      ',' + quoted(std::u16string(1, char16_t(code))) + ',' +
+                      quoted(kOutcomeGroups[std::size_t(groupIndexOf(code))].caption);
+    for (std::size_t line = 0; line < kCommentaryColumns; ++line)
+        text += ',' + quoted(line < lines.size() ? lines[line] : std::u16string());
+    text += ',' + quoted(outcomeOf(code).cheers ? kCheer : std::u16string());
+    return text + "\r\n";
+}
+
+}  // namespace
+
+QByteArray reachMeTableCsv()
+{
+    QByteArray csv = "\xEF\xBB\xBF"
+                     "left,center,right,code,group,line1,line2,line3,cheer\r\n";
+    for (int left = 1; left <= patterns::kPositions; ++left)
+        for (int center = 1; center <= patterns::kPositions; ++center)
+            for (int right = 1; right <= patterns::kPositions; ++right)
+                csv += row(left, center, right);
+    return csv;
+}

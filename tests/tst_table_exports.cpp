@@ -1,0 +1,361 @@
+#include "core/outcome_groups.h"
+#include "core/reach_me_patterns.h"
+#include "evaluation/evaluation.h"
+#include "evaluation/legend.h"
+#include "exports/csv_export.h"
+#include "exports/png_export.h"
+#include "exports/table_export.h"
+#include "reach_me_table/reach_me_table_window.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace {
+
+// One CSV record split into its fields, each with whether it was quoted.
+struct Field {
+    QString text;
+    bool quoted = false;
+};
+
+// Reads RFC 4180 records; a malformed quote fails the read.
+std::optional<QList<QList<Field>>> parseCsv(const QString& text)
+{
+    QList<QList<Field>> records;
+    QList<Field> record;
+    Field field;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        if (field.text.isEmpty() && !field.quoted && text[at] == QLatin1Char('"')) {
+            field.quoted = true;
+            for (++at;; ++at) {
+                if (at >= text.size())
+                    return std::nullopt;
+                if (text[at] == QLatin1Char('"')) {
+                    if (at + 1 < text.size() && text[at + 1] == QLatin1Char('"')) {
+                        field.text += QLatin1Char('"');
+                        ++at;
+                        continue;
+                    }
+                    ++at;
+                    break;
+                }
+                field.text += text[at];
+            }
+            if (at < text.size() && text[at] != QLatin1Char(',') && text[at] != QLatin1Char('\r'))
+                return std::nullopt;
+            continue;
+        }
+        if (text[at] == QLatin1Char(',')) {
+            record << field;
+            field = {};
+            ++at;
+        } else if (text.mid(at, 2) == QStringLiteral("\r\n")) {
+            record << field;
+            records << record;
+            record = {};
+            field = {};
+            at += 2;
+        } else if (text[at] == QLatin1Char('\n') || text[at] == QLatin1Char('\r')) {
+            return std::nullopt;  // a line end other than CRLF
+        } else {
+            field.text += text[at++];
+        }
+    }
+    if (!record.isEmpty() || !field.text.isEmpty())
+        return std::nullopt;  // the last line has no line end
+    return records;
+}
+
+QString runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+// The real program, with no display and no platform chosen.
+Run kareto(const QStringList& arguments, const QString& folder)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(KARETO_BINARY), arguments);
+    if (!program.waitForFinished(30000))
+        program.kill();
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+// Answers the export's modal boxes as they show: the file dialog with a
+// name, keeping the name it offered; a failure box by OK, keeping its text.
+struct ModalAnswers {
+    QString fileName;
+    QString offered;
+    QString failure;
+    QTimer poll;
+
+    explicit ModalAnswers(const QString& name) : fileName(name)
+    {
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [this] { answer(); });
+        poll.start();
+    }
+
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && modal->objectName() == "exportFileDialog") {
+            offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(fileName);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && modal->objectName() == "exportFailure") {
+            failure = box->text();
+            box->accept();
+        }
+    }
+};
+
+}  // namespace
+
+// The reach-me table written out: the spreadsheet, the pages, the picture,
+// from the command line and from the table window.
+class TestTableExports : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::useClassicLook(); }
+
+    void csvHoldsEveryPatternExactly()
+    {
+        const QByteArray csv = reachMeTableCsv();
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        const auto records = parseCsv(QString::fromUtf8(csv.mid(3)));
+        QVERIFY(records);
+        QCOMPARE(records->size(), 9262);
+        QStringList header;
+        for (const Field& field : records->constFirst())
+            header << field.text;
+        QCOMPARE(header.join(','), QStringLiteral("left,center,right,code,group,line1,line2,line3,cheer"));
+
+        qsizetype row = 1;
+        for (int left = 1; left <= 21; ++left)
+            for (int center = 1; center <= 21; ++center)
+                for (int right = 1; right <= 21; ++right) {
+                    const QList<Field>& fields = records->at(row++);
+                    const QString where = QStringLiteral("%1-%2-%3").arg(left).arg(center).arg(right);
+                    QVERIFY2(fields.size() == 9, qPrintable(where));
+                    QVERIFY2(fields[0].text.toInt() == left && fields[1].text.toInt() == center &&
+                                 fields[2].text.toInt() == right && !fields[0].quoted,
+                             qPrintable(where));
+                    for (qsizetype text = 3; text < 9; ++text)
+                        QVERIFY2(fields[text].quoted, qPrintable(where));
+                    const char code = gridOfClass(evaluatorClassOf(left))->code(center, right);
+                    QVERIFY2(fields[3].text == QChar(QLatin1Char(code)), qPrintable(where));
+                    QVERIFY2(fields[4].text == QString::fromStdU16String(std::u16string(
+                                                   kOutcomeGroups[std::size_t(groupIndexOf(code))].caption)),
+                             qPrintable(where));
+                    QStringList lines = {fields[5].text, fields[6].text, fields[7].text};
+                    while (lines.size() > 1 && lines.constLast().isEmpty())
+                        lines.removeLast();
+                    QVERIFY2(lines.join(QStringLiteral("\r\n")) == QString::fromStdU16String(outcomeOf(code).commentary),
+                             qPrintable(where));
+                    QVERIFY2(fields[8].text == (outcomeOf(code).cheers ? QStringLiteral("た～まや～！!") : QString()),
+                             qPrintable(where));
+                }
+        // Spaces inside and at the ends of a text stay.
+        QVERIFY(csv.contains(",\" ＲＥＧです。\","));
+        QVERIFY(csv.contains(",\"はずれ。  \","));
+    }
+
+    void everyFormatFromTheCommandLine()
+    {
+        QTemporaryDir folder;
+        Run csv = kareto({"--export-table", "t.csv"}, folder.path());
+        QVERIFY2(csv.status == 0, qPrintable(csv.err));
+        QFile written(folder.filePath("t.csv"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), reachMeTableCsv());
+
+        Run pdf = kareto({"--export-table", "t.pdf"}, folder.path());
+        QVERIFY2(pdf.status == 0, qPrintable(pdf.err));
+        const QString pdfPath = folder.filePath("t.pdf");
+        const QString info = runTool("pdfinfo", {pdfPath});
+        QVERIFY(info.contains(QRegularExpression("Pages:\\s+21\\n")));
+        QVERIFY(info.contains(QStringLiteral("842 x 595 pts (A4)")));  // landscape
+        for (int page = 1; page <= 21; ++page) {
+            const QString text = runTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page),
+                                                       pdfPath, "-"});
+            QVERIFY2(text.contains(QStringLiteral("左リール %1\n").arg(page)), qPrintable(text.left(40)));
+        }
+        // The Japanese face goes with the file.
+        const QStringList fonts = runTool("pdffonts", {pdfPath}).split('\n').mid(2, 1);
+        QVERIFY2(!fonts.isEmpty() && fonts.constFirst().contains(QStringLiteral(" yes ")), qPrintable(fonts.join('|')));
+
+        for (const auto& [arguments, left] : {std::pair{QStringList{"--export-table", "t.png"}, 7},
+                                              std::pair{QStringList{"--left", "15", "--export-table=T.PNG"}, 15}}) {
+            Run png = kareto(arguments, folder.path());
+            QVERIFY2(png.status == 0, qPrintable(png.err));
+            const QImage picture(folder.filePath(arguments.contains("t.png") ? "t.png" : "T.PNG"));
+            QVERIFY(!picture.isNull());
+            QCOMPARE(picture.size(), reachMeTablePicture(left, ReelCellPictures::design()).size());
+            QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+                     reachMeTablePicture(left, ReelCellPictures::design()));
+        }
+        QCOMPARE(filesIn(folder.path()).size(), 4);
+    }
+
+    void usageErrorsAndWriteFailures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "bogus";
+        QTest::newRow("unknown extension") << QStringList{"--export-table", "t.txt"} << 2 << "t.txt";
+        QTest::newRow("no extension") << QStringList{"--export-table", "table"} << 2 << "table";
+        QTest::newRow("missing value") << QStringList{"--export-table"} << 2 << "--export-table";
+        QTest::newRow("left missing value") << QStringList{"--export-table", "t.png", "--left"} << 2 << "--left";
+        QTest::newRow("left 0") << QStringList{"--export-table", "t.png", "--left", "0"} << 2 << "--left";
+        QTest::newRow("left 22") << QStringList{"--export-table", "t.png", "--left", "22"} << 2 << "--left";
+        QTest::newRow("left not a number") << QStringList{"--export-table", "t.png", "--left", "7a"} << 2 << "7a";
+        QTest::newRow("left with pdf") << QStringList{"--export-table", "t.pdf", "--left", "3"} << 2 << "--left";
+        QTest::newRow("left with csv") << QStringList{"--left", "3", "--export-table", "t.csv"} << 2 << "--left";
+        QTest::newRow("left alone") << QStringList{"--left", "3"} << 2 << "--left";
+        QTest::newRow("stray argument") << QStringList{"t.csv"} << 2 << "t.csv";
+        QTest::newRow("two tables") << QStringList{"--export-table", "a.csv", "--export-table", "b.csv"} << 2
+                                    << "--export-table";
+        QTest::newRow("folder under a file") << QStringList{"--export-table", "file/t.csv"} << 1 << "file/t.csv";
+        QTest::newRow("pdf under a file") << QStringList{"--export-table", "file/t.pdf"} << 1 << "file/t.pdf";
+    }
+
+    void usageErrorsAndWriteFailures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, named);
+        QTemporaryDir folder;
+        QFile file(folder.filePath("file"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a regular file") > 0);
+        file.close();
+        Run run = kareto(arguments, folder.path());
+        QCOMPARE(run.status, status);
+        QVERIFY(run.out.isEmpty());
+        QStringList lines = run.err.split('\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& line) { return line.startsWith(QStringLiteral("QStandardPaths")); });
+        QCOMPARE(lines.size(), status == 2 ? 2 : 1);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("kareto: ")) && lines[0].contains(named), qPrintable(lines[0]));
+        if (status == 2)
+            QCOMPARE(lines[1], QStringLiteral("Usage: kareto [--export-table FILE [--left N]]"));
+        QCOMPARE(filesIn(folder.path()), QStringList{"file"});
+    }
+
+    void helpAndVersionOnStandardOutput()
+    {
+        QTemporaryDir folder;
+        for (const auto& [option, shows] : {std::pair{"--help", "--export-table <FILE>"}, std::pair{"-h", "--left <N>"},
+                                            std::pair{"--version", "kareto 1.0.0"}, std::pair{"-v", "kareto 1.0.0"}}) {
+            Run run = kareto({QString::fromLatin1(option)}, folder.path());
+            QCOMPARE(run.status, 0);
+            QVERIFY2(run.out.contains(QString::fromLatin1(shows)), qPrintable(run.out));
+        }
+        QVERIFY(filesIn(folder.path()).isEmpty());
+    }
+
+    void aPlatformChosenIsKept()
+    {
+        QTemporaryDir folder;
+        Run run = kareto({"-platform", "no-such-platform", "--export-table", "t.csv"}, folder.path());
+        QVERIFY(run.status != 0);
+        QVERIFY2(run.err.contains("no-such-platform"), qPrintable(run.err));
+        QVERIFY(filesIn(folder.path()).isEmpty());
+    }
+
+    void aFolderInTheWayFailsCleanly()
+    {
+        QTemporaryDir folder;
+        const QString blocked = folder.filePath("old.csv");
+        QVERIFY(QDir(folder.path()).mkdir("old.csv"));  // a folder where the file should go
+        QVERIFY(!writeTable(blocked, TableFormat::Csv, 7, ReelCellPictures::design()).isEmpty());
+        QVERIFY(QFileInfo(blocked).isDir());
+        QCOMPARE(filesIn(folder.path()), QStringList{});
+    }
+
+    void windowButtonsExport_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("offeredName");
+        QTest::newRow("pdf") << "exportPdf" << "reach-me-table.pdf";
+        QTest::newRow("csv") << "exportCsv" << "reach-me-table.csv";
+        QTest::newRow("png") << "exportPng" << "reach-me-table-12.png";
+    }
+
+    void windowButtonsExport()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, offeredName);
+        QTemporaryDir folder;
+        const ReelCellPictures design = ReelCellPictures::design();
+        ReachMeTableWindow table({QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")},
+                                 [](int, int, int) { return QString(); });
+        table.findChild<QSpinBox*>("leftPosition")->setValue(12);
+        table.open();
+
+        const QString target = folder.filePath(offeredName);
+        {
+            ModalAnswers answers(target);
+            table.findChild<QPushButton*>(button)->click();
+            QCOMPARE(answers.offered, offeredName);
+            QVERIFY(answers.failure.isEmpty());
+        }
+        QVERIFY(QFileInfo::exists(target));
+        QVERIFY2(table.findChild<QLabel*>("status")->text().contains(offeredName),
+                 qPrintable(table.findChild<QLabel*>("status")->text()));
+        if (button == QStringLiteral("exportCsv")) {
+            QFile written(target);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), reachMeTableCsv());
+        } else if (button == QStringLiteral("exportPng")) {
+            QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), reachMeTablePicture(12, design));
+        } else {
+            QVERIFY(runTool("pdfinfo", {target}).contains(QRegularExpression("Pages:\\s+21\\n")));
+        }
+
+        // A name under a regular file fails: the box names the file and the reason.
+        const QString unwritable = folder.filePath(QStringLiteral("%1/t").arg(offeredName));
+        ModalAnswers answers(unwritable);
+        table.findChild<QPushButton*>(button)->click();
+        QVERIFY2(answers.failure.contains(QDir::toNativeSeparators(unwritable)) &&
+                     answers.failure.contains("Not a directory"),
+                 qPrintable(answers.failure));
+        QCOMPARE(filesIn(folder.path()), QStringList{offeredName});
+    }
+};
+
+QTEST_MAIN(TestTableExports)
+#include "tst_table_exports.moc"
