@@ -8,14 +8,13 @@
 
 int main(int argc, char* argv[])
 {
+    // Names the data folder the drill keeps its progress in, and the program in --version.
     QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KARETO_VERSION));
     const bool windows = opensWindows(argc, argv);
     if (!windows)
         useOffscreenPlatformUnlessChosen(argc, argv);
     QApplication app(argc, argv);
-    // Names the data folder the drill keeps its progress in.
-    QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     ui::useClassicLook();
     if (!windows)
         return runCommand(readCommandLine(QCoreApplication::arguments()));
