@@ -2,7 +2,7 @@
 
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
-#include "evaluation/legend.h"
+#include "core/evaluation/legend.h"
 
 #include <QString>
 
