@@ -1,39 +1,65 @@
 # The front door: `make run` starts the program, `make test` runs every test.
-# Both first install whatever Debian packages are missing.
+# Each command first installs the Debian packages it needs that are missing
+# (scripts/install-deps), then builds only what it uses.
 BUILD := build
+CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test bench install package clean
+# The strip pictures and icons are committed; a tree without them draws them.
+PICTURES := pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp pictures/kareto-32.png pictures/kareto-128.png
+DRAW_MISSING_PICTURES := for picture in $(PICTURES); do \
+	test -f $$picture || { cmake --build $(BUILD) --target strips; break; }; done
 
-all: build
+.PHONY: all program installable tests-built run test bench install uninstall package clean
 
-deps:
-	@scripts/install-deps
+all: program
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Only the program. A new build folder is configured without the tests;
+# `make test` adds them to it.
+program:
+	@scripts/install-deps run
+	test -f $(BUILD)/CMakeCache.txt || $(CONFIGURE) -DBUILD_TESTING=OFF
+	@$(DRAW_MISSING_PICTURES)
+	cmake --build $(BUILD) --target kareto --parallel
+
+# The program and the documents installed with it.
+installable: program
+	cmake --build $(BUILD) --target docs
+
+# Everything, the tests included.
+tests-built:
+	@scripts/install-deps run test
+	$(CONFIGURE) -DBUILD_TESTING=ON
+	@$(DRAW_MISSING_PICTURES)
 	cmake --build $(BUILD) --parallel
 
 # The program reads its strip pictures from the working directory.
-run: build
+run: program
 	cd pictures && ../$(BUILD)/kareto
 
-test: build
+test: tests-built
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 	@# Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets.
 	scripts/sanitizer-test
 
 # The program against a bare Qt Widgets baseline, on a private Xvfb; minutes.
-bench: build
+bench: program
+	@scripts/install-deps bench
 	cmake --build $(BUILD) --target bench
 
 # `make install PREFIX=/opt/kareto`; DESTDIR is honoured for staging.
+# `make uninstall` removes what the last install put in place.
 PREFIX ?= /usr/local
-install: build
+install: installable
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package in $(BUILD)/.
-package: build
+uninstall:
+	scripts/uninstall $(BUILD)/install_manifest.txt
+
+# A Debian package in $(BUILD)/, checked by lintian.
+package: installable
+	@scripts/install-deps package
 	cd $(BUILD) && cpack -G DEB
+	lintian -I --pedantic --fail-on error,warning,info,pedantic $(BUILD)/kareto_*.deb
 
 clean:
 	rm -rf $(BUILD) build-sanitize

@@ -9,6 +9,7 @@
 #include "ui/twips.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -255,30 +256,39 @@ private slots:
     void desktopEntryStartsTheInstalledProgram();
     void installedProgramShowsInstalledPicturesAndIcons();
     void debianPackage();
+    void uninstallRemovesTheInstall();
 
 private:
     QString installed(const QString& path) const { return prefix_ + u'/' + path; }
 
     QTemporaryDir work_;
     QString prefix_;
+    QString manifest_;  // what the install put in place
 };
 
 void TestInstall::initTestCase()
 {
     QVERIFY(work_.isValid());
     prefix_ = work_.filePath(QStringLiteral("prefix"));
-    const Run install = run(QStringLiteral(CMAKE_COMMAND), {QStringLiteral("--install"), kBuildDir,
-                                                            QStringLiteral("--prefix"), prefix_});
+    // The program's component alone has a manifest of its own, so the user's
+    // install_manifest.txt, which `make uninstall` reads, is left alone.
+    const Run install = run(QStringLiteral(CMAKE_COMMAND),
+                            {QStringLiteral("--install"), kBuildDir, QStringLiteral("--prefix"), prefix_,
+                             QStringLiteral("--component"), QStringLiteral("kareto")});
     QVERIFY2(install.exitCode == 0, qPrintable(install.output + install.errors));
+    // CPack writes the same component manifest again for its own staging.
+    manifest_ = work_.filePath(QStringLiteral("install_manifest.txt"));
+    QVERIFY(QFile::copy(kBuildDir + QStringLiteral("/install_manifest_kareto.txt"), manifest_));
 }
 
 void TestInstall::installedFiles_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("source");  // the file it must equal; empty for the program
+    QTest::addColumn<QString>("source");  // the file it must equal; empty for the program and documents
     QTest::addColumn<QSize>("pictureSize");
 
-    QTest::newRow("program") << QStringLiteral("bin/kareto") << QString() << QSize();
+    // Games and their manual pages where Debian keeps them.
+    QTest::newRow("program") << QStringLiteral("games/kareto") << QString() << QSize();
     for (const QString& strip : kStrips)
         QTest::newRow(qPrintable(strip)) << QStringLiteral("share/kareto/pictures/") + strip
                                          << kPicturesDir + u'/' + strip << QSize(100, 1660);
@@ -287,6 +297,8 @@ void TestInstall::installedFiles_data()
                                 << kPicturesDir + QStringLiteral("/kareto-32.png") << QSize(32, 32);
     QTest::newRow("128 px icon") << QStringLiteral("share/icons/hicolor/128x128/apps/kareto.png")
                                  << kPicturesDir + QStringLiteral("/kareto-128.png") << QSize(128, 128);
+    for (const char* document : {"share/man/man6/kareto.6.gz", "share/doc/kareto/changelog.gz", "share/doc/kareto/copyright"})
+        QTest::newRow(document) << QString::fromLatin1(document) << QString() << QSize();
 }
 
 void TestInstall::installedFiles()
@@ -297,10 +309,19 @@ void TestInstall::installedFiles()
 
     const QFileInfo file(installed(path));
     QVERIFY2(file.isFile(), qPrintable(file.filePath()));
-    if (source.isEmpty()) {
-        QVERIFY(file.isExecutable());
-        return;
+    if (path.endsWith(QLatin1String(".gz"))) {
+        // Compressed without the name and time stamp that would make each build's bytes differ.
+        QFile compressed(file.filePath());
+        QVERIFY(compressed.open(QIODevice::ReadOnly));
+        const QByteArray header = compressed.read(10);
+        QVERIFY(header.startsWith("\x1f\x8b"));
+        QCOMPARE(header[3] & 0x08, 0);                    // no name
+        QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));  // no time
     }
+    if (path.startsWith(QLatin1String("games/")))
+        QVERIFY(file.isExecutable());
+    if (source.isEmpty())
+        return;
     QFile copy(file.filePath()), original(source);
     QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
     QVERIFY2(copy.readAll() == original.readAll(), "the installed file differs from its source");
@@ -315,7 +336,7 @@ void TestInstall::desktopEntryStartsTheInstalledProgram()
 
     const QHash<QString, QString> entry = desktopEntry(path);
     QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
-    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), installed(QStringLiteral("bin/kareto")));
+    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), installed(QStringLiteral("games/kareto")));
     // The program looks for its strips in its working directory.
     QCOMPARE(entry.value(QStringLiteral("Path")), installed(QStringLiteral("share/kareto/pictures")));
     QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral("kareto"));
@@ -452,15 +473,38 @@ void TestInstall::debianPackage()
     const QString root = work_.filePath(QStringLiteral("deb-root"));
     QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root}).exitCode, 0);
     for (const QString& file :
-         {QStringLiteral("usr/bin/kareto"), QStringLiteral("usr/share/kareto/pictures/r1.bmp"),
+         {QStringLiteral("usr/games/kareto"), QStringLiteral("usr/share/kareto/pictures/r1.bmp"),
           QStringLiteral("usr/share/kareto/pictures/r2.bmp"), QStringLiteral("usr/share/kareto/pictures/r3.bmp"),
           QStringLiteral("usr/share/icons/hicolor/32x32/apps/kareto.png"),
-          QStringLiteral("usr/share/icons/hicolor/128x128/apps/kareto.png")})
+          QStringLiteral("usr/share/icons/hicolor/128x128/apps/kareto.png"),
+          QStringLiteral("usr/share/man/man6/kareto.6.gz"), QStringLiteral("usr/share/doc/kareto/copyright"),
+          QStringLiteral("usr/share/doc/kareto/changelog.gz")})
         QVERIFY2(QFileInfo(root + u'/' + file).isFile(), qPrintable(file));
     // The entry names where the package puts things, not where CPack staged them.
     const QHash<QString, QString> entry = desktopEntry(root + QStringLiteral("/usr/share/applications/kareto.desktop"));
-    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), QStringLiteral("/usr/bin/kareto"));
+    QCOMPARE(execProgram(entry.value(QStringLiteral("Exec"))), QStringLiteral("/usr/games/kareto"));
     QCOMPARE(entry.value(QStringLiteral("Path")), QStringLiteral("/usr/share/kareto/pictures"));
+
+    // Any tag lintian has, down to the pedantic ones, is a fault in the package.
+    const Run lintian = run(QStringLiteral("lintian"), {QStringLiteral("-I"), QStringLiteral("--pedantic"), deb});
+    QVERIFY2(lintian.exitCode == 0 && lintian.output.trimmed().isEmpty(),
+             qPrintable(lintian.output + lintian.errors));
+}
+
+// Every file the install put in place goes, and so do the program's own
+// folders; folders that other programs share stay.
+void TestInstall::uninstallRemovesTheInstall()
+{
+    const Run uninstall = run(QStringLiteral(UNINSTALL_SCRIPT), {manifest_});
+    QVERIFY2(uninstall.exitCode == 0, qPrintable(uninstall.output + uninstall.errors));
+    QStringList left;
+    QDirIterator files(prefix_, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        left << files.next();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+    for (const char* folder : {"share/kareto", "share/doc/kareto"})
+        QVERIFY2(!QFileInfo::exists(installed(QString::fromLatin1(folder))), folder);
+    QVERIFY(QFileInfo(installed(QStringLiteral("games"))).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
