@@ -9,8 +9,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 machine. Spin them and stop each reel, step a reel by one cell, or let auto
 play run: for every stop pattern it shows where the reels stand and what the
 pattern means, whether a reach-me for the BIG or REG bonus, a small prize, a
-miss, or a pattern the machine would never stop on. Its windows are in
-Japanese.")
+miss, or a pattern the machine would never stop on. A table of every pattern
+and a drill that brings back the patterns answered wrong help to learn them.
+Its windows are in Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Only this one component: its install keeps the user's install manifest.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};kareto;kareto;/")
