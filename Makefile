@@ -2,6 +2,8 @@
 # Each command first installs the Debian packages it needs that are missing
 # (scripts/install-deps), then builds only what it uses.
 BUILD := build
+# As many compile jobs as cores: a bare --parallel starts every job at once.
+JOBS := $(shell nproc)
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # The strip pictures and icons are committed; a tree without them draws them.
@@ -19,7 +21,7 @@ program:
 	@scripts/install-deps run
 	test -f $(BUILD)/CMakeCache.txt || $(CONFIGURE) -DBUILD_TESTING=OFF
 	@$(DRAW_MISSING_PICTURES)
-	cmake --build $(BUILD) --target kareto --parallel
+	cmake --build $(BUILD) --target kareto --parallel $(JOBS)
 
 # The program and the documents installed with it.
 installable: program
@@ -30,7 +32,7 @@ tests-built:
 	@scripts/install-deps run test
 	$(CONFIGURE) -DBUILD_TESTING=ON
 	@$(DRAW_MISSING_PICTURES)
-	cmake --build $(BUILD) --parallel
+	cmake --build $(BUILD) --parallel $(JOBS)
 
 # The program reads its strip pictures from the working directory.
 run: program
