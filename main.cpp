@@ -3,6 +3,7 @@
 #include "command_line/platform_choice.h"
 #include "program.h"
 #include "ui/look.h"
+#include "ui/message.h"
 
 #include <QApplication>
 
@@ -18,6 +19,9 @@ int main(int argc, char* argv[])
     ui::useClassicLook();
     if (!windows)
         return runCommand(readCommandLine(QCoreApplication::arguments()));
+    // Not the application's display name, which Qt would add to every window
+    // title, the reel window's empty one too.
+    ui::setProgramName(QStringLiteral("カレト職人養成マシーン"));
     // The program ends by its own quit button or close box, not because no
     // window happens to be showing between the notice and the reel window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,7 +1,8 @@
 #include "reel_window/riru.h"
 
-#include "info_windows/fkaisetu.h"
-#include "info_windows/fsousa.h"
+#include "info_windows/fkaisetu_layout.h"
+#include "info_windows/fsousa_layout.h"
+#include "info_windows/info_window.h"
 #include "reel_window/riru_layout.h"
 #include "ui/button.h"
 #include "ui/message.h"
@@ -175,16 +176,20 @@ void Riru::cmend_Click()
 
 void Riru::Cmkaisetu_Click()
 {
-    if (!Fkaisetu_)
-        Fkaisetu_ = std::make_unique<Fkaisetu>();
-    Fkaisetu_->open();
+    openInfoWindow(Fkaisetu_, kFkaisetuWindow);
 }
 
 void Riru::Cmsousa_Click()
 {
-    if (!Fsousa_)
-        Fsousa_ = std::make_unique<Fsousa>();
-    Fsousa_->open();
+    openInfoWindow(Fsousa_, kFsousaWindow);
+}
+
+// Created when first shown, and kept.
+void Riru::openInfoWindow(std::unique_ptr<InfoWindow>& window, const ui::WindowDesign& design)
+{
+    if (!window)
+        window = std::make_unique<InfoWindow>(design);
+    window->open();
 }
 
 // The manual game.

@@ -12,8 +12,7 @@
 
 class QLabel;
 class QLineEdit;
-class Fkaisetu;
-class Fsousa;
+class InfoWindow;
 
 namespace ui {
 class Button;
@@ -83,11 +82,12 @@ private:
     void show(const Game::Changes& changes);
     void showMode();
     void refuse(Game::Start refusal);
+    void openInfoWindow(std::unique_ptr<InfoWindow>& window, const ui::WindowDesign& design);
 
     Game game_;
     std::function<void()> endProgram_;
-    std::unique_ptr<Fkaisetu> Fkaisetu_;
-    std::unique_ptr<Fsousa> Fsousa_;
+    std::unique_ptr<InfoWindow> Fkaisetu_;
+    std::unique_ptr<InfoWindow> Fsousa_;
 
     std::array<ReelControls, 3> reels_;
     ui::Timer* Timer4;

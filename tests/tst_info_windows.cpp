@@ -1,6 +1,7 @@
-#include "info_windows/fkaisetu.h"
+#include "info_windows/fkaisetu_layout.h"
 #include "info_windows/form4.h"
-#include "info_windows/fsousa.h"
+#include "info_windows/fsousa_layout.h"
+#include "info_windows/info_window.h"
 #include "ui/button.h"
 #include "ui/look.h"
 
@@ -202,8 +203,8 @@ private:
     static bool openActive(ui::Window* window);
 
     std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Fkaisetu> fkaisetu_;
-    std::unique_ptr<Fsousa> fsousa_;
+    std::unique_ptr<InfoWindow> fkaisetu_;
+    std::unique_ptr<InfoWindow> fsousa_;
     int goOnCalls_ = 0;
 };
 
@@ -216,8 +217,8 @@ void TestInfoWindows::init()
 {
     goOnCalls_ = 0;
     form4_ = std::make_unique<Form4>([this] { ++goOnCalls_; });
-    fkaisetu_ = std::make_unique<Fkaisetu>();
-    fsousa_ = std::make_unique<Fsousa>();
+    fkaisetu_ = std::make_unique<InfoWindow>(kFkaisetuWindow);
+    fsousa_ = std::make_unique<InfoWindow>(kFsousaWindow);
 }
 
 void TestInfoWindows::cleanup()

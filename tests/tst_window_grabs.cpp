@@ -1,6 +1,7 @@
-#include "info_windows/fkaisetu.h"
+#include "info_windows/fkaisetu_layout.h"
 #include "info_windows/form4.h"
-#include "info_windows/fsousa.h"
+#include "info_windows/fsousa_layout.h"
+#include "info_windows/info_window.h"
 #include "reel_window/riru.h"
 #include "ui/look.h"
 
@@ -52,8 +53,8 @@ private slots:
     {
         QTest::addColumn<Scene>("scene");
         QTest::newRow("form4") << Scene([] { return opened(std::make_shared<Form4>([] {})); });
-        QTest::newRow("fkaisetu") << Scene([] { return opened(std::make_shared<Fkaisetu>()); });
-        QTest::newRow("fsousa") << Scene([] { return opened(std::make_shared<Fsousa>()); });
+        QTest::newRow("fkaisetu") << Scene([] { return opened(std::make_shared<InfoWindow>(kFkaisetuWindow)); });
+        QTest::newRow("fsousa") << Scene([] { return opened(std::make_shared<InfoWindow>(kFsousaWindow)); });
         QTest::newRow("riru-standing") << Scene([] { return reelWindowAfter([](Riru&) {}); });
         QTest::newRow("riru-spinning") << Scene([] { return reelWindowAfter([](Riru& riru) { riru.cmstart_Click(); }); });
         QTest::newRow("riru-result") << Scene([] {

@@ -8,7 +8,8 @@
 // its name, kind, text, place and size in twips, font, colours and state.
 namespace ui {
 
-enum class Kind { Button, Label, TextBox, Picture, Line };
+// What a control is; each kind is built as one widget class of ui/.
+enum class Kind { PushButton, TextLabel, TextBox, PictureBox, StraightLine };
 
 struct Colour {
     enum Source : std::uint8_t { Standard, Rgb, TooltipBackground, MenuText };
@@ -66,7 +67,7 @@ struct Control {
 
 constexpr Control line(std::string_view name, int x1, int y1, int x2, int y2)
 {
-    return {name, Kind::Line, {}, x1, y1, x2 - x1, y2 - y1};
+    return {name, Kind::StraightLine, {}, x1, y1, x2 - x1, y2 - y1};
 }
 
 enum class Frame : std::uint8_t {
@@ -80,7 +81,7 @@ struct WindowDesign {
     Frame frame;
     int clientWidth, clientHeight;  // twips
     bool centred;                   // else where the system places new windows
-    bool hasIcon;
+    std::string_view icon;          // the window icon's picture file or resource, if any
     std::span<const Control> controls;
     std::span<const std::string_view> tabOrder;  // the only controls TAB visits
     std::string_view focusOnOpening;

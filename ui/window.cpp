@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QScreen>
 
 #include <algorithm>
@@ -48,13 +49,13 @@ std::optional<QColor> colourOf(const Colour& colour)
 int layerOf(Kind kind)
 {
     switch (kind) {
-    case Kind::Picture:
+    case Kind::PictureBox:
         return 0;
-    case Kind::Label:
+    case Kind::TextLabel:
         return 1;
-    case Kind::Line:
+    case Kind::StraightLine:
         return 2;
-    case Kind::Button:
+    case Kind::PushButton:
     case Kind::TextBox:
         break;
     }
@@ -75,9 +76,9 @@ Qt::WindowFlags flagsOf(Frame frame)
 QWidget* makeWidget(const Control& control, QWidget* parent)
 {
     switch (control.kind) {
-    case Kind::Button:
+    case Kind::PushButton:
         return new Button(qtext(control.text), parent);
-    case Kind::Label: {
+    case Kind::TextLabel: {
         auto* label = new Label(qtext(control.text), parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -94,9 +95,9 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
         box->setCursorPosition(0);  // opens showing the start of its text, not scrolled to its end
         return box;
     }
-    case Kind::Picture:
+    case Kind::PictureBox:
         return new Picture(parent);
-    case Kind::Line:
+    case Kind::StraightLine:
         return new Line(parent);
     }
     return nullptr;
@@ -107,7 +108,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
 void paint(QWidget* widget, const Control& control)
 {
     QPalette palette = widget->palette();
-    const bool button = control.kind == Kind::Button;
+    const bool button = control.kind == Kind::PushButton;
     if (const std::optional<QColor> face = colourOf(control.look.face))
         palette.setColor(button ? QPalette::Button : QPalette::Window, *face);
     if (const std::optional<QColor> text = colourOf(control.look.text))
@@ -120,7 +121,7 @@ QRect placeOf(const Control& control)
 {
     const int left = pixels(control.left);
     const int top = pixels(control.top);
-    if (control.kind == Kind::Line)  // one pixel across, from its start to its end
+    if (control.kind == Kind::StraightLine)  // one pixel across, from its start to its end
         return QRect(left, top, std::max(1, pixels(control.left + control.width) - left),
                      std::max(1, pixels(control.top + control.height) - top));
     return QRect(left, top, pixels(control.width), pixels(control.height));
@@ -135,8 +136,13 @@ Window::Window(const WindowDesign& design) : QWidget(nullptr, flagsOf(design.fra
     // title shows nothing.
     setWindowTitle(design.title.empty() ? QStringLiteral(" ") : qtext(design.title));
     setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
-    if (design.hasIcon)
-        setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+    if (!design.icon.empty()) {
+        const QPixmap icon(qtext(design.icon));
+        if (icon.isNull())
+            qFatal("Window %s: its icon %s cannot be loaded; is it built into this program?",
+                   qUtf8Printable(objectName()), qUtf8Printable(qtext(design.icon)));
+        setWindowIcon(QIcon(icon));
+    }
 
     std::vector<const Control*> stacked;
     for (const Control& control : design.controls)
@@ -161,38 +167,50 @@ QWidget* Window::build(const Control& control)
     if (auto* picture = qobject_cast<Picture*>(widget))
         picture->setTop(control.top);
     widget->setFont(designFont(control.font));
-    widget->setFocusPolicy(control.kind == Kind::Button || control.kind == Kind::TextBox ? Qt::ClickFocus
+    widget->setFocusPolicy(control.kind == Kind::PushButton || control.kind == Kind::TextBox ? Qt::ClickFocus
                                                                                          : Qt::NoFocus);
     widget->setEnabled(control.state == Enabled);
     paint(widget, control);
     return widget;
 }
 
+// A misspelt name in a handler or a table is a fault of the program, found
+// at once in every build rather than leaving a control that does nothing.
 QWidget* Window::control(std::string_view name) const
 {
     QWidget* widget = controls_.value(qtext(name));
-    Q_ASSERT_X(widget, "ui::Window", "no control of that name");
+    if (!widget)
+        qFatal("Window %s has no control named %s", qUtf8Printable(objectName()), qUtf8Printable(qtext(name)));
+    return widget;
+}
+
+template <class Widget>
+Widget* Window::controlOf(std::string_view name, const char* kind) const
+{
+    auto* widget = qobject_cast<Widget*>(control(name));
+    if (!widget)
+        qFatal("Control %s of window %s is no %s", qUtf8Printable(qtext(name)), qUtf8Printable(objectName()), kind);
     return widget;
 }
 
 Button* Window::button(std::string_view name) const
 {
-    return qobject_cast<Button*>(control(name));
+    return controlOf<Button>(name, "button");
 }
 
 QLabel* Window::label(std::string_view name) const
 {
-    return qobject_cast<QLabel*>(control(name));
+    return controlOf<QLabel>(name, "label");
 }
 
 QLineEdit* Window::textBox(std::string_view name) const
 {
-    return qobject_cast<QLineEdit*>(control(name));
+    return controlOf<QLineEdit>(name, "text box");
 }
 
 Picture* Window::picture(std::string_view name) const
 {
-    return qobject_cast<Picture*>(control(name));
+    return controlOf<Picture>(name, "picture");
 }
 
 void Window::onClick(std::string_view buttonName, std::function<void()> handler)

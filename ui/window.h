@@ -18,7 +18,8 @@ class Button;
 class Picture;
 
 // A fixed-size window built from its table of controls. Every control carries
-// its table name as its Qt object name.
+// its table name as its Qt object name; looking up a name the table lacks, or
+// a control of another kind, stops the program with a message saying which.
 //
 // Keyboard: TAB visits only the controls of the window's tab order, skipping
 // disabled ones. A focused control that gets disabled keeps the focus's place
@@ -49,6 +50,8 @@ protected:
 
 private:
     QWidget* control(std::string_view name) const;
+    template <class Widget>
+    Widget* controlOf(std::string_view name, const char* kind) const;
     QWidget* build(const Control& control);
 
     const WindowDesign& design_;
