@@ -5,6 +5,7 @@
 #include "drill/group_text.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
+#include "reach_me_table/cell_look.h"
 #include "ui/fonts.h"
 
 #include <QComboBox>
@@ -50,7 +51,7 @@ QPushButton* answerButton(std::size_t group, QWidget* parent)
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, colourOf(group));
     for (QPalette::ColorGroup state : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(state, QPalette::ButtonText, textColourOn(group));
+        palette.setColor(state, QPalette::ButtonText, cell_look::textColourOn(colourOf(group)));
     button->setPalette(palette);
     return button;
 }

@@ -8,5 +8,3 @@
 // An outcome group's caption and colour as the windows show them.
 QString captionOf(std::size_t group);
 QColor colourOf(std::size_t group);
-// Black or white, whichever reads better on the group's colour.
-QColor textColourOn(std::size_t group);

@@ -1,12 +1,16 @@
-// The program writes no file: the real binary, with its home and every XDG
-// folder empty and its working directory a copy of the pictures, is played
-// through start, stop, steps, a refusal, auto play, the information windows
-// and quit, and afterwards nothing in any of those folders is new or changed.
+// The program writes no file unless the drill is answered: the real binary,
+// with its home and every XDG folder empty and its working directory a copy
+// of the pictures, is played from inside. Played through start, stop, steps,
+// a refusal, auto play, the information windows and quit, nothing in any of
+// those folders is new or changed afterwards; with the drill opened and
+// answered, the drill's progress file is the one new file.
 
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -30,24 +34,33 @@ QMap<QString, QString> contentsOf(const QString& root)
     return entries;
 }
 
-}  // namespace
+// A home, XDG folders, a temporary folder and a working directory of their own.
+struct Sandbox {
+    QTemporaryDir root;
+    QMap<QString, QString> before;
+    QString output;
+    QString errors;
 
-class NoFilesWritten : public QObject {
-    Q_OBJECT
-
-private slots:
-    void playedThroughWritesNothing()
+    bool prepare()
     {
-        QTemporaryDir root;
-        QVERIFY(root.isValid());
-        const QStringList folders = {"home", "config", "cache", "data", "state", "runtime", "tmp", "work"};
-        for (const QString& folder : folders)
-            QVERIFY(QDir(root.path()).mkdir(folder));
-        QVERIFY(QFile::setPermissions(root.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        if (!root.isValid())
+            return false;
+        for (const char* folder : {"home", "config", "cache", "data", "state", "runtime", "tmp", "work"})
+            if (!QDir(root.path()).mkdir(folder))
+                return false;
+        if (!QFile::setPermissions(root.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return false;
         for (const char* name : {"r1.bmp", "r2.bmp", "r3.bmp"})
-            QVERIFY(QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, root.filePath(QStringLiteral("work/") + name)));
-        const QMap<QString, QString> before = contentsOf(root.path());
+            if (!QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, root.filePath(QStringLiteral("work/") + name)))
+                return false;
+        before = contentsOf(root.path());
+        return true;
+    }
 
+    // Runs the program played by the driver's scenario; empty when it ran
+    // and ended well, else what went wrong.
+    QString play(const QString& scenario)
+    {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", root.filePath("home"));
         environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
@@ -59,33 +72,83 @@ private slots:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("QT_PLUGIN_PATH", QStringLiteral(DRIVER_PLUGIN_PATH));
         environment.insert("QT_QPA_GENERIC_PLUGINS", "kareto-driver");
+        environment.insert("KARETO_DRIVER_SCENARIO", scenario);
 
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(root.filePath("work"));
         program.start(QStringLiteral(KARETO_BINARY), {});
-        QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+        if (!program.waitForStarted())
+            return program.errorString();
         if (!program.waitForFinished(90000)) {
             program.kill();
             program.waitForFinished();
-            QFAIL("the program did not end within 90 s");
+            return QStringLiteral("the program did not end within 90 s");
         }
-        const QString output = QString::fromUtf8(program.readAllStandardOutput());
-        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        output = QString::fromUtf8(program.readAllStandardOutput());
+        errors = QString::fromUtf8(program.readAllStandardError());
+        if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+            return output + errors;
+        return {};
+    }
 
-        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
-                 qPrintable(output + errors));
-        for (const char* step : {"notice", "start", "stop", "step", "refusal", "auto play", "auto stop",
-                                 "information windows", "quit"})
-            QVERIFY2(output.contains(QStringLiteral("driver: %1\n").arg(QLatin1String(step))),
-                     qPrintable(QStringLiteral("step %1 missing from:\n%2").arg(QLatin1String(step), output)));
-        QVERIFY2(!errors.contains(QStringLiteral("cannot be shown")), qPrintable(errors));
+    // The steps the driver did not report as done.
+    QStringList missing(std::initializer_list<const char*> steps) const
+    {
+        QStringList left;
+        for (const char* step : steps)
+            if (!output.contains(QStringLiteral("driver: %1\n").arg(QLatin1String(step))))
+                left << QLatin1String(step);
+        return left;
+    }
 
+    // Entries new or changed since prepare().
+    QStringList changes() const
+    {
+        QStringList changed;
         const QMap<QString, QString> after = contentsOf(root.path());
         for (auto entry = after.cbegin(); entry != after.cend(); ++entry)
-            QVERIFY2(before.value(entry.key()) == entry.value(),
-                     qPrintable(QStringLiteral("%1: %2").arg(entry.key(), entry.value())));
-        QCOMPARE(after.size(), before.size());
+            if (before.value(entry.key()) != entry.value())
+                changed << entry.key();
+        for (auto entry = before.cbegin(); entry != before.cend(); ++entry)
+            if (!after.contains(entry.key()))
+                changed << entry.key() + QStringLiteral(" (gone)");
+        return changed;
+    }
+};
+
+}  // namespace
+
+class NoFilesWritten : public QObject {
+    Q_OBJECT
+
+private slots:
+    void playedThroughWritesNothing()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.prepare());
+        const QString failure = sandbox.play(QStringLiteral("game"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QStringList missing = sandbox.missing({"notice", "start", "stop", "step", "refusal", "auto play",
+                                                     "auto stop", "information windows", "quit"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ") + " missing from:\n" + sandbox.output));
+        QVERIFY2(!sandbox.errors.contains(QStringLiteral("cannot be shown")), qPrintable(sandbox.errors));
+        QVERIFY2(sandbox.changes().isEmpty(), qPrintable(sandbox.changes().join('\n')));
+    }
+
+    void answeringTheDrillWritesOnlyItsProgress()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.prepare());
+        const QString failure = sandbox.play(QStringLiteral("drill"));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        const QStringList missing = sandbox.missing({"notice", "drill", "answer", "next", "answer again", "quit"});
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ") + " missing from:\n" + sandbox.output));
+        QCOMPARE(sandbox.changes(), QStringList({"data", "data/kareto", "data/kareto/drill.json"}));
+
+        QFile progress(sandbox.root.filePath("data/kareto/drill.json"));
+        QVERIFY(progress.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(progress.readAll()).object().value("answered").toInt(), 2);
     }
 };
 

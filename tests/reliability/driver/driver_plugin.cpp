@@ -3,6 +3,8 @@
 // folder, QT_QPA_GENERIC_PLUGINS=kareto-driver), it clicks through the notice,
 // a game, steps, a refusal, auto play, the information windows and the quit
 // button, and says on standard output what it did. It writes nothing itself.
+// With KARETO_DRIVER_SCENARIO=drill it opens the drill by F2 instead and
+// answers two questions.
 
 #include <QApplication>
 #include <QGenericPlugin>
@@ -31,7 +33,21 @@ class Driver : public QObject {
 public:
     Driver()
     {
-        steps_ = {
+        steps_ = qgetenv("KARETO_DRIVER_SCENARIO") == "drill" ? drillSteps() : gameSteps();
+        // A step whose window is not up yet is tried again, for a while.
+        QTimer::singleShot(0, this, [this] { next(); });
+    }
+
+private:
+    struct Step {
+        const char* name;
+        int delayMs;
+        std::function<bool()> run;
+    };
+
+    std::vector<Step> gameSteps()
+    {
+        return {
             {"notice", 0, [this] { return click("Form4", "Command1"); }},
             {"start", 0, [this] { return click("riru", "cmstart"); }},
             {"stop", 300, [this] { return click("riru", "r1stop") && click("riru", "r2stop") &&
@@ -46,16 +62,19 @@ public:
             {"information windows", 100, [this] { return click("riru", "Cmkaisetu") && click("riru", "Cmsousa"); }},
             {"quit", 300, [this] { return click("riru", "cmend"); }},
         };
-        // A step whose window is not up yet is tried again, for a while.
-        QTimer::singleShot(0, this, [this] { next(); });
     }
 
-private:
-    struct Step {
-        const char* name;
-        int delayMs;
-        std::function<bool()> run;
-    };
+    std::vector<Step> drillSteps()
+    {
+        return {
+            {"notice", 0, [this] { return click("Form4", "Command1"); }},
+            {"drill", 100, [] { return pressOnReelWindow(Qt::Key_F2) && shownWindow("Drill"); }},
+            {"answer", 100, [this] { return click("Drill", "answer_big"); }},
+            {"next", 100, [this] { return click("Drill", "next"); }},
+            {"answer again", 100, [this] { return click("Drill", "answer_miss"); }},
+            {"quit", 100, [this] { return click("riru", "cmend"); }},
+        };
+    }
 
     void next()
     {
@@ -86,6 +105,16 @@ private:
         if (!button || !button->isEnabled())
             return false;
         QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+
+    // A key of the reel window's own, which it takes only while active.
+    static bool pressOnReelWindow(Qt::Key key)
+    {
+        QWidget* window = shownWindow("riru");
+        if (!window || !window->isActiveWindow())
+            return false;
+        QTest::keyClick(window, key);
         return true;
     }
 
