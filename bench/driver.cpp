@@ -2,9 +2,12 @@
 // baseline, each run in turn on its own Xvfb server, and prints the median of
 // several runs of every figure with its ratio to the baseline.
 //     bench_driver <program subject> <baseline subject> <pictures folder> <table subject>
-// The table subject measures the reach-me table alone, against fixed goals.
-// BENCH_RUNS (default 3), BENCH_STARTUP_RUNS (default 9) and BENCH_TABLE_RUNS
-// (default 5) set the number of runs; BENCH_PHASE_SECONDS (default 10) the length of each measured phase.
+// The table subject measures the reach-me table alone, against fixed goals;
+// the program subject measures its drill too. BENCH_RUNS (default 3),
+// BENCH_STARTUP_RUNS (default 9), BENCH_TABLE_RUNS and BENCH_DRILL_RUNS (default
+// 5 each) set the number of runs; BENCH_PHASE_SECONDS (default 10) the length
+// of each measured phase. The drill keeps its progress in a folder of the
+// bench's own, removed afterwards.
 #include "bench/xvfb.h"
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -86,9 +90,15 @@ public:
         env_.push_back("DISPLAY=" + server_.display());
         env_.push_back("QT_QPA_PLATFORM=xcb");
         env_.push_back("XDG_RUNTIME_DIR=" + runtimeDir_);
+        env_.push_back("XDG_DATA_HOME=" + runtimeDir_ + "/data");
     }
 
-    ~Bench() { rmdir(runtimeDir_.c_str()); }
+    ~Bench()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(runtimeDir_ + "/data", ignored);
+        rmdir(runtimeDir_.c_str());
+    }
 
     // Runs one subject once; empty when it failed or overran.
     std::optional<Figures> run(const std::string& program, const char* mode, int timeoutS)
@@ -280,6 +290,7 @@ int main(int argc, char* argv[])
     const int startupRuns = envCount("BENCH_STARTUP_RUNS", 9);
     const int fullRuns = envCount("BENCH_RUNS", 3);
     const int tableRuns = envCount("BENCH_TABLE_RUNS", 5);
+    const int drillRuns = envCount("BENCH_DRILL_RUNS", 5);
 
     const Xvfb server;
     if (!server.running()) {
@@ -321,19 +332,27 @@ int main(int argc, char* argv[])
         }
     }
 
-    std::vector<Figures> tableFigures;
+    // Runs of one subject alone, measured against fixed goals.
+    auto runsOf = [&](const std::string& subject, const char* mode, int count) {
+        std::vector<Figures> runs;
+        for (int i = 0; i < count; ++i)
+            if (auto figures = bench.run(subject, mode, 60))
+                runs.push_back(*figures);
+        return runs;
+    };
     std::printf("reach-me table: %d runs\n", tableRuns);
     std::fflush(stdout);
-    for (int i = 0; i < tableRuns; ++i) {
-        auto figures = bench.run(tableSubject, "table", 60);
-        if (!figures)
-            return 1;
-        tableFigures.push_back(*figures);
-    }
+    const std::vector<Figures> tableFigures = runsOf(tableSubject, "table", tableRuns);
+    std::printf("drill: %d runs of the program\n", drillRuns);
+    std::fflush(stdout);
+    const std::vector<Figures> drillRunsDone = runsOf(program, "drill", drillRuns);
+    if (int(tableFigures.size()) != tableRuns || int(drillRunsDone.size()) != drillRuns)
+        return 1;
 
     const Medians ps = mediansOf(programStarts), bs = mediansOf(baselineStarts);
     const Medians tr = mediansOf(tableFigures);
     const Medians pr = mediansOf(programRuns), br = mediansOf(baselineRuns);
+    const Medians pd = mediansOf(drillRunsDone);
 
     struct Row {
         std::string figure, program, baseline, ratio, goal, verdict;
@@ -375,6 +394,10 @@ int main(int argc, char* argv[])
     add("  strip moves not painted", pr["spin35_missed_moves"], br["spin35_missed_moves"], "", 0, "none",
         pr["spin35_missed_moves"] == 0);
     add("  strip moves counted", pr["spin35_moves"], br["spin35_moves"], "", 0);
+    add("drill, F2 → first opening shown", pd["drill_open_ms"], NAN, " ms", 1, "< 50 ms", pd["drill_open_ms"] < 50);
+    add("drill, next → pattern shown, median", pd["drill_next_median_ms"], NAN, " ms", 2, "< 16 ms",
+        pd["drill_next_median_ms"] < 16);
+    add("  slowest of each run", pd["drill_next_max_ms"], NAN, " ms", 2, "< 16 ms", pd["drill_next_max_ms"] < 16);
 
     add("reach-me table, first opening (F3 → painted)", tr["table_open_ms"], NAN, " ms", 1, "< 50 ms",
         tr["table_open_ms"] < 50);
@@ -390,8 +413,8 @@ int main(int argc, char* argv[])
     for (const Row& row : rows)
         for (std::size_t i = 0; const std::string* cell : {&row.figure, &row.program, &row.baseline, &row.ratio, &row.goal})
             width[i] = std::max(width[i], columns(*cell)), ++i;
-    std::printf("\nmedians of %d start-ups and %d runs of each; %d runs of the table\n", startupRuns, fullRuns,
-                tableRuns);
+    std::printf("\nmedians of %d start-ups and %d runs of each; %d runs of the table, %d of the drill\n", startupRuns,
+                fullRuns, tableRuns, drillRuns);
     for (const Row* row : {&header}) {
         std::printf("%s  %s  %s  %s  %s\n", pad(row->figure, width[0]).c_str(), pad(row->program, width[1]).c_str(),
                     pad(row->baseline, width[2]).c_str(), pad(row->ratio, width[3]).c_str(), row->goal.c_str());

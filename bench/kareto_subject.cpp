@@ -1,6 +1,7 @@
 // The program under measurement: what main.cpp does, inside the probe, with
-// a user's clicks on its own buttons.
+// a user's clicks on its own buttons and keys.
 #include "bench/probe.h"
+#include "drill/drill_window.h"
 #include "info_windows/form4.h"
 #include "program.h"
 #include "reel_window/riru.h"
@@ -9,12 +10,14 @@
 #include "ui/picture.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 
 int main(int argc, char* argv[])
 {
     bench::ProbedApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     ui::useClassicLook();
     QApplication::setQuitOnLastWindowClosed(false);
     Program program([] { QCoreApplication::exit(0); });
@@ -41,5 +44,12 @@ int main(int argc, char* argv[])
         for (const char* stop : {"r1stop", "r2stop", "r3stop"})
             click(reels->button(stop));
     };
+    subject.openDrill = [&]() -> QWidget* {
+        QTest::keyClick(program.reelWindow(), Qt::Key_F2);
+        return program.drill();
+    };
+    subject.drillPattern = [&] { return program.drill()->findChild<QWidget*>(QStringLiteral("pattern")); };
+    subject.answer = [&] { click(program.drill()->findChild<QPushButton*>(QStringLiteral("answer_miss"))); };
+    subject.nextPattern = [&] { click(program.drill()->findChild<QPushButton*>(QStringLiteral("next"))); };
     return app.run(subject);
 }

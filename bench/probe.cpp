@@ -67,17 +67,32 @@ struct Move {
 };
 
 // One pass of the event loop that painted the watched window; `strips` has
-// bit i set when strip i was painted in it.
+// bit i set when strip i was painted in it, and kPatternBit when the drill's
+// pattern picture was.
 struct Frame {
     std::int64_t at;
     unsigned strips;
 };
 
+constexpr unsigned kPatternBit = 1u << 3;
+constexpr int kDrillQuestions = 60;
+
+double percentile(std::vector<double> values, double share)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto rank = std::size_t(std::ceil(share * double(values.size())));
+    return values[std::max<std::size_t>(rank, 1) - 1];
+}
+
 }  // namespace
 
 class Session {
 public:
-    Session(const Subject& subject, bool fullRun) : subject_(subject), fullRun_(fullRun)
+    enum class Scenario { Startup, Run, Drill };
+
+    Session(const Subject& subject, Scenario scenario) : subject_(subject), scenario_(scenario)
     {
         clock_.setSingleShot(true);
         clock_.setTimerType(Qt::PreciseTimer);  // phases of exactly their length
@@ -98,6 +113,8 @@ public:
                 for (int i = 0; i < 3; ++i)
                     if (receiver == strips_[std::size_t(i)])
                         painting_ |= 1u << i;
+                if (receiver == pattern_)
+                    painting_ |= kPatternBit;
             }
             break;
         case QEvent::Timer:
@@ -123,10 +140,16 @@ public:
             return;
         const std::int64_t now = monotonicNs();
         frames_.push_back({now, painting_ & 7u});
+        const bool patternPainted = painting_ & kPatternBit;
         painting_ = 0;
         if (awaitingShow_) {
             awaitingShow_ = false;
             auto then = std::move(onShown_);
+            then(now);
+        }
+        if (patternPainted && awaitingPattern_) {
+            awaitingPattern_ = false;
+            auto then = std::move(onPattern_);
             then(now);
         }
     }
@@ -182,7 +205,11 @@ private:
 
     void mainShown()
     {
-        if (!fullRun_) {
+        if (scenario_ == Scenario::Drill) {
+            after(300, [this] { drillPhase(); });
+            return;
+        }
+        if (scenario_ == Scenario::Startup) {
             // Long enough for anything the window does after its first frame.
             after(300, [] { QCoreApplication::exit(0); });
             return;
@@ -203,6 +230,44 @@ private:
                     });
                 });
             });
+        });
+    }
+
+    // The drill's first opening, from the key to its first frame, then the way
+    // from `next` to the frame that shows the new pattern, question by question.
+    void drillPhase()
+    {
+        const std::int64_t pressed = monotonicNs();
+        watched_ = subject_.openDrill();
+        if (!watched_) {
+            std::fprintf(stderr, "bench: the drill did not open\n");
+            QCoreApplication::exit(1);
+            return;
+        }
+        whenShown([this, pressed](std::int64_t shown) {
+            put("drill_open_ms", double(shown - pressed) / 1e6);
+            pattern_ = subject_.drillPattern();
+            after(200, [this] { askDrill(0); });
+        });
+    }
+
+    void askDrill(int question)
+    {
+        if (question == kDrillQuestions) {
+            put("drill_next_median_ms", percentile(nextMs_, 0.5));
+            put("drill_next_max_ms", percentile(nextMs_, 1.0));
+            QCoreApplication::exit(0);
+            return;
+        }
+        subject_.answer();
+        after(50, [this, question] {
+            const std::int64_t pressed = monotonicNs();
+            awaitingPattern_ = true;
+            onPattern_ = [this, pressed, question](std::int64_t shown) {
+                nextMs_.push_back(double(shown - pressed) / 1e6);
+                after(20, [this, question] { askDrill(question + 1); });
+            };
+            subject_.nextPattern();
         });
     }
 
@@ -288,12 +353,7 @@ private:
         for (double ms : intervals)
             mean += ms;
         mean = intervals.empty() ? 0 : mean / double(intervals.size());
-        double p99 = 0;
-        if (!deviations.empty()) {
-            std::sort(deviations.begin(), deviations.end());
-            const auto rank = std::size_t(std::ceil(0.99 * double(deviations.size())));
-            p99 = deviations[std::max<std::size_t>(rank, 1) - 1];
-        }
+        const double p99 = percentile(deviations, 0.99);
         put((name + "_moves").c_str(), moves);
         put((name + "_mean_ms").c_str(), mean);
         put((name + "_p99_dev_ms").c_str(), p99);
@@ -302,7 +362,7 @@ private:
     }
 
     Subject subject_;
-    bool fullRun_;
+    Scenario scenario_;
     QTimer clock_;  // the scenario's own steps; its ticks are not the program's
     std::function<void()> next_;
     QWidget* watched_ = nullptr;
@@ -315,6 +375,10 @@ private:
     std::vector<Frame> frames_;
     long timerEvents_ = 0;
     long fontCacheSweeps_ = 0;
+    QPointer<QWidget> pattern_;
+    bool awaitingPattern_ = false;
+    std::function<void(std::int64_t)> onPattern_;
+    std::vector<double> nextMs_;
 };
 
 ProbedApplication::ProbedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -340,11 +404,14 @@ int ProbedApplication::run(const Subject& subject)
 {
     const QStringList args = arguments();
     const QString mode = args.size() > 1 ? args[1] : QString();
-    if (mode != QLatin1String("startup") && mode != QLatin1String("run")) {
-        std::fprintf(stderr, "usage: %s startup|run\n", qPrintable(args.value(0)));
+    const bool drill = mode == QLatin1String("drill") && subject.openDrill;
+    if (mode != QLatin1String("startup") && mode != QLatin1String("run") && !drill) {
+        std::fprintf(stderr, "usage: %s startup|run%s\n", qPrintable(args.value(0)), subject.openDrill ? "|drill" : "");
         return 2;
     }
-    session_ = new Session(subject, mode == QLatin1String("run"));
+    session_ = new Session(subject, drill                           ? Session::Scenario::Drill
+                                    : mode == QLatin1String("run") ? Session::Scenario::Run
+                                                                   : Session::Scenario::Startup);
     session_->start();
     return exec();
 }

@@ -30,6 +30,13 @@ struct Subject {
     std::function<double(const QWidget* strip)> stripTop;
     std::function<void(int ms)> spin;
     std::function<void()> stop;
+    // The drill, where the program has one: how a user opens it from the main
+    // window (returning the window), its pattern picture, answering the
+    // question shown, and going on to the next one.
+    std::function<QWidget*()> openDrill;
+    std::function<QWidget*()> drillPattern;
+    std::function<void()> answer;
+    std::function<void()> nextPattern;
 };
 
 class Session;
@@ -41,8 +48,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Runs the scenario named by the first argument, `startup` or `run`, and
-    // prints its figures as key=value lines on standard output.
+    // Runs the scenario named by the first argument, `startup`, `run` or
+    // `drill`, and prints its figures as key=value lines on standard output.
     int run(const Subject& subject);
 
 private:

@@ -1,15 +1,16 @@
 #include "drill/drill_window.h"
 
 #include "core/drill/pattern_pool.h"
+#include "drill/answer_button.h"
 #include "drill/group_bars.h"
 #include "drill/group_text.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
-#include "reach_me_table/cell_look.h"
 #include "ui/fonts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -22,10 +23,6 @@
 
 namespace {
 
-constexpr const char* kAnswerNames[] = {"answer_big",  "answer_reg",   "answer_br",          "answer_reachNoStop",
-                                        "answer_noStop", "answer_small", "answer_missOrBonus", "answer_miss"};
-static_assert(std::size(kAnswerNames) == kOutcomeGroups.size());
-
 constexpr int kButtonsPerRow = 4;
 
 const QColor kRightFace(0xDC, 0xF5, 0xDC);
@@ -36,24 +33,6 @@ void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
     QPalette palette = widget->palette();
     palette.setColor(role, face);
     widget->setPalette(palette);
-}
-
-QPushButton* answerButton(std::size_t group, QWidget* parent)
-{
-    auto* button = new QPushButton(captionOf(group), parent);
-    button->setObjectName(QString::fromLatin1(kAnswerNames[group]));
-    button->setAccessibleName(captionOf(group));
-    const QString key = QStringLiteral("キー %1").arg(group + 1);
-    button->setAccessibleDescription(key);
-    button->setToolTip(key);
-    button->setFont(ui::designFont(ui::bold(12)));
-    button->setMinimumHeight(36);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colourOf(group));
-    for (QPalette::ColorGroup state : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(state, QPalette::ButtonText, cell_look::textColourOn(colourOf(group)));
-    button->setPalette(palette);
-    return button;
 }
 
 }  // namespace
@@ -92,7 +71,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
     auto* answers = new QGridLayout;
     for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
-        QPushButton* button = answerButton(group, this);
+        auto* button = new AnswerButton(group, this);
         const int index = static_cast<int>(group);
         connect(button, &QPushButton::clicked, this, [this, index] { answer(index); });
         answers->addWidget(button, index / kButtonsPerRow, index % kButtonsPerRow);
@@ -152,22 +131,22 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     controls->addWidget(hint, 1);
     controls->addWidget(next_);
 
-    auto* results = new QHBoxLayout;
+    auto* results = new QGroupBox(QStringLiteral("成績"), this);
+    auto* resultsLayout = new QHBoxLayout(results);
     auto* scoreColumn = new QVBoxLayout;
     scoreColumn->addWidget(score_);
     scoreColumn->addStretch(1);
     scoreColumn->addWidget(reset_);
-    results->addLayout(scoreColumn);
-    results->addSpacing(24);
-    results->addWidget(bars_, 1);
+    resultsLayout->addLayout(scoreColumn);
+    resultsLayout->addSpacing(24);
+    resultsLayout->addWidget(bars_, 1);
 
     auto* window = new QVBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(question);
     window->addLayout(answers);
     window->addLayout(controls);
-    window->addSpacing(8);
-    window->addLayout(results);
+    window->addWidget(results);
     window->addWidget(note_);
 
     setTabOrder(answers_.back(), next_);

@@ -1,0 +1,62 @@
+#include "drill/answer_button.h"
+
+#include "core/outcome_groups.h"
+#include "drill/group_text.h"
+#include "reach_me_table/cell_look.h"
+#include "ui/fonts.h"
+
+#include <QPainter>
+
+AnswerButton::AnswerButton(std::size_t group, QWidget* parent)
+    : QPushButton(captionOf(group), parent), digit_(QString::number(group + 1))
+{
+    const std::string_view key = kOutcomeGroups[group].key;
+    setObjectName(QStringLiteral("answer_") + QLatin1String(key.data(), static_cast<qsizetype>(key.size())));
+    setAccessibleName(captionOf(group));
+    const QString shortcut = QStringLiteral("キー %1").arg(digit_);
+    setAccessibleDescription(shortcut);
+    setToolTip(shortcut);
+    setFont(ui::designFont(ui::bold(12)));
+    setMinimumHeight(36);
+
+    const QColor face = colourOf(group);
+    const QColor text = cell_look::textColourOn(face);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, face);
+    for (QPalette::ColorGroup state : {QPalette::Active, QPalette::Inactive})
+        colours.setColor(state, QPalette::ButtonText, text);
+    // Answered, the captions stay legible: half their contrast, without the
+    // classic look's etched shadow, which smears on a coloured face.
+    colours.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     QColor((face.red() + text.red()) / 2, (face.green() + text.green()) / 2,
+                            (face.blue() + text.blue()) / 2));
+    colours.setColor(QPalette::Disabled, QPalette::Light, face);
+    setPalette(colours);
+}
+
+namespace {
+
+constexpr int kInset = 6;
+
+QFont digitFont()
+{
+    return ui::designFont(ui::regular(9));
+}
+
+}  // namespace
+
+// Room for the digit on both sides, so that the caption stays centred clear of it.
+QSize AnswerButton::sizeHint() const
+{
+    const QSize caption = QPushButton::sizeHint();
+    return {caption.width() + 2 * (QFontMetrics(digitFont()).horizontalAdvance(digit_) + kInset), caption.height()};
+}
+
+void AnswerButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(digitFont());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().adjusted(kInset, 3, -kInset, -3), Qt::AlignTop | Qt::AlignLeft, digit_);
+}
