@@ -1,4 +1,5 @@
-# The front door: `make run` starts the program, `make test` runs every test.
+# The front door: `make run` starts the program, `make check` runs the quick
+# tests and `make test` every test.
 # Each command first installs the Debian packages it needs that are missing
 # (scripts/install-deps), then builds only what it uses.
 BUILD := build
@@ -11,7 +12,7 @@ PICTURES := pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp pictures/kareto-32.p
 DRAW_MISSING_PICTURES := for picture in $(PICTURES); do \
 	test -f $$picture || { cmake --build $(BUILD) --target strips; break; }; done
 
-.PHONY: all program installable tests-built run test bench install uninstall package clean
+.PHONY: all program installable tests-built run check test bench install uninstall package clean
 
 all: program
 
@@ -38,6 +39,11 @@ tests-built:
 run: program
 	cd pictures && ../$(BUILD)/kareto
 
+# The quick loop while working: the unit and window tests, in seconds.
+check: tests-built
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L '^(unit|window)$$' -j $(JOBS)
+
+# The full gate: every test, then all again under the sanitizers, with fuzzing.
 test: tests-built
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 	@# Again under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzz targets.
