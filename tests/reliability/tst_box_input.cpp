@@ -3,7 +3,7 @@
 // a box that names the field, and the window stays in a state its buttons
 // show: Standing, Spinning or Auto playing.
 
-#include "reel_state.h"
+#include "../reel_window_fixture.h"
 
 #include "ui/look.h"
 
@@ -13,7 +13,6 @@
 
 #include <memory>
 
-using namespace reliability;
 
 namespace {
 

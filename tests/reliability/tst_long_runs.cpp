@@ -2,7 +2,8 @@
 // while: no crash, resident memory flat once the first seconds are past, and
 // every read-out the pattern where the reels stand.
 
-#include "reel_state.h"
+#include "../reel_window_fixture.h"
+#include "memory.h"
 
 #include "ui/look.h"
 

@@ -3,7 +3,8 @@
 // the file's picture where Qt can read it), memory stays bounded, and the game
 // plays.
 
-#include "reel_state.h"
+#include "../reel_window_fixture.h"
+#include "memory.h"
 
 #include "info_windows/form4.h"
 #include "program.h"
