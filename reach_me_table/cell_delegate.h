@@ -2,8 +2,9 @@
 
 #include <QStyledItemDelegate>
 
-// Draws a grid cell on its group's colour even when it is selected: the
-// selection shows as a frame around the cell, so the colour stays readable.
+// Draws a grid cell as the exported pages do: the group's mark on its colour
+// in a thin frame. A selected cell keeps its colour and shows a frame of its
+// own, so that the colour stays readable.
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

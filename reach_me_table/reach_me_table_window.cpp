@@ -1,6 +1,7 @@
 #include "reach_me_table/reach_me_table_window.h"
 
 #include "core/reach_me_patterns.h"
+#include "info_windows/program_icon.h"
 #include "reach_me_table/cell_delegate.h"
 #include "reach_me_table/export_buttons.h"
 #include "reach_me_table/legend_view.h"
@@ -36,7 +37,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
 {
     setObjectName(QStringLiteral("ReachMeTable"));
     setWindowTitle(QStringLiteral("リーチ目表"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+    setWindowIcon(QIcon(QString::fromUtf8(kProgramIcon.data(), qsizetype(kProgramIcon.size()))));
     // Set before the controls exist, so that they are built in it once.
     setFont(ui::designFont(ui::regular(10)));
     grid_ = new QTableView(this);
@@ -50,6 +51,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     grid_->setVerticalHeader(new ReelHeaderView(Qt::Vertical, grid_));
     grid_->setModel(&model_);
     grid_->setItemDelegate(new CellDelegate(grid_));
+    grid_->setShowGrid(false);  // the cells draw their own frames
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -96,7 +96,7 @@ private slots:
         ReachMeTableWindow* table = started.openTable();
         QVERIFY(table && table->isVisible());
         QCOMPARE(table->windowTitle(), QStringLiteral("リーチ目表"));
-        QVERIFY(!table->windowIcon().isNull());
+        QCOMPARE(table->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
         QVERIFY(table->isWindow() && !table->isModal());
 
         table->close();
