@@ -6,7 +6,7 @@
 #include "reach_me_table/header_drawing.h"
 #include "reach_me_table/marked_box.h"
 #include "reach_me_table/reel_cell_pictures.h"
-#include "ui/fonts.h"
+#include "reach_me_table/table_fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,16 +22,6 @@ constexpr QSizeF kSwatch(28, 20);
 const QColor kLine(160, 160, 160);
 const QColor kHeaderFace(236, 236, 236);
 
-QFont textFont()
-{
-    return ui::designFont(ui::regular(10));
-}
-
-QFont titleFont()
-{
-    return ui::designFont(ui::bold(15));
-}
-
 QString qt(std::u16string_view text)
 {
     return QString::fromStdU16String(std::u16string(text));
@@ -46,7 +36,7 @@ void drawBox(QPainter& painter, const QRectF& box, const QColor& face)
 
 qreal legendColumnWidth()
 {
-    const QFontMetricsF metrics(textFont());
+    const QFontMetricsF metrics(tableFont());
     qreal caption = 0;
     for (const OutcomeGroup& group : kOutcomeGroups)
         caption = std::max(caption, metrics.horizontalAdvance(qt(group.caption)));
@@ -62,7 +52,7 @@ int legendRows(int columns)
 
 QSizeF titleSize()
 {
-    return {kLeftCells.width() + kGap + QFontMetricsF(titleFont()).horizontalAdvance(QStringLiteral("左リール 00")),
+    return {kLeftCells.width() + kGap + QFontMetricsF(tableTitleFont()).horizontalAdvance(QStringLiteral("左リール 00")),
             kLeftCells.height()};
 }
 
@@ -75,7 +65,7 @@ void drawTitle(QPainter& painter, QPointF topLeft, int left, const ReelCellPictu
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cells);
-    painter.setFont(titleFont());
+    painter.setFont(tableTitleFont());
     painter.drawText(QRectF(cells.right() + kGap, cells.top(), titleSize().width(), cells.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("左リール %1").arg(left));
     painter.restore();
@@ -83,17 +73,17 @@ void drawTitle(QPainter& painter, QPointF topLeft, int left, const ReelCellPictu
 
 QSizeF gridSize()
 {
-    const QSizeF column = header_drawing::sectionSize(textFont(), Qt::Horizontal);
-    const QSizeF row = header_drawing::sectionSize(textFont(), Qt::Vertical);
+    const QSizeF column = header_drawing::sectionSize(tableFont(), Qt::Horizontal);
+    const QSizeF row = header_drawing::sectionSize(tableFont(), Qt::Vertical);
     return {row.width() + patterns::kPositions * kCell.width(), column.height() + patterns::kPositions * kCell.height()};
 }
 
 void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictures& pictures)
 {
     painter.save();
-    painter.setFont(textFont());
-    const qreal headerHeight = header_drawing::sectionSize(textFont(), Qt::Horizontal).height();
-    const qreal headerWidth = header_drawing::sectionSize(textFont(), Qt::Vertical).width();
+    painter.setFont(tableFont());
+    const qreal headerHeight = header_drawing::sectionSize(tableFont(), Qt::Horizontal).height();
+    const qreal headerWidth = header_drawing::sectionSize(tableFont(), Qt::Vertical).width();
     const QPointF cells = topLeft + QPointF(headerWidth, headerHeight);
     // The corner says which reel runs which way, since paper has no tool tips.
     const QRectF corner(topLeft, QSizeF(headerWidth, headerHeight));
@@ -132,8 +122,8 @@ QSizeF legendSize(int columns)
 void drawLegend(QPainter& painter, QPointF topLeft, int left, int columns)
 {
     painter.save();
-    painter.setFont(textFont());
-    const QFontMetricsF metrics(textFont());
+    painter.setFont(tableFont());
+    const QFontMetricsF metrics(tableFont());
     const auto counts = patterns::groupCounts(left);
     const qreal countWidth = metrics.horizontalAdvance(QStringLiteral("000"));
     for (std::size_t index = 0; index < kOutcomeGroups.size(); ++index) {

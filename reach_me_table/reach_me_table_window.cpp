@@ -6,7 +6,7 @@
 #include "reach_me_table/export_buttons.h"
 #include "reach_me_table/legend_view.h"
 #include "reach_me_table/reel_header_view.h"
-#include "ui/fonts.h"
+#include "reach_me_table/table_fonts.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -39,7 +39,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     setWindowTitle(QStringLiteral("リーチ目表"));
     setWindowIcon(QIcon(QString::fromUtf8(kProgramIcon.data(), qsizetype(kProgramIcon.size()))));
     // Set before the controls exist, so that they are built in it once.
-    setFont(ui::designFont(ui::regular(10)));
+    setFont(tableFont());
     grid_ = new QTableView(this);
     legend_ = new LegendView(this);
     status_ = new QLabel(this);
@@ -102,10 +102,7 @@ QWidget* ReachMeTableWindow::buildLeftReel()
 
     title_ = new QLabel(row);
     title_->setObjectName(QStringLiteral("title"));
-    QFont titleFont = font();
-    titleFont.setPixelSize(titleFont.pixelSize() * 3 / 2);
-    titleFont.setBold(true);
-    title_->setFont(titleFont);
+    title_->setFont(tableTitleFont());
     leftCells_ = new QLabel(row);
     leftCells_->setObjectName(QStringLiteral("leftCells"));
     leftCells_->setFixedSize(kLeftCellsShown);

@@ -24,6 +24,8 @@ QImage visibleCells(const QImage& strip, int position)
     // the upper row at position p starts p cells down the picture.
     const int top = pixels(strip::kCellPitch * position);
     const int bottom = pixels(strip::kCellPitch * (position + kRowsShown));
+    if (top >= 0 && bottom <= strip.height())
+        return strip.copy(0, top, strip.width(), bottom - top).convertToFormat(QImage::Format_RGB32);
     QImage cells(strip.width() > 0 ? strip.width() : pixels(1500), bottom - top, QImage::Format_RGB32);
     cells.fill(Qt::white);
     QPainter painter(&cells);
