@@ -62,9 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) ==
                 static_cast<qint64>(size));
     }
-    const QImage picture = ui::readPictureFile(path);
+    const ui::PictureFile read = ui::readPictureFile(path);
+    const QImage& picture = read.picture;
     count(QImageReader(path).format(), picture);
-    // Whatever gets through is a picture the window can hold.
+    // Whatever gets through is a picture the window can hold; whatever does
+    // not is said why.
     require(picture.isNull() || picture.sizeInBytes() <= qsizetype(64) << 20);
+    require(picture.isNull() != read.fault.isEmpty());
     return 0;
 }

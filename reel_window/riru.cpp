@@ -156,9 +156,10 @@ void Riru::Form_Load()
 // carries from its design, built in under the same name.
 void Riru::loadStrip(ui::Picture* strip, const char* fileName)
 {
-    QImage picture = ui::readPictureFile(QString::fromUtf8(fileName));
+    const ui::PictureFile file = ui::readPictureFile(QString::fromUtf8(fileName));
+    QImage picture = file.picture;
     if (picture.isNull()) {
-        std::fprintf(stderr, "kareto: %s cannot be shown; the reel keeps its own strip\n", fileName);
+        std::fprintf(stderr, "kareto: %s %s; using the built-in strip\n", fileName, qPrintable(file.fault));
         picture = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
     }
     strip->setPicture(picture);

@@ -26,8 +26,9 @@ def bmp(width, height, bits, pixels, palette=b"", compression=0, info=40):
     if info == 12:  # the old OS/2 header
         header = le("IHHHH", 12, width, height, 1, bits)
     else:
-        header = le("IiiHHIIiiII", 40, width, height, 1, bits, compression,
+        header = le("IiiHHIIiiII", info, width, height, 1, bits, compression,
                     len(pixels), 2835, 2835, len(palette) // 4 if bits <= 8 else 0, 0)
+        header += bytes(info - 40)  # a newer header's masks and colour space, left empty
     return b"BM" + le("IHHI", offset + len(pixels), 0, 0, offset) + header + palette + pixels
 
 
@@ -51,6 +52,10 @@ PICTURES = {
     "bmp32-bitfields": bmp(1, 1, 32, b"\x10\x20\x30\x40", palette=le("III", 0xFF0000, 0xFF00, 0xFF),
                            compression=3),
     "bmp-os2": bmp(1, 1, 24, b"\x10\x20\x30\0", info=12),
+    "bmp4": bmp(3, 1, 4, b"\x01\x20\0\0", palette=b"\0\0\0\0" + b"\xff\xff\xff\0" + b"\0\0\xff\0"),
+    "bmp16": bmp(2, 1, 16, b"\x1f\x00\xe0\x7f"),
+    "bmp32": bmp(1, 2, 32, b"\x10\x20\x30\0" + b"\x40\x50\x60\0"),
+    "bmp24-v5-top-down": bmp(1, -2, 24, b"\x10\x20\x30\0" + b"\x40\x50\x60\0", info=124),
     "png": png(2, 1, [b"\xff\0\0\0\xff\0"]),
     "gif": b"GIF89a" + le("HHBBB", 1, 1, 0x80, 0, 0) + b"\0\0\0\xff\xff\xff" +
     b"," + le("HHHHB", 0, 0, 1, 1, 0) + b"\x02\x02\x44\x01\0;",
@@ -70,6 +75,8 @@ def main():
     pictures.mkdir(exist_ok=True)
     for name, data in PICTURES.items():
         (pictures / name).write_bytes(data)
+        if name.startswith("bmp"):  # cut short: one byte of pixels or run-length data missing
+            (pictures / f"{name}-cut").write_bytes(data[:-1])
 
 
 if __name__ == "__main__":

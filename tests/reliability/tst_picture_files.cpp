@@ -1,7 +1,7 @@
 // Whatever lies in the working directory as "r1.bmp", the program starts, the
 // left reel shows a strip (its own design picture where the file is unusable,
-// the file's picture where Qt can read it), memory stays bounded, and the game
-// plays.
+// with one line saying why, the file's picture where Qt can read it whole),
+// memory stays bounded, and the game plays.
 
 #include "../reel_window_fixture.h"
 #include "memory.h"
@@ -10,6 +10,7 @@
 #include "program.h"
 #include "ui/look.h"
 #include "ui/picture.h"
+#include "ui/picture_file.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -142,19 +143,12 @@ QImage designPicture()
     return QImage(QStringLiteral(":/pictures/r1.bmp")).convertToFormat(QImage::Format_RGB32);
 }
 
-// The design strip, a 24-bit BMP, cut short: the bottom rows it still holds
-// show, and the rows above them black.
-constexpr int kCutAt = 250000;
-
-QImage cutDesignPicture()
+// The line on standard error for an r1.bmp that is there but unusable; %1
+// stands for the folder.
+QString unusable(const char* why)
 {
-    QImage picture = QImage(QStringLiteral(PICTURES_DIR "/r1.bmp")).convertToFormat(QImage::Format_RGB32);
-    const int bytesPerRow = (picture.width() * 3 + 3) / 4 * 4;
-    const int rowsHeld = (kCutAt - 54) / bytesPerRow;
-    for (int y = 0; y < picture.height() - rowsHeld; ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, qRgb(0, 0, 0));
-    return picture;
+    return QStringLiteral("kareto: r1.bmp in %1 is not a usable picture (%2); using the built-in strip")
+        .arg(QStringLiteral("%1"), QLatin1String(why));
 }
 
 bool write(const QString& path, const QByteArray& bytes)
@@ -167,17 +161,20 @@ struct Case {
     const char* name;
     std::function<bool(const QString& path)> make;  // lays r1.bmp at path
     std::function<QImage()> shows;                  // null: the design picture
+    QString message;                                // with the design picture: the line saying why
 };
 
 const Case kCases[] = {
-    {"missing", [](const QString&) { return true; }, {}},
-    {"empty", [](const QString& path) { return write(path, {}); }, {}},
-    {"headers cut short", [](const QString& path) { return write(path, designFile().left(30)); }, {}},
-    // Pixels a file leaves out once showed whatever memory held before.
-    {"pixels cut short", [](const QString& path) { return write(path, designFile().left(kCutAt)); },
-     cutDesignPicture},
+    {"missing", [](const QString&) { return true; }, {},
+     QStringLiteral("kareto: r1.bmp not found in %1; using the built-in strip")},
+    {"empty", [](const QString& path) { return write(path, {}); }, {}, unusable("it is empty")},
+    {"headers cut short", [](const QString& path) { return write(path, designFile().left(30)); }, {},
+     unusable("its header ends early")},
+    // Qt showed the rows such a file holds, black above them, and said nothing.
+    {"pixels cut short", [](const QString& path) { return write(path, designFile().chopped(1)); }, {},
+     unusable("its pixel data ends early")},
     {"run-length with gaps", [](const QString& path) { return write(path, runLengthBmpWithGaps()); },
-     runLengthPicture},
+     runLengthPicture, {}},
     {"random bytes",
      [](const QString& path) {
          QRandomGenerator random(5);
@@ -185,29 +182,49 @@ const Case kCases[] = {
          random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
          return write(path, bytes);
      },
-     {}},
+     {}, unusable("it is in no picture format the program reads")},
     {"header claims 100000 x 100000",
-     [](const QString& path) { return write(path, bmpFile(100000, 100000, 24, 0, {}, {})); }, {}},
-    {"run-length 9000 x 9000", [](const QString& path) { return write(path, hugeRunLengthBmp()); }, {}},
-    {"8-bit palette", [](const QString& path) { return write(path, paletteBmp()); }, palettePicture},
-    {"PNG named .bmp", [](const QString& path) { return write(path, pngFile()); }, pngPicture},
-    {"directory", [](const QString& path) { return QDir().mkdir(path); }, {}},
+     [](const QString& path) { return write(path, bmpFile(100000, 100000, 24, 0, {}, {})); }, {},
+     unusable("its pixel data ends early")},
+    {"run-length 9000 x 9000", [](const QString& path) { return write(path, hugeRunLengthBmp()); }, {},
+     unusable("it would take more than 64 MiB to show")},
+    {"8-bit palette", [](const QString& path) { return write(path, paletteBmp()); }, palettePicture, {}},
+    {"PNG named .bmp", [](const QString& path) { return write(path, pngFile()); }, pngPicture, {}},
+    {"directory", [](const QString& path) { return QDir().mkdir(path); }, {}, unusable("it is a folder")},
     // Root reads it all the same, and then sees the file's picture.
     {"no read permission",
      [](const QString& path) { return write(path, paletteBmp()) && ::chmod(QFile::encodeName(path), 0) == 0; },
-     [] { return ::geteuid() == 0 ? palettePicture() : QImage(); }},
+     [] { return ::geteuid() == 0 ? palettePicture() : QImage(); },
+     unusable("it cannot be opened: Permission denied")},
     // Opening a FIFO waits for a writer: before regular files alone were
     // read, the program never came up.
-    {"FIFO", [](const QString& path) { return ::mkfifo(QFile::encodeName(path), 0644) == 0; }, {}},
-    {"link to a device", [](const QString& path) { return QFile::link(QStringLiteral("/dev/zero"), path); }, {}},
-    {"link to itself", [](const QString& path) { return QFile::link(path, path); }, {}},
+    {"FIFO", [](const QString& path) { return ::mkfifo(QFile::encodeName(path), 0644) == 0; }, {},
+     unusable("it is not a regular file")},
+    {"link to a device", [](const QString& path) { return QFile::link(QStringLiteral("/dev/zero"), path); }, {},
+     unusable("it is not a regular file")},
+    {"link to itself", [](const QString& path) { return QFile::link(path, path); }, {},
+     unusable("it cannot be opened: Too many levels of symbolic links")},
     {"link to a picture",
      [](const QString& path) {
          const QString target = path + QStringLiteral(".png");
          return write(target, pngFile()) && QFile::link(target, path);
      },
-     pngPicture},
+     pngPicture, {}},
 };
+
+// A small BMP of every kind Qt reads, from the fuzzer's starting corpus.
+QStringList bmpKinds()
+{
+    QStringList kinds = QDir(QStringLiteral(FUZZ_CORPUS_DIR)).entryList({QStringLiteral("bmp*")}, QDir::Files);
+    kinds.removeIf([](const QString& name) { return name.endsWith(QLatin1String("-cut")); });
+    return kinds;
+}
+
+QByteArray corpusFile(const QString& name)
+{
+    QFile file(QStringLiteral(FUZZ_CORPUS_DIR "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // What the program writes to its standard error while it runs.
 class ErrorCapture {
@@ -331,12 +348,10 @@ private slots:
         errors.reset();
         const long peak = peakBytes();
 
-        // One line, for the unusable file alone.
+        // One line, for the unusable file alone, saying why and where.
         const QImage expected = fixture.shows ? fixture.shows() : QImage();
         if (expected.isNull()) {
-            QCOMPARE(errorLines.filter(QStringLiteral("kareto:")).size(), 1);
-            QVERIFY2(errorLines.filter(QStringLiteral("kareto:")).first().contains(QStringLiteral("r1.bmp")),
-                     qPrintable(errorLines.join(u'\n')));
+            QCOMPARE(errorLines.filter(QStringLiteral("kareto:")), QStringList(fixture.message.arg(folder.path())));
             QCOMPARE(shown(*window, "Image1"), designPicture());
         } else {
             QCOMPARE(errorLines.filter(QStringLiteral("kareto:")).size(), 0);
@@ -362,6 +377,54 @@ private slots:
         QCOMPARE(boxOf(*window, "Text2")->text(), expectedReadOut(*window));
 
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the notice
+    }
+
+    // A whole BMP of each kind shows as Qt reads it; the same file missing its
+    // last byte, or part of its header or colour table, shows nothing.
+    void bmpEndingEarly_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("fault");  // empty: the picture shows
+        const QString pixelsEndEarly = QStringLiteral("its pixel data ends early");
+        const QString noEndMark = QStringLiteral("its run-length data ends before its end-of-picture mark");
+        for (const QString& kind : bmpKinds()) {
+            const QByteArray whole = corpusFile(kind);
+            QTest::newRow(qPrintable(kind)) << whole << QString();
+            QTest::newRow(qPrintable(kind + QStringLiteral(" cut short")))
+                << whole.chopped(1) << (kind.endsWith(QLatin1String("-rle")) ? noEndMark : pixelsEndEarly);
+        }
+        QVERIFY2(!bmpKinds().isEmpty(), FUZZ_CORPUS_DIR);
+        QTest::newRow("header cut short") << corpusFile(QStringLiteral("bmp24")).left(40)
+                                          << QStringLiteral("its header ends early");
+        QTest::newRow("colour table cut short") << corpusFile(QStringLiteral("bmp8-palette")).left(14 + 40 + 10)
+                                                << QStringLiteral("its colour table ends early");
+        QByteArray farOffset = corpusFile(QStringLiteral("bmp24"));
+        farOffset[10] = char(200);
+        QTest::newRow("pixel data past the end") << farOffset << pixelsEndEarly;
+        // A jump's two bytes, then the end-of-picture mark, all cut away.
+        QTest::newRow("run-length jump cut short")
+            << bmpFile(4, 2, 8, 1, QByteArray(8, 0), QByteArray("\2\1\0\2\1", 5)) << noEndMark;
+        QTest::newRow("run-length pixels cut short")
+            << bmpFile(4, 2, 8, 1, QByteArray(8, 0), QByteArray("\0\3\1\1", 4)) << noEndMark;
+    }
+
+    void bmpEndingEarly()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, fault);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("r1.bmp"));
+        QVERIFY(write(path, file));
+        const ui::PictureFile read = ui::readPictureFile(path);
+        if (fault.isEmpty()) {
+            const QImage qtReads(path);
+            QVERIFY(!qtReads.isNull());
+            QCOMPARE(read.picture.convertToFormat(QImage::Format_ARGB32), qtReads.convertToFormat(QImage::Format_ARGB32));
+            QVERIFY(read.fault.isEmpty());
+        } else {
+            QVERIFY(read.picture.isNull());
+            QCOMPARE(read.fault, QStringLiteral("in %1 is not a usable picture (%2)").arg(folder.path(), fault));
+        }
     }
 };
 
