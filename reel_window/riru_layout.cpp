@@ -15,6 +15,11 @@ constexpr Look kStopFace{.face = rgb(255, 128, 128)};
 // Nothing reads the read-out back; each pattern overwrites it.
 constexpr Look kReadOut{.readOnly = true};
 constexpr int kStrip = strip::kDesignTop;
+// The setting table's texts stand clear of the lines between its columns.
+// The face standing in has narrower spaces, so the gaps between the words
+// are widened, by what each row needs.
+constexpr Font kTableHead = withWordSpacing(bold(9), 300);
+constexpr Font kTableRow = withWordSpacing(bold(9), 60);
 
 constexpr Control kControls[] = {
     // Reel area: strips, plates and frame lines.
@@ -51,13 +56,13 @@ constexpr Control kControls[] = {
     {"r3sita",    PushButton, "▼",                      5160,  5880,  975,   375,   regular(18)},
 
     // Setting table: the runs of spaces align the columns.
-    {"Label3",    TextLabel,  " 設定     BIG           REG",        6960, 120,  2775, 255, bold(9)},
-    {"Label7_0",  TextLabel,  "   1    1/297.891    1/420.103",     6960, 360,  2775, 255, bold(9)},
-    {"Label7_1",  TextLabel,  "   2    1/277.695    1/420.103",     6960, 600,  2895, 255, bold(9)},
-    {"Label7_2",  TextLabel,  "   3    1/264.258    1/420.103",     6960, 840,  2895, 255, bold(9)},
-    {"Label7_3",  TextLabel,  "   4    1/252.062    1/420.103",     6960, 1080, 2895, 255, bold(9)},
-    {"Label7_4",  TextLabel,  "   5    1/244.537    1/390.095",     6960, 1320, 2895, 255, bold(9)},
-    {"Label7_5",  TextLabel,  "   6    1/240.941    1/364.089",     6960, 1560, 2895, 255, bold(9)},
+    {"Label3",    TextLabel,  " 設定     BIG           REG",        6960, 120,  2775, 255, kTableHead},
+    {"Label7_0",  TextLabel,  "   1    1/297.891    1/420.103",     6960, 360,  2775, 255, kTableRow},
+    {"Label7_1",  TextLabel,  "   2    1/277.695    1/420.103",     6960, 600,  2895, 255, kTableRow},
+    {"Label7_2",  TextLabel,  "   3    1/264.258    1/420.103",     6960, 840,  2895, 255, kTableRow},
+    {"Label7_3",  TextLabel,  "   4    1/252.062    1/420.103",     6960, 1080, 2895, 255, kTableRow},
+    {"Label7_4",  TextLabel,  "   5    1/244.537    1/390.095",     6960, 1320, 2895, 255, kTableRow},
+    {"Label7_5",  TextLabel,  "   6    1/240.941    1/364.089",     6960, 1560, 2895, 255, kTableRow},
     line("Line7",  6960, 0,    6960, 1800),
     line("Line9",  7440, 0,    7440, 1800),
     line("Line10", 8640, 0,    8640, 1800),

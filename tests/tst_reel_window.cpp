@@ -4,6 +4,8 @@
 #include "ui/picture.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QSet>
 
 #include <cmath>
 
@@ -36,6 +38,39 @@ private slots:
             const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage strip = image->picture().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(shown, strip.copy(0, px(615) - px(-19680), 100, px(4680) - px(615)));
+        }
+    }
+
+    // Each column's text stands clear of the ruled lines on either side, on
+    // one line, whatever the spaces of the face standing in.
+    void settingTableClearsItsLines()
+    {
+        ReelWindowFixture window;
+        const QImage shot = window.riru->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        auto xOf = [&](const char* line) { return window.riru->findChild<QWidget*>(line)->x(); };
+        const int rules[] = {xOf("Line7"), xOf("Line9"), xOf("Line10"), xOf("Line8")};
+        QSet<int> ruledRows;
+        for (const char* line : {"Line18", "Line11", "Line12", "Line13", "Line14", "Line15", "Line16", "Line17"})
+            ruledRows.insert(window.riru->findChild<QWidget*>(line)->y());
+
+        for (const char* name : {"Label3", "Label7_0", "Label7_1", "Label7_2", "Label7_3", "Label7_4", "Label7_5"}) {
+            const QLabel* label = window.riru->findChild<QLabel*>(name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+            const QRgb face = label->palette().color(QPalette::Window).rgb();
+            auto inkAt = [&](int x) {
+                for (int y = label->y(); y < label->y() + label->height(); ++y)
+                    if (!ruledRows.contains(y) && shot.pixel(x, y) != face)
+                        return true;
+                return false;
+            };
+            for (int rule : {rules[1], rules[2], rules[3]})
+                QVERIFY2(!inkAt(rule - 1) && !inkAt(rule + 1), qPrintable(QStringLiteral("%1 touches the line at x = %2").arg(name).arg(rule)));
+            for (int column = 0; column < 3; ++column) {
+                bool written = false;
+                for (int x = rules[column] + 1; x < rules[column + 1]; ++x)
+                    written = written || inkAt(x);
+                QVERIFY2(written, qPrintable(QStringLiteral("%1 leaves column %2 empty").arg(name).arg(column)));
+            }
         }
     }
 

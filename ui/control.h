@@ -29,6 +29,9 @@ constexpr Colour kMenuText{Colour::MenuText};
 struct Font {
     double points = 0;
     int weight = 400;
+    // Twips added to each gap between words: once to a run of spaces, and
+    // not at all beside Japanese text, as Qt spaces words.
+    int wordSpacing = 0;
 };
 constexpr Font regular(double points)
 {
@@ -37,6 +40,11 @@ constexpr Font regular(double points)
 constexpr Font bold(double points)
 {
     return {points, 700};
+}
+constexpr Font withWordSpacing(Font font, int twips)
+{
+    font.wordSpacing = twips;
+    return font;
 }
 
 enum class Align : std::uint8_t { Left, Center };

@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include "ui/twips.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -27,6 +29,7 @@ QFont designFont(const Font& font)
     QFont qfont(QString::fromUtf8(kDesignFace));
     qfont.setPixelSize(static_cast<int>(std::lround(used.points * 96 / 72)));
     qfont.setWeight(static_cast<QFont::Weight>(used.weight));
+    qfont.setWordSpacing(double(font.wordSpacing) / kTwipsPerPixel);
     return qfont;
 }
 
