@@ -1,6 +1,8 @@
 // The install as a user gets it: `cmake --install` into a fresh prefix, the
 // desktop entry, the Debian package, and the installed program started the way
 // a desktop starts it, on a real X server.
+#include "x_client.h"
+
 #include "bench/xvfb.h"
 #include "info_windows/fkaisetu_layout.h"
 #include "info_windows/form4_layout.h"
@@ -19,12 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <xcb/xcb.h>
-#include <xcb/xtest.h>
-
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 
 namespace {
 
@@ -112,137 +109,6 @@ double agreement(const QImage& shown, const QImage& picture, QPoint offset)
         }
     return double(same) / double(shown.width() * shown.height());
 }
-
-// A client of the test's own X server: finds the program's windows, clicks
-// as a user would (through XTEST), reads back the screen and window icons.
-class XClient {
-public:
-    explicit XClient(const std::string& display) : connection_(xcb_connect(display.c_str(), nullptr))
-    {
-        if (!xcb_connection_has_error(connection_))
-            root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-    }
-    ~XClient() { xcb_disconnect(connection_); }
-    XClient(const XClient&) = delete;
-    XClient& operator=(const XClient&) = delete;
-
-    bool connected() const { return root_ != 0; }
-
-    // A mapped top-level window of exactly this size, once one shows.
-    xcb_window_t waitForWindow(QSize size, int timeoutMs = 30000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        do {
-            if (const xcb_window_t window = findWindow(size))
-                return window;
-            QTest::qWait(50);
-        } while (clock.elapsed() < timeoutMs);
-        return 0;
-    }
-
-    QPoint origin(xcb_window_t window)
-    {
-        std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
-            xcb_translate_coordinates_reply(connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0),
-                                            nullptr),
-            &std::free);
-        return at ? QPoint(at->dst_x, at->dst_y) : QPoint();
-    }
-
-    void click(QPoint onScreen)
-    {
-        xcb_test_fake_input(connection_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, std::int16_t(onScreen.x()),
-                            std::int16_t(onScreen.y()), 0);
-        xcb_test_fake_input(connection_, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        xcb_test_fake_input(connection_, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    }
-
-    void click(xcb_window_t window, QRect control) { click(origin(window) + control.center()); }
-
-    // What the screen shows of a window's area, as 32-bit RGB.
-    QImage grab(xcb_window_t window, QRect area)
-    {
-        std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> reply(
-            xcb_get_image_reply(connection_,
-                                xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, std::int16_t(area.x()),
-                                              std::int16_t(area.y()), std::uint16_t(area.width()),
-                                              std::uint16_t(area.height()), ~0u),
-                                nullptr),
-            &std::free);
-        // The server runs at depth 24 in 32-bit pixels, lowest byte first.
-        if (!reply || reply->depth != 24 || xcb_get_setup(connection_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST ||
-            xcb_get_image_data_length(reply.get()) != area.width() * area.height() * 4)
-            return {};
-        return QImage(xcb_get_image_data(reply.get()), area.width(), area.height(), area.width() * 4,
-                      QImage::Format_RGB32)
-            .copy();
-    }
-
-    // The window's icon of the given size as it hands it to window managers.
-    QImage icon(xcb_window_t window, int size)
-    {
-        const xcb_atom_t netWmIcon = atom("_NET_WM_ICON");
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-            xcb_get_property_reply(
-                connection_, xcb_get_property(connection_, 0, window, netWmIcon, XCB_ATOM_CARDINAL, 0, 1u << 20),
-                nullptr),
-            &std::free);
-        if (!reply || reply->format != 32)
-            return {};
-        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-        const int count = xcb_get_property_value_length(reply.get()) / 4;
-        for (int at = 0; at + 2 <= count;) {
-            const int width = int(data[at]), height = int(data[at + 1]);
-            if (width <= 0 || height <= 0 || at + 2 + width * height > count)
-                break;
-            if (width == size && height == size) {
-                QImage image(width, height, QImage::Format_ARGB32);
-                for (int i = 0; i < width * height; ++i)
-                    image.setPixel(i % width, i / width, data[at + 2 + i]);
-                return image;
-            }
-            at += 2 + width * height;
-        }
-        return {};
-    }
-
-private:
-    xcb_window_t findWindow(QSize size)
-    {
-        std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
-            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root_), nullptr), &std::free);
-        if (!tree)
-            return 0;
-        const xcb_window_t* children = xcb_query_tree_children(tree.get());
-        for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-            std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
-                xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, children[i]),
-                                                nullptr),
-                &std::free);
-            std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
-                xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, children[i]), nullptr), &std::free);
-            if (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                !attributes->override_redirect && geometry->width == size.width() &&
-                geometry->height == size.height())
-                return children[i];
-        }
-        return 0;
-    }
-
-    xcb_atom_t atom(const char* name)
-    {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::uint16_t(strlen(name)), name),
-                                  nullptr),
-            &std::free);
-        return reply ? reply->atom : XCB_NONE;
-    }
-
-    xcb_connection_t* connection_;
-    xcb_window_t root_ = 0;
-};
 
 }  // namespace
 

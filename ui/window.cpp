@@ -7,6 +7,7 @@
 #include "ui/picture.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
+#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -220,6 +222,8 @@ void Window::onClick(std::string_view buttonName, std::function<void()> handler)
 
 void Window::open()
 {
+    if (QWidget* active = QApplication::activeWindow(); active && active != this)
+        openedFrom_ = active;
     if (design_.centred && !isVisible())
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
@@ -261,6 +265,29 @@ void Window::closeEvent(QCloseEvent* event)
         return;
     }
     QWidget::closeEvent(event);
+}
+
+// Without a window manager nothing gives the keyboard to another window, and
+// a window manager may give it to any.
+void Window::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (event->spontaneous() || !(isActiveWindow() || QApplication::activeWindow() == nullptr))
+        return;
+    if (QWidget* back = windowToReturnTo())
+        back->activateWindow();
+}
+
+QWidget* Window::windowToReturnTo() const
+{
+    QSet<const QWidget*> passed{this};
+    QWidget* back = openedFrom_;
+    while (back && !back->isVisible() && !passed.contains(back)) {
+        passed.insert(back);
+        const auto* hidden = qobject_cast<const Window*>(back);
+        back = hidden ? hidden->openedFrom_.data() : nullptr;
+    }
+    return back && back->isVisible() ? back : nullptr;
 }
 
 }  // namespace ui

@@ -24,7 +24,8 @@ class Picture;
 // Keyboard: TAB visits only the controls of the window's tab order, skipping
 // disabled ones. A focused control that gets disabled keeps the focus's place
 // instead of handing it on: Enter then presses nothing, and the next TAB goes
-// on from there.
+// on from there. A window that hides while active hands the keyboard back to
+// the window that was active when it opened.
 class Window : public QWidget {
     Q_OBJECT
 
@@ -47,17 +48,21 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* control(std::string_view name) const;
     template <class Widget>
     Widget* controlOf(std::string_view name, const char* kind) const;
     QWidget* build(const Control& control);
+    // The showing window this one opened from, or the one that opened from.
+    QWidget* windowToReturnTo() const;
 
     const WindowDesign& design_;
     QHash<QString, QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     QPointer<QWidget> focusPlace_;  // where a control lost the focus by being disabled
+    QPointer<QWidget> openedFrom_;  // the window active when this one last opened
     std::function<void()> close_;
 };
 
