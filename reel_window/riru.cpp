@@ -4,6 +4,7 @@
 #include "info_windows/fsousa_layout.h"
 #include "info_windows/info_window.h"
 #include "reel_window/riru_layout.h"
+#include "reel_window/stop_keys.h"
 #include "ui/button.h"
 #include "ui/message.h"
 #include "ui/picture.h"
@@ -120,6 +121,7 @@ Riru::Riru(std::function<void()> endProgram)
     }
 
     bindHandlers();
+    new StopKeys(this, {reels_[reel::Left].stop, reels_[reel::Center].stop, reels_[reel::Right].stop});
     game_.addListener([this](const Game::Changes& changes) { show(changes); });
     onClose([this] { endProgram_(); });
     Form_Load();
