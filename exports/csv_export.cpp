@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace {
 
 constexpr int kCommentaryColumns = 3;
@@ -18,17 +20,16 @@ QByteArray quoted(std::u16string_view text)
     return '"' + field + '"';
 }
 
-QByteArray row(int left, int center, int right)
+// Everything of a row after the positions, which depends on the outcome alone.
+QByteArray outcomeFields(char code)
 {
-    const char code = patterns::outcomeCodeOf(left, center, right);
     const std::vector<std::u16string> lines = patterns::commentaryLines(code);
-    QByteArray text = QByteArray::number(left) + ',' + QByteArray::number(center) + ',' + QByteArray::number(right) +
-                      ',' + quoted(std::u16string(1, char16_t(code))) + ',' +
-                      quoted(kOutcomeGroups[std::size_t(groupIndexOf(code))].caption);
+    QByteArray fields = ',' + quoted(std::u16string(1, char16_t(code))) + ',' +
+                        quoted(kOutcomeGroups[std::size_t(groupIndexOf(code))].caption);
     for (std::size_t line = 0; line < kCommentaryColumns; ++line)
-        text += ',' + quoted(line < lines.size() ? lines[line] : std::u16string());
-    text += ',' + quoted(outcomeOf(code).cheers ? kCheer : std::u16string());
-    return text + "\r\n";
+        fields += ',' + quoted(line < lines.size() ? lines[line] : std::u16string());
+    fields += ',' + quoted(outcomeOf(code).cheers ? kCheer : std::u16string());
+    return fields + "\r\n";
 }
 
 }  // namespace
@@ -37,9 +38,16 @@ QByteArray reachMeTableCsv()
 {
     QByteArray csv = "\xEF\xBB\xBF"
                      "left,center,right,code,group,line1,line2,line3,cheer\r\n";
+    std::array<QByteArray, 128> fieldsOf;  // by outcome code, made once each
     for (int left = 1; left <= patterns::kPositions; ++left)
         for (int center = 1; center <= patterns::kPositions; ++center)
-            for (int right = 1; right <= patterns::kPositions; ++right)
-                csv += row(left, center, right);
+            for (int right = 1; right <= patterns::kPositions; ++right) {
+                const char code = patterns::outcomeCodeOf(left, center, right);
+                QByteArray& fields = fieldsOf[static_cast<unsigned char>(code)];
+                if (fields.isEmpty())
+                    fields = outcomeFields(code);
+                csv += QByteArray::number(left) + ',' + QByteArray::number(center) + ',' + QByteArray::number(right) +
+                       fields;
+            }
     return csv;
 }
