@@ -1,6 +1,7 @@
 #include "core/evaluation/judgement.h"
 #include "core/game/game.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <functional>
@@ -45,6 +46,11 @@ Snapshot snapshotOf(const Game& game)
     return snapshot;
 }
 
+QString readOutOf(const Game& game)
+{
+    return QString::fromStdU16String(game.evaluation().readOut);
+}
+
 void spinAndStopAll(Game& game)
 {
     game.start(u"100");
@@ -56,8 +62,9 @@ void spinAndStopAll(Game& game)
 
 Q_DECLARE_METATYPE(std::function<void(Game&)>)
 
-// The game's rules as another window meets them: reading the state, placing
-// a pattern, and operations that belong to another mode.
+// The game's rules, driven and read through the model alone: moving the
+// reels, the modes, placing a pattern, and operations that belong to another
+// mode. What the reel window shows of them, its own tests check.
 class TestGameModel : public QObject {
     Q_OBJECT
 
@@ -180,6 +187,97 @@ private slots:
         QCOMPARE(game.mode(), Mode::Standing);
         spinAndStopAll(game);
         QCOMPARE(game.mode(), Mode::Standing);
+    }
+
+    // The reels' rules, read back from where the strips stand.
+
+    void tickCountsDownAndWraps()
+    {
+        Game game;
+        game.start(u"100");
+        QList<int> positions;
+        for (int tick = 0; tick < 23; ++tick) {
+            game.tick(reel::Left);
+            positions << game.positions().left;
+            if (tick == 20)
+                QCOMPARE(int(game.reel(reel::Left).koma), 0);  // index 21 is kept as 0
+        }
+        QCOMPARE(positions.mid(0, 3), (QList<int>{21, 20, 19}));
+        QCOMPARE(positions.mid(19, 4), (QList<int>{2, 1, 21, 20}));
+        QCOMPARE(game.reel(reel::Left).top, double(strip::topOfIndex(2)));
+    }
+
+    void startFromWhereTheReelsStand()
+    {
+        Game game;
+        game.stepDown(reel::Center);
+        game.stepDown(reel::Center);
+        game.start(u"100");
+        game.tick(reel::Center);
+        spinAndStopAll(game);
+        QCOMPARE(readOutOf(game), QStringLiteral("1-19-1"));
+        // The next spin goes on from index 0 of a reel standing at position 1.
+        game.start(u"100");
+        game.tick(reel::Left);
+        for (reel::Reel which : reel::kReels)
+            game.stop(which);
+        QCOMPARE(readOutOf(game), QStringLiteral("21-19-1"));
+    }
+
+    void stepsRightAfterStartUp_data()
+    {
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("readOut");
+        QTest::newRow("up") << true << 20 << "1-1-2";
+        QTest::newRow("down") << false << 1 << "1-1-21";
+    }
+
+    void stepsRightAfterStartUp()
+    {
+        QFETCH(bool, up);
+        QFETCH(int, index);
+        QFETCH(QString, readOut);
+        Game game;
+        up ? game.stepUp(reel::Right) : game.stepDown(reel::Right);
+        QCOMPARE(int(game.reel(reel::Right).koma), index);
+        QCOMPARE(readOutOf(game), readOut);
+        QCOMPARE(game.mode(), Mode::Standing);
+    }
+
+    void twentyOneStepsComeBack()
+    {
+        Game game;
+        for (bool (Game::*step)(reel::Reel) : {&Game::stepUp, &Game::stepDown}) {
+            QStringList readOuts;
+            for (int i = 0; i < 21; ++i) {
+                (game.*step)(reel::Left);
+                readOuts << readOutOf(game);
+            }
+            QCOMPARE(readOuts.last(), QStringLiteral("1-1-1"));
+            QCOMPARE(QSet<QString>(readOuts.begin(), readOuts.end()).size(), 21);
+        }
+    }
+
+    void stepFromPositionOneAtIndexZeroOrTwentyOne()
+    {
+        Game game;
+        game.stepDown(reel::Center);  // index 0 to 1: position 21
+        QCOMPARE(readOutOf(game), QStringLiteral("1-21-1"));
+        game.stepUp(reel::Center);  // back to index 0
+        game.stepUp(reel::Center);  // index 20: position 2
+        QCOMPARE(readOutOf(game), QStringLiteral("1-2-1"));
+        game.stepDown(reel::Center);  // index 21: position 1
+        QCOMPARE(int(game.reel(reel::Center).koma), 21);
+        QCOMPARE(readOutOf(game), QStringLiteral("1-1-1"));
+        game.stepDown(reel::Center);
+        QCOMPARE(readOutOf(game), QStringLiteral("1-21-1"));
+        game.stepDown(reel::Center);
+        game.stepUp(reel::Center);
+        game.stepUp(reel::Center);  // from index 21 up: index 20, position 2
+        QCOMPARE(readOutOf(game), QStringLiteral("1-1-1"));
+        game.stepUp(reel::Center);
+        QCOMPARE(readOutOf(game), QStringLiteral("1-2-1"));
     }
 
     void listenersComeAndGo()
