@@ -6,13 +6,13 @@
 #include "drill/group_text.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
+#include "info_windows/program_icon.h"
 #include "ui/fonts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,7 +42,7 @@ DrillWindow::DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, st
 {
     setObjectName(QStringLiteral("Drill"));
     setWindowTitle(QStringLiteral("リーチ目ドリル"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/kareto-32.png")));
+    setWindowIcon(programIcon());
     setFont(ui::designFont(ui::regular(12)));
     buildControls(std::move(strips));
     restoreProgress();

@@ -1,10 +1,11 @@
 #include "drill/group_text.h"
 
 #include "core/outcome_groups.h"
+#include "ui/text.h"
 
 QString captionOf(std::size_t group)
 {
-    return QString::fromStdU16String(std::u16string(kOutcomeGroups[group].caption));
+    return ui::qt(kOutcomeGroups[group].caption);
 }
 
 QColor colourOf(std::size_t group)

@@ -3,6 +3,7 @@
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
 #include "core/evaluation/legend.h"
+#include "ui/text.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ constexpr int kCommentaryColumns = 3;
 // Quoted, with a quote inside doubled; every space stays.
 QByteArray quoted(std::u16string_view text)
 {
-    QByteArray field = QString::fromStdU16String(std::u16string(text)).toUtf8();
+    QByteArray field = ui::qt(text).toUtf8();
     field.replace('"', "\"\"");
     return '"' + field + '"';
 }

@@ -7,6 +7,7 @@
 #include "reach_me_table/marked_box.h"
 #include "reach_me_table/reel_cell_pictures.h"
 #include "reach_me_table/table_fonts.h"
+#include "ui/text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -22,10 +23,7 @@ constexpr QSizeF kSwatch(28, 20);
 const QColor kLine(160, 160, 160);
 const QColor kHeaderFace(236, 236, 236);
 
-QString qt(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
+using ui::qt;
 
 void drawBox(QPainter& painter, const QRectF& box, const QColor& face)
 {

@@ -3,6 +3,7 @@
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
 #include "core/evaluation/legend.h"
+#include "ui/text.h"
 
 #include <QStringList>
 
@@ -30,7 +31,7 @@ double luminance(const QColor& colour)
 
 QString markOf(char code)
 {
-    return QString::fromStdU16String(std::u16string(groupOf(code).mark));
+    return ui::qt(groupOf(code).mark);
 }
 
 QColor backgroundOf(char code)
@@ -46,13 +47,13 @@ QColor textColourOn(const QColor& background)
     return againstBlack >= againstWhite ? QColor(Qt::black) : QColor(Qt::white);
 }
 
-QString toolTipOf(char code)
+QString commentaryText(char code)
 {
     QStringList lines;
     for (const std::u16string& line : patterns::commentaryLines(code))
-        lines << QString::fromStdU16String(line);
+        lines << ui::qt(line);
     if (outcomeOf(code).cheers)
-        lines << QString::fromStdU16String(kCheer);
+        lines << ui::qt(kCheer);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -12,7 +12,7 @@ QColor backgroundOf(char code);
 // Black or white, whichever stands out more on the background.
 QColor textColourOn(const QColor& background);
 // The commentary with one line break between its lines, then the cheer on a
-// line of its own where the outcome has one.
-QString toolTipOf(char code);
+// line of its own where the outcome has one: a cell's tool tip, a verdict's end.
+QString commentaryText(char code);
 
 }  // namespace cell_look

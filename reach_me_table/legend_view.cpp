@@ -1,6 +1,7 @@
 #include "reach_me_table/legend_view.h"
 
 #include "reach_me_table/marked_box.h"
+#include "ui/text.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,10 +11,7 @@ namespace {
 
 constexpr int kEntriesPerRow = 4;
 
-QString qt(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
+using ui::qt;
 
 // A group's mark on its colour, as the grid shows it.
 class Swatch : public QWidget {

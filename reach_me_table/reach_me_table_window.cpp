@@ -9,7 +9,6 @@
 #include "reach_me_table/table_fonts.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QShortcut>
 #include <QSpinBox>
@@ -37,7 +36,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
 {
     setObjectName(QStringLiteral("ReachMeTable"));
     setWindowTitle(QStringLiteral("リーチ目表"));
-    setWindowIcon(QIcon(QString::fromUtf8(kProgramIcon.data(), qsizetype(kProgramIcon.size()))));
+    setWindowIcon(programIcon());
     // Set before the controls exist, so that they are built in it once.
     setFont(tableFont());
     grid_ = new QTableView(this);

@@ -44,13 +44,13 @@ QVariant ReachMeTableModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole:
         return QBrush(cell_look::textColourOn(cell_look::backgroundOf(code)));
     case Qt::ToolTipRole:
-        return cell_look::toolTipOf(code);
+        return cell_look::commentaryText(code);
     case Qt::AccessibleTextRole:
         return QStringLiteral("%1-%2-%3: %4")
             .arg(left_)
             .arg(center)
             .arg(right)
-            .arg(cell_look::toolTipOf(code).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            .arg(cell_look::commentaryText(code).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignCenter);
     case kCodeRole:

@@ -9,6 +9,7 @@
 #include "ui/message.h"
 #include "ui/picture.h"
 #include "ui/picture_file.h"
+#include "ui/text.h"
 #include "ui/timer.h"
 
 #include <QLabel>
@@ -22,6 +23,8 @@
 #include <utility>
 
 namespace {
+
+using ui::qt;
 
 using Mode = Game::Mode;
 
@@ -66,11 +69,6 @@ constexpr std::pair<std::string_view, void (Riru::*)()> kWindowClicks[] = {
 std::size_t indexOf(Mode mode)
 {
     return static_cast<std::size_t>(mode);
-}
-
-QString qt(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
 }
 
 std::u16string textOf(const QLineEdit* box)

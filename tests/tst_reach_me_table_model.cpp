@@ -106,11 +106,11 @@ private slots:
 
     void spacesTellOutcomesApart()
     {
-        QCOMPARE(cell_look::toolTipOf('M'), QStringLiteral("風鈴 １０枚"));
-        QCOMPARE(cell_look::toolTipOf('T'), QStringLiteral("風鈴  １０枚"));
-        QCOMPARE(cell_look::toolTipOf('g'), QStringLiteral(" 風鈴 １０枚"));
-        QCOMPARE(cell_look::toolTipOf('e'), QStringLiteral("リーチ目            ＢＩＧです"));
-        QCOMPARE(cell_look::toolTipOf('I'), QStringLiteral("はずれ。  \nしかし１枚がけの\n七のオート目です。"));
+        QCOMPARE(cell_look::commentaryText('M'), QStringLiteral("風鈴 １０枚"));
+        QCOMPARE(cell_look::commentaryText('T'), QStringLiteral("風鈴  １０枚"));
+        QCOMPARE(cell_look::commentaryText('g'), QStringLiteral(" 風鈴 １０枚"));
+        QCOMPARE(cell_look::commentaryText('e'), QStringLiteral("リーチ目            ＢＩＧです"));
+        QCOMPARE(cell_look::commentaryText('I'), QStringLiteral("はずれ。  \nしかし１枚がけの\n七のオート目です。"));
     }
 
     void marksAndColoursOnePerGroupAndReadable()
