@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/drill/memory/grade.h"
+#include "core/drill/schedule/card_schedule.h"
+#include "core/drill/score.h"
+#include "core/drill/seeded_random.h"
+#include "core/pattern.h"
+
+#include <cstdint>
+#include <vector>
+
+class CardDeck;
+
+// What the player chose for the drill.
+struct DrillSettings {
+    double retention = kDefaultRetention;  // kLeastRetention..kMostRetention
+    int newCardCap = 0;                    // new cards a day; 0 for no cap
+    std::int64_t utcOffsetMs = 0;          // where the player's day starts, from UTC midnight
+
+    friend bool operator==(const DrillSettings&, const DrillSettings&) = default;
+};
+
+// A question: a pattern of a card.
+struct Question {
+    Pattern pattern;
+    int card = 0;
+    bool caughtUp = false;  // nothing was due and no new card was left for today
+};
+
+// What an answer earned.
+struct AnswerResult {
+    bool right = false;
+    int group = 0;  // the group the pattern belongs to
+    char code = 0;  // its outcome code
+    Grade grade = Grade::Again;
+    int card = 0;
+    CardState after;  // the card's state after the answer
+};
+
+// The player's work on one day.
+struct DayTally {
+    std::int64_t day = 0;  // days since 1970 in the player's time
+    int reviews = 0;       // answers to cards asked before
+    int newCards = 0;      // cards asked for the first time
+
+    friend bool operator==(const DayTally&, const DayTally&) = default;
+};
+
+// Today's work done and left: the reviews and new cards answered, and the
+// cards due or new still to come today.
+struct TodayCounts {
+    int reviews = 0;
+    int newCards = 0;
+    int remaining = 0;
+};
+
+// The drill of cards: asks the card whose memory needs it most, takes the
+// answer with the time it took, and keeps each card's memory and the score.
+// Every question and answer takes the time (milliseconds since 1970, UTC) as
+// an argument; the random choices come from the seed.
+class CardDrill {
+public:
+    // A card counts as learned once it is remembered this long.
+    static constexpr double kLearnedStabilityDays = 7.0;
+
+    CardDrill(std::uint64_t seed, std::int64_t nowMs);
+
+    // Asks the next question: the due card of lowest recall first, then a
+    // new card in teaching order, then, when caught up, the card closest to
+    // being forgotten. A card with more than one pattern shows a pattern it
+    // did not show last.
+    const Question& next(std::int64_t nowMs);
+    const Question& current() const { return current_; }
+    bool isAnswered() const { return answered_; }
+
+    // Answers the current question with an outcome group, `answerMs` after
+    // the pattern was shown. The question must not be answered yet.
+    AnswerResult answer(int group, int answerMs, std::int64_t nowMs);
+
+    // 1..21 asks only that left position; 0 asks them all. An unanswered
+    // question that the filter leaves out is replaced.
+    void setLeftFilter(int leftFilter, std::int64_t nowMs);
+    int leftFilter() const { return leftFilter_; }
+
+    void setSettings(const DrillSettings& settings) { settings_ = settings; }
+    const DrillSettings& settings() const { return settings_; }
+
+    const Score& score() const { return score_; }
+    const std::vector<CardState>& states() const { return states_; }
+    const DayTally& dayTally() const { return dayTally_; }
+
+    double retrievabilityOf(int card, std::int64_t nowMs) const;
+    int learnedCount() const;
+    TodayCounts today(std::int64_t nowMs) const;
+    std::int64_t dayOf(std::int64_t nowMs) const;
+
+    // Continues from a saved state (one state per card of the deck) with a
+    // new question.
+    void restore(const Score& score, std::vector<CardState> states, const DayTally& dayTally, std::int64_t nowMs);
+    void reset(std::int64_t nowMs);
+
+private:
+    bool passesFilter(int card) const;
+    bool newCardAllowed(std::int64_t nowMs) const;
+    int chooseCard(std::int64_t nowMs, bool& caughtUp) const;
+    Pattern choosePattern(int card);
+    void rollDay(std::int64_t nowMs);
+
+    const CardDeck& deck_;
+    std::vector<int> teachingOrder_;
+    SeededRandom random_;
+    DrillSettings settings_;
+    Score score_;
+    std::vector<CardState> states_;
+    std::vector<Pattern> lastShown_;  // by card; left 0 while none was shown
+    DayTally dayTally_;
+    int leftFilter_ = 0;
+    Question current_;
+    bool answered_ = false;
+};

@@ -1,0 +1,82 @@
+#include "core/drill/cards/card_deck.h"
+
+#include "core/evaluation/evaluation.h"
+#include "core/outcome_groups.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace {
+
+std::size_t at(int position)
+{
+    return static_cast<std::size_t>(position - 1);
+}
+
+}  // namespace
+
+CardDeck::CardDeck()
+{
+    // (grid, group, code) orders the cards; the map collects each one's patterns.
+    std::map<std::tuple<int, int, char>, std::vector<Pattern>> collected;
+    for (int left = 1; left <= Pattern::kPositions; ++left)
+        for (int center = 1; center <= Pattern::kPositions; ++center)
+            for (int right = 1; right <= Pattern::kPositions; ++right) {
+                const Pattern pattern{left, center, right};
+                const char code = outcomeCodeOf(pattern);
+                collected[{evaluatorClassOf(left), groupIndexOf(code), code}].push_back(pattern);
+            }
+    for (auto& [key, patterns] : collected) {
+        const auto [grid, group, code] = key;
+        const int index = static_cast<int>(cards_.size());
+        for (const Pattern& pattern : patterns)
+            cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)] = static_cast<short>(index);
+        cards_.push_back({grid, code, group, std::move(patterns)});
+    }
+    for (int left = 1; left <= Pattern::kPositions; ++left)
+        for (int index = 0; index < size(); ++index)
+            if (cards_[static_cast<std::size_t>(index)].grid == evaluatorClassOf(left))
+                byLeft_[static_cast<std::size_t>(left)].push_back(index);
+}
+
+const CardDeck& CardDeck::instance()
+{
+    static const CardDeck deck;
+    return deck;
+}
+
+int CardDeck::cardOf(const Pattern& pattern) const
+{
+    return cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)];
+}
+
+std::vector<Pattern> CardDeck::patternsOn(int index, int left) const
+{
+    const std::vector<Pattern>& all = card(index).patterns;
+    if (left == 0)
+        return all;
+    std::vector<Pattern> on;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(on),
+        [left](const Pattern& pattern) { return pattern.left == left; });
+    return on;
+}
+
+std::span<const int> CardDeck::cardsOfLeft(int left) const
+{
+    return byLeft_[static_cast<std::size_t>(left)];
+}
+
+std::string CardDeck::keyOf(int index) const
+{
+    const Card& c = card(index);
+    return std::to_string(c.grid) + ":" + c.code;
+}
+
+int CardDeck::cardOfKey(const std::string& key) const
+{
+    for (int index = 0; index < size(); ++index)
+        if (keyOf(index) == key)
+            return index;
+    return -1;
+}

@@ -1,0 +1,246 @@
+#include "core/drill/card_drill.h"
+#include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/teaching_order.h"
+#include "tests/drill/simulated_learner.h"
+
+#include <QtTest>
+
+#include <random>
+#include <set>
+
+namespace {
+
+constexpr std::int64_t kStart = 1'800'000'000'000;
+constexpr std::int64_t kMinute = 60'000;
+constexpr int kGoodMs = 2000;
+
+int rightGroup(const CardDrill& drill)
+{
+    return CardDeck::instance().card(drill.current().card).group;
+}
+
+// Answers the current question right with a Good time and asks the next.
+void answerRight(CardDrill& drill, std::int64_t nowMs)
+{
+    drill.answer(rightGroup(drill), kGoodMs, nowMs);
+    drill.next(nowMs);
+}
+
+// A learned card, answered `daysAgo` days ago with stability `stability`, due now.
+CardState reviewCard(double stability, double daysAgo)
+{
+    CardState state;
+    state.phase = Phase::Review;
+    state.memory = {stability, 5.0};
+    state.lastAnswerMs = kStart - static_cast<std::int64_t>(daysAgo * kMsPerDay);
+    state.dueMs = kStart - 1;
+    state.answers = 3;
+    return state;
+}
+
+// How the simulated learner fares, questions asked 100 a day, six seconds
+// apart. `ask` gives the card of each question.
+struct Practice {
+    std::vector<double> accuracyByDay;  // at the end of each day
+    int questionsTo85 = -1;
+    int questionsTo90 = -1;
+};
+
+constexpr int kQuestionsADay = 100;
+constexpr std::int64_t kQuestionGapMs = 6000;
+
+template <typename Ask, typename Answered>
+Practice practise(SimulatedLearner& learner, int days, Ask ask, Answered answered)
+{
+    Practice practice;
+    int asked = 0;
+    for (int day = 0; day < days; ++day) {
+        std::int64_t now = kStart + day * kMsPerDay;
+        for (int question = 0; question < kQuestionsADay; ++question, now += kQuestionGapMs) {
+            const int card = ask(now);
+            const bool recalled = learner.recall(card, now) > 0.5;
+            const int group = learner.answer(card, now);
+            answered(group, recalled ? kGoodMs : 5000, now);
+            ++asked;
+            const double accuracy = learner.accuracy(now);
+            if (practice.questionsTo85 < 0 && accuracy >= 0.85)
+                practice.questionsTo85 = asked;
+            if (practice.questionsTo90 < 0 && accuracy >= 0.90)
+                practice.questionsTo90 = asked;
+        }
+        practice.accuracyByDay.push_back(learner.accuracy(now));
+    }
+    return practice;
+}
+
+}  // namespace
+
+// The queue of the card drill, and what it does for a player who forgets.
+class CardDrillTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newCardsComeInTeachingOrder()
+    {
+        CardDrill drill(1, kStart);
+        const std::vector<int> order = teachingOrder(CardDeck::instance());
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(drill.current().card, order[static_cast<std::size_t>(i)]);
+            QVERIFY(!drill.current().caughtUp);
+            answerRight(drill, kStart + i * 5000);
+        }
+    }
+
+    void dueCardsComeFirstLowestRecallFirst()
+    {
+        CardDrill drill(1, kStart);
+        std::vector<CardState> states(static_cast<std::size_t>(CardDeck::instance().size()));
+        states[10] = reviewCard(10, 12);
+        states[20] = reviewCard(3, 12);  // longest past its stability: lowest recall
+        states[30] = reviewCard(10, 10);
+        drill.restore({}, states, {}, kStart);
+        QCOMPARE(drill.current().card, 20);
+        answerRight(drill, kStart);
+        QCOMPARE(drill.current().card, 10);
+        answerRight(drill, kStart);
+        QCOMPARE(drill.current().card, 30);
+        answerRight(drill, kStart);
+        QCOMPARE(drill.current().card, teachingOrder(CardDeck::instance()).front());
+    }
+
+    // A wrong answer brings the card back after a minute, before new cards.
+    void aWrongCardReturnsAfterItsStep()
+    {
+        CardDrill drill(1, kStart);
+        const int missed = drill.current().card;
+        drill.answer((rightGroup(drill) + 1) % 8, kGoodMs, kStart);
+        drill.next(kStart);
+        QVERIFY(drill.current().card != missed);
+        answerRight(drill, kStart + 30'000);
+        drill.next(kStart + kMinute);
+        QCOMPARE(drill.current().card, missed);
+    }
+
+    // With the cap reached the drill says it is caught up, keeps asking the
+    // cards closest to being forgotten, and counts every answer; the next
+    // day brings new cards again.
+    void aCappedDrillNeverRunsDry()
+    {
+        CardDrill drill(1, kStart);
+        drill.setSettings({kDefaultRetention, 2, 0});
+        drill.next(kStart);
+        std::set<int> asked;
+        for (int i = 0; i < 12; ++i) {
+            asked.insert(drill.current().card);
+            QCOMPARE(drill.current().caughtUp, i >= 2);
+            answerRight(drill, kStart + i * 5000);
+        }
+        QCOMPARE(asked.size(), std::size_t{2});
+        QCOMPARE(drill.score().total.answered, 12);
+        QCOMPARE(drill.today(kStart + kMinute).newCards, 2);
+        QCOMPARE(drill.today(kStart + kMinute).reviews, 10);
+
+        drill.next(kStart + kMsPerDay);
+        QVERIFY(!drill.current().caughtUp);
+        QCOMPARE(drill.today(kStart + kMsPerDay).newCards, 0);
+    }
+
+    void theLeftFilterLimitsTheQueue()
+    {
+        CardDrill drill(1, kStart);
+        drill.setLeftFilter(15, kStart);
+        for (int i = 0; i < 30; ++i) {
+            QCOMPARE(drill.current().pattern.left, 15);
+            answerRight(drill, kStart + i * 5000);
+        }
+        drill.setLeftFilter(7, kStart + kMinute);
+        QCOMPARE(drill.current().pattern.left, 7);
+    }
+
+    // The only card left to ask shows another of its patterns each time.
+    void aCardNeverRepeatsThePatternItShowedLast()
+    {
+        CardDrill drill(3, kStart);
+        drill.setSettings({kDefaultRetention, 1, 0});
+        const int card = drill.current().card;
+        QVERIFY(CardDeck::instance().card(card).patterns.size() > 1);
+        Pattern last = drill.current().pattern;
+        for (int i = 0; i < 20; ++i) {
+            answerRight(drill, kStart + i * 5000);
+            QCOMPARE(drill.current().card, card);
+            QVERIFY(drill.current().pattern != last);
+            last = drill.current().pattern;
+        }
+    }
+
+    void theSameSeedAsksTheSameQuestions()
+    {
+        CardDrill one(7, kStart);
+        CardDrill other(7, kStart);
+        for (int i = 0; i < 50; ++i) {
+            QCOMPARE(one.current().pattern, other.current().pattern);
+            const int group = i % 8;
+            one.answer(group, 3000, kStart + i * 4000);
+            other.answer(group, 3000, kStart + i * 4000);
+            one.next(kStart + i * 4000);
+            other.next(kStart + i * 4000);
+        }
+    }
+
+    void todayCountsWhatIsDoneAndLeft()
+    {
+        CardDrill drill(1, kStart);
+        const int cards = CardDeck::instance().size();
+        QCOMPARE(drill.today(kStart).remaining, cards);
+        drill.answer((rightGroup(drill) + 1) % 8, kGoodMs, kStart);
+        QCOMPARE(drill.today(kStart).newCards, 1);
+        QCOMPARE(drill.today(kStart).remaining, cards - 1);
+        QCOMPARE(drill.today(kStart + kMinute).remaining, cards);  // its step is due
+        drill.setSettings({kDefaultRetention, 5, 0});
+        QCOMPARE(drill.today(kStart).remaining, 4);
+    }
+
+    // A month of 100 questions a day: the scheduled drill is far ahead of
+    // asking random patterns of random groups.
+    void aForgettingLearnerLearnsFarMoreFromTheSchedule()
+    {
+        SimulatedLearner scheduledLearner(11);
+        CardDrill drill(11, kStart);
+        const Practice scheduled = practise(
+            scheduledLearner, 30,
+            [&](std::int64_t now) {
+                drill.next(now);
+                return drill.current().card;
+            },
+            [&](int group, int answerMs, std::int64_t now) { drill.answer(group, answerMs, now); });
+
+        SimulatedLearner randomLearner(11);
+        const CardDeck& deck = CardDeck::instance();
+        std::array<std::vector<int>, 8> patternsCards;  // one entry per pattern
+        for (int card = 0; card < deck.size(); ++card)
+            patternsCards[static_cast<std::size_t>(deck.card(card).group)].insert(
+                patternsCards[static_cast<std::size_t>(deck.card(card).group)].end(), deck.card(card).patterns.size(), card);
+        std::mt19937_64 random(11);
+        const Practice atRandom = practise(
+            randomLearner, 30,
+            [&](std::int64_t) {
+                const auto& cards = patternsCards[std::uniform_int_distribution<std::size_t>(0, 7)(random)];
+                return cards[std::uniform_int_distribution<std::size_t>(0, cards.size() - 1)(random)];
+            },
+            [](int, int, std::int64_t) {});
+
+        qInfo("scheduled: day 1 %.3f, day 7 %.3f, day 30 %.3f, 85 %% after %d, 90 %% after %d questions",
+            scheduled.accuracyByDay[0], scheduled.accuracyByDay[6], scheduled.accuracyByDay[29],
+            scheduled.questionsTo85, scheduled.questionsTo90);
+        qInfo("at random: day 1 %.3f, day 7 %.3f, day 30 %.3f, 85 %% after %d, 90 %% after %d questions",
+            atRandom.accuracyByDay[0], atRandom.accuracyByDay[6], atRandom.accuracyByDay[29],
+            atRandom.questionsTo85, atRandom.questionsTo90);
+        QVERIFY(scheduled.accuracyByDay[29] > 0.95);
+        QVERIFY(scheduled.accuracyByDay[29] > atRandom.accuracyByDay[29] + 0.10);
+        QVERIFY(scheduled.questionsTo90 > 0 && scheduled.questionsTo90 <= 600);
+        QVERIFY(scheduled.questionsTo85 > 0 && scheduled.questionsTo85 <= 320);
+    }
+};
+
+QTEST_APPLESS_MAIN(CardDrillTest)
+#include "tst_card_drill.moc"
