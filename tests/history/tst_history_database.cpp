@@ -1,0 +1,196 @@
+#include "history_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestHistoryDatabase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { folder_ = std::make_unique<QTemporaryDir>(); }
+    void nothingIsCreatedBeforeTheFirstWrite();
+    void writesAreKeptAcrossOpenings();
+    void aFolderThatCannotBeMadeLeavesTheCallerInMemory();
+    void aLockedFileRefusesTheWriteAndLosesNothing();
+    void aFileNotOursIsSetAsideAndReplaced_data();
+    void aFileNotOursIsSetAsideAndReplaced();
+    void aHistoryFromANewerProgramIsLeftAlone();
+    void aFailedChangeLeavesNoTrace();
+    void laterStepsMigrateAnOlderHistory();
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString path() const { return folder_->filePath(QStringLiteral("data/kareto.sqlite")); }
+};
+
+void TestHistoryDatabase::nothingIsCreatedBeforeTheFirstWrite()
+{
+    HistoryDatabase history(path(), answersSchema());
+    QCOMPARE(storedAnswers(history), std::vector<int>{-1});
+    QVERIFY(!QDir(folder_->filePath(QStringLiteral("data"))).exists());
+    QVERIFY(history.problem().isEmpty());
+
+    QVERIFY(insertAnswer(history, 7));
+    QVERIFY(QFile::exists(path()));
+    QCOMPARE(storedAnswers(history), std::vector<int>{7});
+}
+
+void TestHistoryDatabase::writesAreKeptAcrossOpenings()
+{
+    {
+        HistoryDatabase history(path(), answersSchema());
+        QVERIFY(insertAnswer(history, 1));
+        QVERIFY(insertAnswer(history, 2));
+    }
+    HistoryDatabase again(path(), answersSchema());
+    QCOMPARE(storedAnswers(again), (std::vector<int>{1, 2}));
+    QVERIFY(again.read([](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        return query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next()
+               && query.value(0).toString() == QLatin1String("wal");
+    }));
+}
+
+void TestHistoryDatabase::aFolderThatCannotBeMadeLeavesTheCallerInMemory()
+{
+    // As root no permission stops a write; a folder under a regular file cannot exist.
+    QFile blocker(folder_->filePath(QStringLiteral("file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    HistoryDatabase history(blocker.fileName() + QStringLiteral("/kareto/kareto.sqlite"), answersSchema());
+
+    QVERIFY(!insertAnswer(history, 1));
+    QVERIFY(history.problem().startsWith(QStringLiteral("履歴を保存できません")));
+    QVERIFY(history.takeNewProblem());
+    QVERIFY(!insertAnswer(history, 2));
+    QVERIFY2(!history.takeNewProblem(), "the same problem is said once");
+}
+
+void TestHistoryDatabase::aLockedFileRefusesTheWriteAndLosesNothing()
+{
+    HistoryDatabase history(path(), answersSchema());
+    QVERIFY(insertAnswer(history, 1));
+
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other copy"));
+        other.setDatabaseName(path());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+
+        QVERIFY(!insertAnswer(history, 2));
+        QVERIFY(history.problem().contains(QStringLiteral("ほかのカレトが使っています")));
+        QVERIFY(history.takeNewProblem());
+        QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
+
+    QVERIFY(insertAnswer(history, 3));
+    QVERIFY(history.problem().isEmpty());
+    QCOMPARE(storedAnswers(history), (std::vector<int>{1, 3}));
+}
+
+void TestHistoryDatabase::aFileNotOursIsSetAsideAndReplaced_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("anotherProgramsDatabase");
+    QTest::newRow("garbage") << QByteArray("this is not a database, only some text\n").repeated(200) << false;
+    QTest::newRow("another program's SQLite") << QByteArray() << true;
+}
+
+void TestHistoryDatabase::aFileNotOursIsSetAsideAndReplaced()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, anotherProgramsDatabase);
+    QVERIFY(QDir().mkpath(QFileInfo(path()).path()));
+    if (anotherProgramsDatabase) {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+        other.setDatabaseName(path());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec(QStringLiteral("CREATE TABLE recipes (name TEXT)")));
+        other.close();
+        QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+    } else {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    // An older .bad is kept: the new one takes a free name.
+    QFile older(path() + QStringLiteral(".bad"));
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("older");
+    older.close();
+    QFile original(path());
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    HistoryDatabase history(path(), answersSchema());
+    QCOMPARE(storedAnswers(history), std::vector<int>{-1});
+    QVERIFY(insertAnswer(history, 5));
+    QCOMPARE(storedAnswers(history), std::vector<int>{5});
+
+    QFile aside(path() + QStringLiteral(".bad.2"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), before);
+    QFile kept(path() + QStringLiteral(".bad"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("older"));
+}
+
+void TestHistoryDatabase::aHistoryFromANewerProgramIsLeftAlone()
+{
+    std::vector<SchemaStep> newer = answersSchema();
+    newer.push_back({"later", {"CREATE TABLE later (x INTEGER)"}});
+    {
+        HistoryDatabase history(path(), newer);
+        QVERIFY(insertAnswer(history, 1));
+    }
+    HistoryDatabase history(path(), answersSchema());
+    QVERIFY(!insertAnswer(history, 2));
+    QVERIFY(history.problem().contains(QStringLiteral("新しい版")));
+    QVERIFY(!QFile::exists(path() + QStringLiteral(".bad")));
+    HistoryDatabase newerAgain(path(), newer);
+    QCOMPARE(storedAnswers(newerAgain), std::vector<int>{1});
+}
+
+void TestHistoryDatabase::aFailedChangeLeavesNoTrace()
+{
+    HistoryDatabase history(path(), answersSchema());
+    QVERIFY(insertAnswer(history, 1));
+    QVERIFY(!history.write([](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        return query.exec(QStringLiteral("INSERT INTO answers (value) VALUES (2)"))
+               && query.exec(QStringLiteral("INSERT INTO answers (value) VALUES (NULL)"));
+    }));
+    QCOMPARE(storedAnswers(history), std::vector<int>{1});
+    QVERIFY(insertAnswer(history, 3));
+    QCOMPARE(storedAnswers(history), (std::vector<int>{1, 3}));
+}
+
+void TestHistoryDatabase::laterStepsMigrateAnOlderHistory()
+{
+    {
+        HistoryDatabase history(path(), answersSchema());
+        QVERIFY(insertAnswer(history, 1));
+    }
+    std::vector<SchemaStep> later = answersSchema();
+    later.push_back({"notes", {"CREATE TABLE notes (text TEXT)", "INSERT INTO notes VALUES ('first')"}});
+    HistoryDatabase history(path(), later);
+    QVERIFY(insertAnswer(history, 2));
+    QCOMPARE(storedAnswers(history), (std::vector<int>{1, 2}));
+    QVERIFY(history.read([](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        return query.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), text FROM notes"))
+               && query.next() && query.value(0).toInt() == 2 && query.value(1).toString() == QLatin1String("first");
+    }));
+}
+
+QTEST_GUILESS_MAIN(TestHistoryDatabase)
+#include "tst_history_database.moc"
