@@ -60,7 +60,9 @@ CommandLine readCommandLine(const QStringList& arguments)
     if (!parser.parse(arguments))
         return refused(parser.errorText());
     CommandLine command;
-    if (parser.isSet(QStringLiteral("help"))) {
+    // Qt's parser offers --help-all beside --help; the program has no options of
+    // Qt's own to add to it, so both print the same help.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         command.action = CommandLine::Action::ShowHelp;
         return command;
     }

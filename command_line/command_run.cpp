@@ -27,7 +27,11 @@ int runCommand(const CommandLine& command)
     case CommandLine::Action::ShowHelp: {
         QCommandLineParser parser;
         describeOptions(parser);
-        print(stdout, parser.helpText());
+        // The usage line names the program as its messages do, not by the path it was started by.
+        QString help = parser.helpText();
+        const qsizetype endOfUsage = help.indexOf(QLatin1Char('\n'));
+        help.replace(0, endOfUsage, QStringLiteral("Usage: kareto [options]"));
+        print(stdout, help);
         return 0;
     }
     case CommandLine::Action::ShowVersion:

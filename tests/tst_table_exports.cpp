@@ -289,6 +289,35 @@ private slots:
         QVERIFY(filesIn(folder.path()).isEmpty());
     }
 
+    // Every option the help lists, given alone and with no display, ends the
+    // program with a status of its own and never opens a window.
+    void everyOptionTheHelpListsRunsWithoutADisplay()
+    {
+        QTemporaryDir folder;
+        const Run help = kareto({QStringLiteral("--help")}, folder.path());
+        QVERIFY2(help.out.startsWith(QLatin1String("Usage: kareto [options]\n")), qPrintable(help.out));
+        const QRegularExpression listed(QStringLiteral("^\\s+(?:(-\\w), )?(--[\\w-]+)(?: <(\\w+)>)?"),
+                                        QRegularExpression::MultilineOption);
+        QStringList seen;
+        for (auto match = listed.globalMatch(help.out); match.hasNext();) {
+            const QRegularExpressionMatch option = match.next();
+            seen << option.captured(2);
+            QStringList arguments{option.captured(2)};
+            if (option.captured(3) == QLatin1String("FILE"))
+                arguments << folder.filePath(QStringLiteral("table.csv"));
+            else if (!option.captured(3).isEmpty())
+                arguments << QStringLiteral("7");
+            const Run run = kareto(arguments, folder.path());
+            QVERIFY2(run.status == 0 || run.status == 2, qPrintable(arguments.join(u' ') + run.err));
+            if (option.captured(2).startsWith(QLatin1String("--help"))) {
+                QCOMPARE(run.status, 0);
+                QCOMPARE(run.out, help.out);
+            }
+        }
+        QVERIFY2(seen.contains(QLatin1String("--help-all")) && seen.contains(QLatin1String("--version")),
+                 qPrintable(help.out));
+    }
+
     void aPlatformChosenIsKept()
     {
         QTemporaryDir folder;
