@@ -55,13 +55,13 @@ bench: program
 	cmake --build $(BUILD) --target bench
 
 # `make install PREFIX=/opt/kareto`; DESTDIR is honoured for staging.
-# `make uninstall` removes what the last install put in place.
+# `make uninstall` removes what the last install put in place, under its DESTDIR.
 PREFIX ?= /usr/local
 install: installable
-	cmake --install $(BUILD) --prefix $(PREFIX)
+	DESTDIR="$(DESTDIR)" scripts/install $(BUILD) $(PREFIX)
 
 uninstall:
-	scripts/uninstall $(BUILD)/install_manifest.txt
+	scripts/uninstall $(BUILD)/install_record.txt
 
 # A Debian package in $(BUILD)/, checked by lintian.
 package: installable

@@ -13,10 +13,12 @@ set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME kareto)
 
 # Debian keeps games in games/ beside bin/, their manual pages in section 6.
 set(KARETO_GAMES_DIR games)
-# The program reads its strips from its working directory; the desktop entry
-# starts it in this folder.
+# The strips beside the program, read when its working directory holds none.
 set(KARETO_PICTURES_DIR ${CMAKE_INSTALL_DATADIR}/kareto/pictures)
 set(KARETO_ICONS_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+# Started from any other folder, the program finds the installed strips beside itself.
+file(RELATIVE_PATH kareto_pictures_from_games /${KARETO_GAMES_DIR} /${KARETO_PICTURES_DIR})
+target_compile_definitions(kareto_app PRIVATE KARETO_INSTALLED_PICTURES="${kareto_pictures_from_games}")
 
 install(TARGETS kareto RUNTIME DESTINATION ${KARETO_GAMES_DIR})
 install(FILES pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp DESTINATION ${KARETO_PICTURES_DIR})
@@ -25,15 +27,8 @@ install(FILES pictures/kareto-128.png DESTINATION ${KARETO_ICONS_DIR}/128x128/ap
 install(FILES ${KARETO_DOCS_DIR}/kareto.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${KARETO_DOCS_DIR}/changelog.gz ${KARETO_DOCS_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
-# The desktop entry holds absolute paths, and `cmake --install --prefix` may
-# choose the prefix only now, so the entry is written at install time.
-install(CODE "
-    set(KARETO_EXEC \"\${CMAKE_INSTALL_PREFIX}/${KARETO_GAMES_DIR}/kareto\")
-    set(KARETO_PICTURES \"\${CMAKE_INSTALL_PREFIX}/${KARETO_PICTURES_DIR}\")
-    configure_file(\"${CMAKE_CURRENT_SOURCE_DIR}/packaging/kareto.desktop.in\"
-                   \"${CMAKE_CURRENT_BINARY_DIR}/packaging/kareto.desktop\" @ONLY)
-    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
-         TYPE FILE FILES \"${CMAKE_CURRENT_BINARY_DIR}/packaging/kareto.desktop\")
-")
+# The entry names the program by name, as found on the PATH (games/ is on
+# Debian's), so that the same entry serves any prefix and the package.
+install(FILES packaging/kareto.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 include(cmake/package.cmake)

@@ -12,6 +12,7 @@
 #include "ui/text.h"
 #include "ui/timer.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -152,12 +153,17 @@ void Riru::Form_Load()
     showMode();
 }
 
-// A file that cannot be shown leaves the reel with the strip the window
-// carries from its design, built in under the same name.
+// The working directory's file first, as the player may keep strips of their
+// own there, then the installed one; failing both, the reel shows the strip
+// the window carries from its design, built in under the same name.
 void Riru::loadStrip(ui::Picture* strip, const char* fileName)
 {
     const ui::PictureFile file = ui::readPictureFile(QString::fromUtf8(fileName));
     QImage picture = file.picture;
+    if (picture.isNull())
+        picture = ui::readPictureFile(QCoreApplication::applicationDirPath() + QStringLiteral("/" KARETO_INSTALLED_PICTURES "/")
+                                      + QString::fromUtf8(fileName))
+                      .picture;
     if (picture.isNull()) {
         std::fprintf(stderr, "kareto: %s %s; using the built-in strip\n", fileName, qPrintable(file.fault));
         picture = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
