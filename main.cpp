@@ -4,6 +4,7 @@
 #include "program.h"
 #include "ui/look.h"
 #include "ui/message.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
         useOffscreenPlatformUnlessChosen(argc, argv);
     QApplication app(argc, argv);
     ui::useClassicLook();
+    ui::useJapaneseQtTexts();
     if (!windows)
         return runCommand(readCommandLine(QCoreApplication::arguments()));
     // Not the application's display name, which Qt would add to every window

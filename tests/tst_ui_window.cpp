@@ -1,6 +1,7 @@
 #include "ui/button.h"
 #include "ui/control.h"
 #include "ui/message.h"
+#include "ui/qt_translations.h"
 #include "ui/window.h"
 
 #include <QApplication>
@@ -71,6 +72,16 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         const QString errors = QString::fromUtf8(child.readAllStandardError());
         QVERIFY2(errors.contains(message), qPrintable(errors));
+    }
+
+    // Qt's dialogs speak the program's language: standard buttons and the file dialog.
+    void qtTextsAreJapanese()
+    {
+        ui::useJapaneseQtTexts();
+        QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+        QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("ファイル名(&N):"));
     }
 
     void refusalBoxCarriesTheProgramName()
