@@ -1,6 +1,7 @@
 #include "drill/answer_button.h"
 
 #include "core/outcome_groups.h"
+#include "drill/focus_outline.h"
 #include "drill/group_text.h"
 #include "reach_me_table/cell_look.h"
 #include "ui/fonts.h"
@@ -13,9 +14,10 @@ AnswerButton::AnswerButton(std::size_t group, QWidget* parent)
     const std::string_view key = kOutcomeGroups[group].key;
     setObjectName(QStringLiteral("answer_") + QLatin1String(key.data(), static_cast<qsizetype>(key.size())));
     setAccessibleName(captionOf(group));
-    const QString shortcut = QStringLiteral("キー %1").arg(digit_);
-    setAccessibleDescription(shortcut);
-    setToolTip(shortcut);
+    shortcut_ = QStringLiteral("キー %1").arg(digit_);
+    setAccessibleDescription(shortcut_);
+    setToolTip(shortcut_);
+    setAutoDefault(true);  // Enter answers with the button that has the focus
     setFont(ui::designFont(ui::bold(12)));
     setMinimumHeight(36);
 
@@ -37,6 +39,22 @@ AnswerButton::AnswerButton(std::size_t group, QWidget* parent)
 namespace {
 
 constexpr int kInset = 6;
+constexpr int kMarkWidth = 4;
+
+QString markText(AnswerButton::Mark mark)
+{
+    switch (mark) {
+    case AnswerButton::Mark::Right:
+        return QStringLiteral("正解");
+    case AnswerButton::Mark::Chosen:
+        return QStringLiteral("あなたの答え");
+    case AnswerButton::Mark::ChosenRight:
+        return QStringLiteral("あなたの答え・正解");
+    case AnswerButton::Mark::None:
+        break;
+    }
+    return {};
+}
 
 QFont digitFont()
 {
@@ -44,6 +62,14 @@ QFont digitFont()
 }
 
 }  // namespace
+
+void AnswerButton::setMark(Mark mark)
+{
+    mark_ = mark;
+    const QString said = markText(mark);
+    setAccessibleDescription(said.isEmpty() ? shortcut_ : shortcut_ + QStringLiteral("　") + said);
+    update();
+}
 
 // Room for the digit on both sides, so that the caption stays centred clear of it.
 QSize AnswerButton::sizeHint() const
@@ -59,4 +85,18 @@ void AnswerButton::paintEvent(QPaintEvent* event)
     painter.setFont(digitFont());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(kInset, 3, -kInset, -3), Qt::AlignTop | Qt::AlignLeft, digit_);
+    if (mark_ != Mark::None) {
+        // The right answer framed solid, the one chosen wrongly framed in
+        // dashes and crossed in its corner; the marks stay legible on the
+        // answered, greyed buttons.
+        const QColor ink = palette().color(QPalette::Active, QPalette::ButtonText);
+        QPen pen(ink, kMarkWidth, mark_ == Mark::Chosen ? Qt::DashLine : Qt::SolidLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(kMarkWidth / 2, kMarkWidth / 2, -kMarkWidth / 2, -kMarkWidth / 2));
+        painter.setFont(ui::designFont(ui::bold(12)));
+        painter.drawText(rect().adjusted(kInset, 3, -kInset, -3), Qt::AlignVCenter | Qt::AlignRight,
+                         mark_ == Mark::Chosen ? QStringLiteral("×") : QStringLiteral("○"));
+    }
+    painter.end();
+    paintFocusOutline(this, palette().color(QPalette::Button));
 }

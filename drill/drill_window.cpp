@@ -1,15 +1,19 @@
 #include "drill/drill_window.h"
 
-#include "core/drill/pattern_pool.h"
+#include "core/drill/cards/card_deck.h"
 #include "drill/answer_button.h"
+#include "drill/drill_button.h"
 #include "drill/group_bars.h"
 #include "drill/group_text.h"
+#include "drill/mastery_map.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
 #include "info_windows/program_icon.h"
 #include "ui/fonts.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -28,6 +33,27 @@ constexpr int kButtonsPerRow = 4;
 const QColor kRightFace(0xDC, 0xF5, 0xDC);
 const QColor kWrongFace(0xFD, 0xE0, 0xE0);
 
+// Fixes a label's size to the largest of its texts, so that nothing round it
+// moves when its text changes.
+void fitLargest(QLabel* label, const QStringList& texts)
+{
+    QSize largest;
+    for (const QString& text : texts) {
+        label->setText(text);
+        largest = largest.expandedTo(label->sizeHint());
+    }
+    label->setMinimumSize(largest);
+    label->clear();
+}
+
+QLabel* statusLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
 {
     QPalette palette = widget->palette();
@@ -37,8 +63,8 @@ void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
 
 }  // namespace
 
-DrillWindow::DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed)
-    : QWidget(nullptr, Qt::Window), drill_(seed), progress_(std::move(progress))
+DrillWindow::DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed, DrillClock clock)
+    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), drill_(seed, clock_.utcMs()), progress_(std::move(progress))
 {
     setObjectName(QStringLiteral("Drill"));
     setWindowTitle(QStringLiteral("リーチ目ドリル"));
@@ -59,7 +85,6 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("verdict"));
-    verdict_->setAccessibleName(QStringLiteral("判定"));
     verdict_->setTextFormat(Qt::PlainText);
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -68,12 +93,22 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     verdict_->setAutoFillBackground(true);
     verdict_->setFont(ui::designFont(ui::bold(14.25)));
     verdict_->setMinimumWidth(300);
+    QStringList verdicts{questionText()};
+    for (const OutcomeGroup& group : kOutcomeGroups)
+        for (char code : group.codes)
+            verdicts << verdictText({false, groupIndexOf(code), code, Grade::Again, 0, {}}, {21, 21, 21}, 99'999);
+    fitLargest(verdict_, verdicts);
+    connect(pattern_, &PatternView::patternPainted, this, [this] {
+        if (shownAtMs_ < 0)
+            shownAtMs_ = clock_.steadyMs();
+    });
 
     auto* answers = new QGridLayout;
     for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
         auto* button = new AnswerButton(group, this);
         const int index = static_cast<int>(group);
         connect(button, &QPushButton::clicked, this, [this, index] { answer(index); });
+        button->setMinimumWidth(button->sizeHint().width());
         answers->addWidget(button, index / kButtonsPerRow, index % kButtonsPerRow);
         answers_.push_back(button);
     }
@@ -91,7 +126,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     auto* hint = new QLabel(QStringLiteral("1～8 で答える　Enter・Space で次へ"), this);
     paintFace(hint, QPalette::WindowText, palette().color(QPalette::Dark));
 
-    next_ = new QPushButton(QStringLiteral("次へ"), this);
+    next_ = new DrillButton(QStringLiteral("次へ"), this);
     next_->setObjectName(QStringLiteral("next"));
     next_->setAccessibleName(QStringLiteral("次の目へ"));
     next_->setAutoDefault(true);  // Enter goes on while it has the focus
@@ -99,17 +134,43 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     next_->setMinimumWidth(120);
     connect(next_, &QPushButton::clicked, this, &DrillWindow::goOn);
 
-    reset_ = new QPushButton(QStringLiteral("成績を消す…"), this);
+    reset_ = new DrillButton(QStringLiteral("成績を消す…"), this);
     reset_->setObjectName(QStringLiteral("reset"));
     reset_->setAccessibleName(QStringLiteral("成績を消して最初から"));
     connect(reset_, &QPushButton::clicked, this, &DrillWindow::confirmReset);
 
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("score"));
-    score_->setAccessibleName(QStringLiteral("成績"));
     score_->setTextFormat(Qt::PlainText);
     score_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     score_->setFont(ui::designFont(ui::bold(12)));
+    fitLargest(score_, {QStringLiteral("正解 99999 / 99999 問（100%）\n連続正解 99999")});
+
+    const int cards = CardDeck::instance().size();
+    status_ = statusLabel(QStringLiteral("status"), this);
+    fitLargest(status_, {QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")});
+    learned_ = statusLabel(QStringLiteral("learned"), this);
+    fitLargest(learned_, {QStringLiteral("覚えた %1 / %1").arg(cards)});
+    today_ = statusLabel(QStringLiteral("today"), this);
+    fitLargest(today_, {QStringLiteral("今日　復習 9999　新規 999　残り 999")});
+
+    map_ = new MasteryMap(this);
+    map_->setObjectName(QStringLiteral("masteryMap"));
+
+    retention_ = new QDoubleSpinBox(this);
+    retention_->setObjectName(QStringLiteral("retention"));
+    retention_->setRange(kLeastRetention, kMostRetention);
+    retention_->setSingleStep(0.01);
+    retention_->setDecimals(2);
+    retention_->setValue(kDefaultRetention);
+    retention_->setAccessibleName(QStringLiteral("覚えておきたい確率"));
+    newCardCap_ = new QSpinBox(this);
+    newCardCap_->setObjectName(QStringLiteral("newCardCap"));
+    newCardCap_->setRange(0, kMostNewCardsADay);
+    newCardCap_->setSpecialValueText(QStringLiteral("なし"));
+    newCardCap_->setAccessibleName(QStringLiteral("一日の新しいカードの上限"));
+    connect(retention_, &QDoubleSpinBox::valueChanged, this, &DrillWindow::changeSettings);
+    connect(newCardCap_, &QSpinBox::valueChanged, this, &DrillWindow::changeSettings);
 
     bars_ = new GroupBars(this);
     bars_->setObjectName(QStringLiteral("groupBars"));
@@ -131,36 +192,60 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     controls->addWidget(hint, 1);
     controls->addWidget(next_);
 
+    auto* settings = new QFormLayout;
+    settings->addRow(QStringLiteral("覚えておきたい確率"), retention_);
+    settings->addRow(QStringLiteral("新しいカード（一日）"), newCardCap_);
+    controls->addSpacing(16);
+    controls->addLayout(settings);
+
     auto* results = new QGroupBox(QStringLiteral("成績"), this);
     auto* resultsLayout = new QHBoxLayout(results);
     auto* scoreColumn = new QVBoxLayout;
     scoreColumn->addWidget(score_);
+    scoreColumn->addWidget(learned_);
+    scoreColumn->addWidget(today_);
     scoreColumn->addStretch(1);
     scoreColumn->addWidget(reset_);
     resultsLayout->addLayout(scoreColumn);
     resultsLayout->addSpacing(24);
     resultsLayout->addWidget(bars_, 1);
 
-    auto* window = new QVBoxLayout(this);
+    auto* mapBox = new QGroupBox(QStringLiteral("覚え具合（左リールの位置ごと）"), this);
+    auto* mapLayout = new QVBoxLayout(mapBox);
+    mapLayout->addWidget(map_);
+
+    auto* drillColumn = new QVBoxLayout;
+    drillColumn->addLayout(question);
+    drillColumn->addLayout(answers);
+    drillColumn->addWidget(status_);
+    drillColumn->addLayout(controls);
+    drillColumn->addWidget(results);
+    drillColumn->addWidget(note_);
+
+    auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
-    window->addLayout(question);
-    window->addLayout(answers);
-    window->addLayout(controls);
-    window->addWidget(results);
-    window->addWidget(note_);
+    window->addLayout(drillColumn);
+    window->addWidget(mapBox, 0, Qt::AlignTop);
 
     setTabOrder(answers_.back(), next_);
     setTabOrder(next_, leftFilter_);
-    setTabOrder(leftFilter_, reset_);
+    setTabOrder(leftFilter_, retention_);
+    setTabOrder(retention_, newCardCap_);
+    setTabOrder(newCardCap_, reset_);
 }
 
 void DrillWindow::restoreProgress()
 {
-    const ProgressFile::Loaded loaded = progress_.load();
+    const ProgressFile::Loaded loaded = progress_.load(clock_.utcMs());
     if (loaded.found == ProgressFile::Found::SetAside)
         note(QStringLiteral("保存してあった成績が読めないので、最初から始めます（元のファイルは %1.bad に残しました）。")
                  .arg(progress_.path()));
-    drill_.restore(loaded.progress.score, loaded.progress.reviews);
+    drill_.setSettings(loaded.progress.settings);
+    drill_.restore(loaded.progress.score, loaded.progress.cards, loaded.progress.day, clock_.utcMs());
+    const QSignalBlocker retentionQuiet(retention_);
+    const QSignalBlocker capQuiet(newCardCap_);
+    retention_->setValue(loaded.progress.settings.retention);
+    newCardCap_->setValue(loaded.progress.settings.newCardCap);
 }
 
 void DrillWindow::open()
@@ -168,14 +253,16 @@ void DrillWindow::open()
     show();
     raise();
     activateWindow();
+    if (!drill_.isAnswered())
+        answers_.front()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void DrillWindow::keyPressEvent(QKeyEvent* event)
 {
     const int group = event->key() - Qt::Key_1;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && group >= 0 && group < static_cast<int>(answers_.size()) && !drill_.isAnswered() &&
-        !leftFilter_->hasFocus()) {
+    const bool settingHasFocus = leftFilter_->hasFocus() || retention_->hasFocus() || newCardCap_->hasFocus();
+    if (plain && group >= 0 && group < static_cast<int>(answers_.size()) && !drill_.isAnswered() && !settingHasFocus) {
         answer(group);
         return;
     }
@@ -184,52 +271,88 @@ void DrillWindow::keyPressEvent(QKeyEvent* event)
 
 void DrillWindow::showQuestion()
 {
-    pattern_->setPattern(drill_.current());
-    verdict_->clear();
+    shownAtMs_ = -1;
+    pattern_->setPattern(drill_.current().pattern);
+    verdict_->setText(questionText());
     paintFace(verdict_, QPalette::Window, palette().color(QPalette::Base));
-    for (QPushButton* button : answers_)
+    for (AnswerButton* button : answers_) {
         button->setEnabled(true);
-    // The keys answer from anywhere but the filter, where the focus may stay.
+        button->setMark(AnswerButton::Mark::None);
+    }
+    // The keys answer from anywhere but the settings, where the focus may
+    // stay; the window takes it from "next", so that a second press of Enter
+    // answers nothing.
     if (next_->hasFocus() || focusWidget() == nullptr)
         setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
+    status_->setText(drill_.current().caughtUp ? QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")
+                                               : QString());
+    showStanding();
 }
 
 void DrillWindow::answer(int group)
 {
     if (drill_.isAnswered())
         return;
-    const Verdict verdict = drill_.answer(group);
-    verdict_->setText(verdictText(verdict, drill_.current()));
-    paintFace(verdict_, QPalette::Window, verdict.right ? kRightFace : kWrongFace);
+    // Timed from the first painted frame of the pattern; a pattern never
+    // painted (a hidden window) counts as answered at once.
+    const qint64 now = clock_.steadyMs();
+    const int answerMs = shownAtMs_ < 0 ? 0 : static_cast<int>(std::min<qint64>(now - shownAtMs_, 3'600'000));
+    const AnswerResult result = drill_.answer(group, answerMs, clock_.utcMs());
+    verdict_->setText(verdictText(result, drill_.current().pattern, answerMs));
+    paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
+    answers_[static_cast<std::size_t>(result.group)]->setMark(
+        result.right ? AnswerButton::Mark::ChosenRight : AnswerButton::Mark::Right);
+    if (!result.right)
+        answers_[static_cast<std::size_t>(group)]->setMark(AnswerButton::Mark::Chosen);
     next_->setEnabled(true);
     next_->setFocus(Qt::OtherFocusReason);
     for (QPushButton* button : answers_)
         button->setEnabled(false);
     showScore();
+    showStanding();
     save();
 }
 
 void DrillWindow::goOn()
 {
-    drill_.next();
+    drill_.next(clock_.utcMs());
     showQuestion();
 }
 
 void DrillWindow::chooseLeftFilter(int index)
 {
-    const Pattern before = drill_.current();
-    drill_.setLeftFilter(index == 0 ? PatternPool::kEveryLeft : index);
-    if (!(drill_.current() == before))
+    const Pattern before = drill_.current().pattern;
+    drill_.setLeftFilter(index, clock_.utcMs());
+    if (!(drill_.current().pattern == before))
         showQuestion();
+    showStanding();
+}
+
+void DrillWindow::changeSettings()
+{
+    drill_.setSettings({retention_->value(), newCardCap_->value(), drill_.settings().utcOffsetMs});
+    showStanding();
+    // Kept once there is progress to keep it with: opening writes nothing.
+    if (drill_.score().total.answered > 0)
+        save();
+}
+
+void DrillWindow::showStanding()
+{
+    const qint64 now = clock_.utcMs();
+    learned_->setText(QStringLiteral("覚えた %1 / %2").arg(drill_.learnedCount()).arg(CardDeck::instance().size()));
+    const TodayCounts today = drill_.today(now);
+    today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
+    map_->showCards(drill_, now);
 }
 
 void DrillWindow::showScore()
 {
     const Score& score = drill_.score();
     QString text = QStringLiteral("正解 %1 / %2 問").arg(score.total.right).arg(score.total.answered);
-    if (score.total.answered > 0)
-        text += QStringLiteral("（%1%）").arg(100 * score.total.right / score.total.answered);
+    text += score.total.answered > 0 ? QStringLiteral("（%1%）").arg(100 * score.total.right / score.total.answered)
+                                     : QStringLiteral("（—%）");
     text += QStringLiteral("\n連続正解 %1").arg(score.streak);
     score_->setText(text);
     bars_->setScore(score);
@@ -237,7 +360,7 @@ void DrillWindow::showScore()
 
 void DrillWindow::save()
 {
-    if (progress_.save({drill_.score(), drill_.reviews()}) || saidUnsaved_)
+    if (progress_.save({drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()}) || saidUnsaved_)
         return;
     saidUnsaved_ = true;
     std::fprintf(stderr, "kareto: drill progress cannot be saved to %s\n", qPrintable(progress_.path()));
@@ -247,7 +370,8 @@ void DrillWindow::save()
 void DrillWindow::confirmReset()
 {
     auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
-                                QStringLiteral("成績と、もう一度出す目をすべて消して、最初からやり直しますか？"),
+                                QStringLiteral("これまでの %1 回の答えと、カードの覚え具合をすべて消して、最初からやり直しますか？")
+                                    .arg(drill_.score().total.answered),
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("resetConfirmation"));
     box->setDefaultButton(QMessageBox::No);
@@ -264,7 +388,7 @@ void DrillWindow::resetProgress()
 {
     if (!progress_.remove())
         note(QStringLiteral("保存してある成績を消せませんでした（%1）。").arg(progress_.path()));
-    drill_.reset();
+    drill_.reset(clock_.utcMs());
     showScore();
     showQuestion();
 }

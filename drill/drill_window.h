@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/drill/drill.h"
+#include "core/drill/card_drill.h"
+#include "drill/drill_clock.h"
 #include "drill/progress_file.h"
 
 #include <QImage>
@@ -11,18 +12,22 @@
 #include <vector>
 
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
+class AnswerButton;
 class GroupBars;
+class MasteryMap;
 class PatternView;
 
-// The reach-me drill: shows a stop pattern, asks which outcome group it
-// belongs to, says whether the answer was right with the pattern's
-// commentary, and keeps the score and the patterns to ask again in its
-// progress file.
+// The reach-me drill: shows a pattern of the card whose memory needs it
+// most, asks which outcome group it belongs to, says whether the answer was
+// right with the pattern's commentary and the time it took, and keeps the
+// score and every card's memory in its progress file.
 //
-// Keys: 1 to 8 answer (unless the left-position filter has the focus, where
-// digits choose an entry); Enter or Space on "next" goes on.
+// Keys: 1 to 8 answer (unless a setting has the focus, where digits choose
+// a value); Enter presses the focused button; Enter or Space on "next" goes on.
 class DrillWindow : public QWidget {
     Q_OBJECT
 
@@ -30,7 +35,8 @@ public:
     // `strips`: the reel window's strip pictures, left to right. `progress`:
     // where progress is kept, read now and written after every answer.
     // `seed` fixes the questions.
-    DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed);
+    DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed,
+                DrillClock clock = DrillClock::system());
     ~DrillWindow() override;
 
     // Shows the window without blocking, in front.
@@ -46,23 +52,33 @@ private:
     void answer(int group);
     void goOn();
     void chooseLeftFilter(int index);
+    void changeSettings();
     void showScore();
+    void showStanding();
     void save();
     void confirmReset();
     void resetProgress();
     void note(const QString& line);
 
-    Drill drill_;
+    DrillClock clock_;
+    CardDrill drill_;
     ProgressFile progress_;
     bool saidUnsaved_ = false;
+    qint64 shownAtMs_ = -1;  // steady clock, when the pattern was first painted
 
     PatternView* pattern_ = nullptr;
     QLabel* verdict_ = nullptr;
     QLabel* score_ = nullptr;
     GroupBars* bars_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* learned_ = nullptr;
+    QLabel* today_ = nullptr;
+    MasteryMap* map_ = nullptr;
+    QDoubleSpinBox* retention_ = nullptr;
+    QSpinBox* newCardCap_ = nullptr;
     QComboBox* leftFilter_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* reset_ = nullptr;
     QLabel* note_ = nullptr;
-    std::vector<QPushButton*> answers_;
+    std::vector<AnswerButton*> answers_;
 };

@@ -71,6 +71,7 @@ void PatternView::setPattern(const Pattern& pattern)
     for (std::size_t reel = 0; reel < 3; ++reel)
         cells_[reel] = visibleCells(strips_[reel], positions[reel]);
     setAccessibleName(QString::fromStdString(readOutOf(pattern)));
+    painted_ = false;
     update();
 }
 
@@ -112,5 +113,9 @@ void PatternView::paintEvent(QPaintEvent*)
         painter.setPen(QColor(label.look.text.r, label.look.text.g, label.look.text.b));
         painter.setFont(ui::designFont(label.font));
         painter.drawText(box, Qt::AlignTop | Qt::AlignHCenter, qtext(label.text));
+    }
+    if (!painted_) {
+        painted_ = true;
+        emit patternPainted();
     }
 }

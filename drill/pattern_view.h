@@ -19,10 +19,16 @@ public:
 
     void setPattern(const Pattern& pattern);
 
+signals:
+    // The first frame of a newly set pattern has been painted: the player
+    // can see it from now on.
+    void patternPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::array<QImage, 3> strips_;
     std::array<QImage, 3> cells_;  // what each reel shows of the current pattern
+    bool painted_ = false;         // since the pattern was set
 };

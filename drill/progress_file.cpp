@@ -28,7 +28,7 @@ QString ProgressFile::standardPath()
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/drill.json");
 }
 
-ProgressFile::Loaded ProgressFile::load()
+ProgressFile::Loaded ProgressFile::load(std::int64_t nowMs)
 {
     if (path_.isEmpty() || !QFileInfo::exists(path_))
         return {};
@@ -36,7 +36,7 @@ ProgressFile::Loaded ProgressFile::load()
     std::optional<Progress> progress;
     // Only a regular file is read: a FIFO of that name would block the window.
     if (QFileInfo(path_).isFile() && file.open(QIODevice::ReadOnly) && file.size() <= kLargestProgress)
-        progress = progressFromJson(file.read(kLargestProgress));
+        progress = progressFromJson(file.read(kLargestProgress), nowMs);
     file.close();
     if (progress)
         return {Found::Progress, *progress};

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 // The file the drill keeps its progress in. Nothing is written until the
 // first save; a file that cannot be read is set aside, never overwritten.
 class ProgressFile {
@@ -27,8 +29,9 @@ public:
 
     // Reads the saved progress. A file that is not sound progress is renamed
     // aside, replacing an older one of that name, and said so on stderr; if it
-    // cannot be moved, saving stays off so that it is not lost.
-    Loaded load();
+    // cannot be moved, saving stays off so that it is not lost. Cards taken
+    // over from the first format are due at `nowMs`.
+    Loaded load(std::int64_t nowMs);
 
     // Writes the progress whole or not at all, creating the folder if needed.
     // False when it cannot be written.

@@ -4,12 +4,18 @@
 #include "drill/group_text.h"
 #include "reach_me_table/cell_look.h"
 
-QString verdictText(const Verdict& verdict, const Pattern& pattern)
+QString questionText()
+{
+    return QStringLiteral("この出目の意味は？");
+}
+
+QString verdictText(const AnswerResult& result, const Pattern& pattern, int answerMs)
 {
     QStringList lines;
-    lines << (verdict.right ? QStringLiteral("正解：") : QStringLiteral("不正解：")) +
-                 captionOf(static_cast<std::size_t>(verdict.group));
+    lines << (result.right ? QStringLiteral("正解：") : QStringLiteral("不正解：")) +
+                 captionOf(static_cast<std::size_t>(result.group));
     lines << QString::fromStdString(readOutOf(pattern));
-    lines << cell_look::commentaryText(verdict.code);
+    lines << cell_look::commentaryText(result.code);
+    lines << QStringLiteral("%1 秒").arg(answerMs / 1000.0, 0, 'f', 1);
     return lines.join(u'\n');
 }

@@ -11,6 +11,9 @@
 
 class CardDeck;
 
+// The most new cards a day the player can choose.
+inline constexpr int kMostNewCardsADay = 500;
+
 // What the player chose for the drill.
 struct DrillSettings {
     double retention = kDefaultRetention;  // kLeastRetention..kMostRetention

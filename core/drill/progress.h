@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/drill/review_queue.h"
+#include "core/drill/card_drill.h"
+#include "core/drill/schedule/card_state.h"
 #include "core/drill/score.h"
 
 #include <vector>
@@ -8,7 +9,9 @@
 // What the drill keeps from one run to the next.
 struct Progress {
     Score score;
-    std::vector<Review> reviews;
+    std::vector<CardState> cards;  // by card of the deck; empty for none asked yet
+    DayTally day;
+    DrillSettings settings;
 
     friend bool operator==(const Progress&, const Progress&) = default;
 };

@@ -1,11 +1,16 @@
-#include "core/drill/pattern_pool.h"
+#include "core/drill/cards/card_deck.h"
+#include "drill/answer_button.h"
 #include "drill/drill_window.h"
+#include "drill/mastery_map.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
 #include "reel_pictures/visible_cells.h"
 #include "ui/look.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,29 +31,48 @@ std::array<QImage, 3> designStrips()
     return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
 }
 
-// The pattern whose code is `code`, found in the pool.
+// The first pattern whose code is `code`.
 Pattern patternOf(char code)
 {
-    const PatternPool& pool = PatternPool::instance();
-    for (const Pattern& pattern : pool.patterns(groupIndexOf(code), PatternPool::kEveryLeft))
-        if (outcomeCodeOf(pattern) == code)
-            return pattern;
+    for (const Card& card : CardDeck::instance().cards())
+        if (card.code == code)
+            return card.patterns.front();
     return {};
 }
 
-// A drill window on a progress file in a folder of its own.
+constexpr qint64 kStart = 1'800'000'000'000;
+
+// Clocks the test moves by hand.
+struct FakeClock {
+    std::shared_ptr<qint64> utc = std::make_shared<qint64>(kStart);
+    std::shared_ptr<qint64> steady = std::make_shared<qint64>(0);
+
+    DrillClock clock() const
+    {
+        return {[utc = utc] { return *utc; }, [steady = steady] { return *steady; }};
+    }
+    void pass(qint64 ms) const
+    {
+        *utc += ms;
+        *steady += ms;
+    }
+};
+
+// A drill window on a progress file in a folder of its own, on a fake clock.
 struct DrillFixture {
     QTemporaryDir data;
     QString path = data.filePath("kareto/drill.json");
+    FakeClock time;
     std::unique_ptr<DrillWindow> window;
 
     explicit DrillFixture(std::uint64_t seed = 1) { open(seed); }
 
     void open(std::uint64_t seed = 1)
     {
-        window = std::make_unique<DrillWindow>(designStrips(), ProgressFile(path), seed);
+        window = std::make_unique<DrillWindow>(designStrips(), ProgressFile(path), seed, time.clock());
         window->open();
     }
+    AnswerButton* answerButton(int group) const { return child<AnswerButton>(kAnswers[group]); }
 
     template <typename T = QWidget>
     T* child(const char* name) const
@@ -112,10 +136,17 @@ private slots:
         QCOMPARE(filter->count(), 22);
         QCOMPARE(filter->itemText(0), QStringLiteral("全部"));
         QCOMPARE(filter->itemText(21), QStringLiteral("21"));
-        for (const char* name : {"next", "reset", "verdict", "score"})
+        for (const char* name : {"next", "reset", "retention", "newCardCap", "masteryMap"})
             QVERIFY2(drill.child(name) && !drill.child(name)->accessibleName().isEmpty(), name);
+        // Changing texts are read as they are, under no fixed name.
+        for (const char* name : {"verdict", "score", "status", "learned", "today"}) {
+            QVERIFY2(drill.child(name) && drill.child(name)->accessibleName().isEmpty(), name);
+            QCOMPARE(QAccessible::queryAccessibleInterface(drill.child(name))->text(QAccessible::Name),
+                     drill.text(name));
+        }
         QVERIFY(drill.asking());
-        QVERIFY(drill.text("verdict").isEmpty());
+        QCOMPARE(drill.text("verdict"), QStringLiteral("この出目の意味は？"));
+        QCOMPARE(drill.text("learned"), QStringLiteral("覚えた 0 / %1").arg(CardDeck::instance().size()));
         QCOMPARE(drill.window->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
     }
 
@@ -161,8 +192,9 @@ private slots:
         const int group = groupIndexOf(code);
         const QString readOut = QString::fromStdString(readOutOf(pattern));
         const QString caption = QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(group)].caption));
-        const QStringList lines = QStringList{(right ? "正解：" : "不正解：") + caption, readOut} + after;
-        QCOMPARE(verdictText({right, group, code}, pattern), lines.join('\n'));
+        const QStringList lines = QStringList{(right ? "正解：" : "不正解：") + caption, readOut} + after +
+                                  QStringList{"1.2 秒"};
+        QCOMPARE(verdictText({right, group, code, Grade::Good, 0, {}}, pattern, 1249), lines.join('\n'));
     }
 
     void answeredByClickOrKey_data()
@@ -183,6 +215,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
         const Pattern pattern = drill.shown();
         const int group = right ? drill.rightGroup() : drill.wrongGroup();
+        drill.time.pass(2345);
         if (byKey)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + group));
         else
@@ -190,7 +223,8 @@ private slots:
 
         QVERIFY(drill.answered());
         const char code = outcomeCodeOf(pattern);
-        QCOMPARE(drill.text("verdict"), verdictText({right, groupIndexOf(code), code}, pattern));
+        QCOMPARE(drill.text("verdict"), verdictText({right, groupIndexOf(code), code, Grade::Good, 0, {}}, pattern, 2345));
+        QVERIFY(drill.text("verdict").endsWith("\n2.3 秒"));
         QVERIFY(drill.text("verdict").startsWith(right ? "正解：" : "不正解："));
         QVERIFY(drill.text("score").startsWith(right ? "正解 1 / 1 問" : "正解 0 / 1 問"));
         QVERIFY(drill.text("score").contains(right ? "連続正解 1" : "連続正解 0"));
@@ -230,7 +264,7 @@ private slots:
         QVERIFY(drill.answered());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(drill.asking());
-        QVERIFY(drill.text("verdict").isEmpty());
+        QCOMPARE(drill.text("verdict"), QStringLiteral("この出目の意味は？"));
         // A stray second press answers nothing.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QVERIFY(drill.asking());
@@ -266,6 +300,7 @@ private slots:
         for (int question = 0; question < 30; ++question) {
             QCOMPARE(drill.shown().left, 15);
             QTest::mouseClick(drill.button(kAnswers[drill.wrongGroup()]), Qt::LeftButton);
+            drill.time.pass(20'000);
             QTest::mouseClick(drill.button("next"), Qt::LeftButton);
         }
         filter->setCurrentIndex(0);
@@ -290,18 +325,19 @@ private slots:
         const QString score = drill.text("score");
         const QString bars = drill.child("groupBars")->accessibleDescription();
 
+        drill.child<QSpinBox>("newCardCap")->setValue(3);
+        drill.child<QDoubleSpinBox>("retention")->setValue(0.95);
+
+        drill.time.pass(60'000);
         drill.open(15);
         QCOMPARE(drill.text("score"), score);
+        QVERIFY(drill.text("today").contains("新規 2"));
+        QCOMPARE(drill.child<QSpinBox>("newCardCap")->value(), 3);
+        QCOMPARE(drill.child<QDoubleSpinBox>("retention")->value(), 0.95);
         QCOMPARE(drill.child("groupBars")->accessibleDescription(), bars);
         QVERIFY(!drill.child("progressNote")->isVisible());
-        // The missed pattern comes back within six questions of the restart.
-        bool cameBack = false;
-        for (int question = 0; question < 6 && !cameBack; ++question) {
-            cameBack = drill.shown() == missed;
-            QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
-            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
-        }
-        QVERIFY(cameBack);
+        // The missed card is due a minute later and comes first.
+        QCOMPARE(CardDeck::instance().cardOf(drill.shown()), CardDeck::instance().cardOf(missed));
     }
 
     void brokenFileIsSetAsideAndSaid()
@@ -345,6 +381,161 @@ private slots:
         QVERIFY(next->isEnabled());       // and the drill goes on
     }
 
+    void opensOnTheFirstAnswerAndEnterPressesTheFocusedOne()
+    {
+        DrillFixture drill(5);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        QCOMPARE(QApplication::focusWidget(), drill.button(kAnswers[0]));
+        const int right = drill.rightGroup();
+        drill.button(kAnswers[right])->setFocus();
+        QTest::keyClick(drill.button(kAnswers[right]), Qt::Key_Return);
+        QVERIFY(drill.answered());
+        QVERIFY(drill.text("verdict").startsWith("正解："));
+    }
+
+    // After an answer the right button and the chosen one are marked, in
+    // what they show and what they say; the next question clears the marks.
+    void marksTheChosenAndTheRightAnswer()
+    {
+        using Mark = AnswerButton::Mark;
+        DrillFixture drill(7);
+        const int right = drill.rightGroup();
+        const int wrong = drill.wrongGroup();
+        const QImage unmarked = drill.answerButton(right)->grab().toImage();
+        QTest::mouseClick(drill.button(kAnswers[wrong]), Qt::LeftButton);
+        for (int group = 0; group < 8; ++group)
+            QCOMPARE(drill.answerButton(group)->mark(),
+                     group == right ? Mark::Right : group == wrong ? Mark::Chosen : Mark::None);
+        QVERIFY(drill.answerButton(right)->accessibleDescription().contains("正解"));
+        QVERIFY(drill.answerButton(wrong)->accessibleDescription().contains("あなたの答え"));
+        QVERIFY(drill.answerButton(right)->grab().toImage() != unmarked);
+
+        QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        for (int group = 0; group < 8; ++group)
+            QCOMPARE(drill.answerButton(group)->mark(), Mark::None);
+        const int nextRight = drill.rightGroup();
+        QTest::mouseClick(drill.button(kAnswers[nextRight]), Qt::LeftButton);
+        QCOMPARE(drill.answerButton(nextRight)->mark(), Mark::ChosenRight);
+    }
+
+    // A focused button differs from an unfocused one by a frame several
+    // pixels thick all round, on every face colour.
+    void focusIsClearlyVisibleOnEveryButton()
+    {
+        DrillFixture drill(9);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        const auto changedPixels = [&](QPushButton* button) {
+            drill.window->setFocus();
+            const QImage plain = button->grab().toImage();
+            button->setFocus();
+            const QImage focused = button->grab().toImage();
+            int changed = 0;
+            for (int y = 0; y < plain.height(); ++y)
+                for (int x = 0; x < plain.width(); ++x)
+                    changed += plain.pixel(x, y) != focused.pixel(x, y);
+            return changed;
+        };
+        const auto check = [&](QPushButton* button) {
+            const int perimeter = 2 * (button->width() + button->height());
+            const int changed = changedPixels(button);
+            QVERIFY2(changed >= 2 * perimeter, qPrintable(QStringLiteral("%1: %2 pixels of a %3 perimeter")
+                                                              .arg(button->objectName()).arg(changed).arg(perimeter)));
+        };
+        for (const char* name : kAnswers)
+            check(drill.button(name));
+        check(drill.button("reset"));
+        QTest::mouseClick(drill.button(kAnswers[0]), Qt::LeftButton);
+        check(drill.button("next"));
+    }
+
+    // Nothing moves when the first answer comes, nor after it.
+    void layoutStaysStillFromTheFirstAnswerOn()
+    {
+        DrillFixture drill(11);
+        QVERIFY(QTest::qWaitForWindowExposed(drill.window.get()));
+        const auto layout = [&] {
+            QList<QRect> places{QRect(QPoint(), drill.window->size())};
+            for (const char* name : {"groupBars", "score", "verdict", "next", "reset", "masteryMap", "status", "today",
+                                     "learned", "leftFilter", "retention"})
+                places << drill.child(name)->geometry();
+            for (const char* name : kAnswers)
+                places << drill.button(name)->geometry();
+            return places;
+        };
+        QCoreApplication::processEvents();
+        const QList<QRect> before = layout();
+        for (int question = 0; question < 12; ++question) {
+            QTest::mouseClick(drill.button(kAnswers[question % 3 ? drill.rightGroup() : drill.wrongGroup()]),
+                              Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QCOMPARE(layout(), before);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QCOMPARE(layout(), before);
+        }
+    }
+
+    // The time runs from the first painted frame of the pattern, not from
+    // when it was chosen.
+    void answerTimeRunsFromTheFirstPaintedFrame()
+    {
+        DrillFixture drill(13);
+        QVERIFY(QTest::qWaitForWindowExposed(drill.window.get()));
+        QTest::mouseClick(drill.button(kAnswers[0]), Qt::LeftButton);
+        drill.window->findChild<QPushButton*>("next")->click();
+        drill.time.pass(5000);  // chosen, not yet painted
+        drill.child("pattern")->repaint();
+        drill.time.pass(1500);
+        QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+        QVERIFY2(drill.text("verdict").endsWith("\n1.5 秒"), qPrintable(drill.text("verdict")));
+    }
+
+    // With the day's cap of new cards reached and nothing due the drill says
+    // so and goes on with the cards learned, counting every answer.
+    void caughtUpSaysSoAndGoesOn()
+    {
+        DrillFixture drill(17);
+        drill.child<QSpinBox>("newCardCap")->setValue(1);
+        QVERIFY(drill.text("status").isEmpty());
+        QVERIFY(!QFile::exists(drill.path));  // a setting alone writes nothing
+        for (int question = 1; question <= 3; ++question) {
+            QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+            QVERIFY(drill.text("status").startsWith("今日の分は終わりました"));
+            QVERIFY(drill.asking());
+            QVERIFY(drill.text("score").startsWith(QStringLiteral("正解 %1 / %1 問").arg(question)));
+        }
+        QCOMPARE(drill.text("today"), QStringLiteral("今日　復習 2　新規 1　残り 0"));
+    }
+
+    // A square per card on each left position, grey until the card is
+    // asked; its tool tip names the card, its meaning and when it is due.
+    void masteryMapShowsEveryCard()
+    {
+        DrillFixture drill(19);
+        auto* map = drill.child<MasteryMap>("masteryMap");
+        const CardDeck& deck = CardDeck::instance();
+        const int card = deck.cardOf(drill.shown());
+        const QColor grey = map->colourOf(card);
+        for (int left = 1; left <= 21; ++left)
+            for (int each : deck.cardsOfLeft(left)) {
+                QCOMPARE(map->cardAt(map->squareOf(left, each).center()), each);
+                QCOMPARE(map->colourOf(each), grey);
+            }
+        QVERIFY(map->toolTipOf(card).contains("まだ出ていません"));
+
+        QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
+        QVERIFY(map->colourOf(card) != grey);
+        const QString tip = map->toolTipOf(card);
+        QVERIFY(tip.contains(QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(deck.card(card).group)].caption))));
+        QVERIFY(tip.contains(QChar(deck.card(card).code)));
+        QVERIFY(tip.contains("次は"));
+        const QImage before = map->grab().toImage();
+        drill.time.pass(30 * kMsPerDay);
+        QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        QVERIFY(map->grab().toImage() != before);  // recall fades with time
+    }
+
     void resetAsksFirst()
     {
         DrillFixture drill(16);
@@ -355,6 +546,7 @@ private slots:
             QTest::mouseClick(drill.button("reset"), Qt::LeftButton);
             QMessageBox* confirmation = nullptr;
             QTRY_VERIFY((confirmation = drill.child<QMessageBox>("resetConfirmation")) && confirmation->isVisible());
+            QVERIFY(confirmation->text().contains("これまでの 1 回の答え"));
             QTest::mouseClick(confirmation->button(choice), Qt::LeftButton);
             QTRY_VERIFY(!drill.child<QMessageBox>("resetConfirmation"));
             QCOMPARE(QFile::exists(drill.path), choice == QMessageBox::No);
