@@ -8,7 +8,8 @@ JOBS := $(shell nproc)
 CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # The strip pictures and icons are committed; a tree without them draws them.
-PICTURES := pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp pictures/kareto-32.png pictures/kareto-128.png
+PICTURES := pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp pictures/kareto-32.png pictures/kareto-48.png \
+            pictures/kareto-128.png pictures/kareto.svg
 DRAW_MISSING_PICTURES := for picture in $(PICTURES); do \
 	test -f $$picture || { cmake --build $(BUILD) --target strips; break; }; done
 

@@ -23,7 +23,12 @@ target_compile_definitions(kareto_app PRIVATE KARETO_INSTALLED_PICTURES="${karet
 install(TARGETS kareto RUNTIME DESTINATION ${KARETO_GAMES_DIR})
 install(FILES pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp DESTINATION ${KARETO_PICTURES_DIR})
 install(FILES pictures/kareto-32.png DESTINATION ${KARETO_ICONS_DIR}/32x32/apps RENAME kareto.png)
+install(FILES pictures/kareto-48.png DESTINATION ${KARETO_ICONS_DIR}/48x48/apps RENAME kareto.png)
 install(FILES pictures/kareto-128.png DESTINATION ${KARETO_ICONS_DIR}/128x128/apps RENAME kareto.png)
+install(FILES pictures/kareto.svg DESTINATION ${KARETO_ICONS_DIR}/scalable/apps)
+# What software centres show of the program.
+install(FILES packaging/kareto.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+        RENAME io.github.kareto.metainfo.xml)
 install(FILES ${KARETO_DOCS_DIR}/kareto.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${KARETO_DOCS_DIR}/changelog.gz ${KARETO_DOCS_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

@@ -149,8 +149,13 @@ void TestInstall::installedFiles_data()
     // An icon theme finds each icon by the size its folder names.
     QTest::newRow("32 px icon") << QStringLiteral("share/icons/hicolor/32x32/apps/kareto.png")
                                 << kPicturesDir + QStringLiteral("/kareto-32.png") << QSize(32, 32);
+    QTest::newRow("48 px icon") << QStringLiteral("share/icons/hicolor/48x48/apps/kareto.png")
+                                << kPicturesDir + QStringLiteral("/kareto-48.png") << QSize(48, 48);
     QTest::newRow("128 px icon") << QStringLiteral("share/icons/hicolor/128x128/apps/kareto.png")
                                  << kPicturesDir + QStringLiteral("/kareto-128.png") << QSize(128, 128);
+    QTest::newRow("scalable icon") << QStringLiteral("share/icons/hicolor/scalable/apps/kareto.svg")
+                                   << kPicturesDir + QStringLiteral("/kareto.svg") << QSize();
+    QTest::newRow("metainfo") << QStringLiteral("share/metainfo/io.github.kareto.metainfo.xml") << QString() << QSize();
     for (const char* document : {"share/man/man6/kareto.6.gz", "share/doc/kareto/changelog.gz", "share/doc/kareto/copyright"})
         QTest::newRow(document) << QString::fromLatin1(document) << QString() << QSize();
 }
@@ -172,14 +177,25 @@ void TestInstall::installedFiles()
         QCOMPARE(header[3] & 0x08, 0);                    // no name
         QCOMPARE(header.mid(4, 4), QByteArray(4, '\0'));  // no time
     }
-    if (path.startsWith(QLatin1String("games/")))
+    if (path.startsWith(QLatin1String("games/"))) {
         QVERIFY(file.isExecutable());
+        // Installed stripped: its debugging information stays in the build.
+        QFile program(file.filePath());
+        QVERIFY(program.open(QIODevice::ReadOnly));
+        QVERIFY(!program.readAll().contains(".debug_info"));
+    }
+    if (path.endsWith(QLatin1String(".metainfo.xml"))) {
+        const Run validate = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--pedantic"),
+                                                                  QStringLiteral("--no-net"), file.filePath()});
+        QVERIFY2(validate.exitCode == 0, qPrintable(validate.output + validate.errors));
+    }
     if (source.isEmpty())
         return;
     QFile copy(file.filePath()), original(source);
     QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
     QVERIFY2(copy.readAll() == original.readAll(), "the installed file differs from its source");
-    QCOMPARE(QImage(file.filePath()).size(), pictureSize);
+    if (pictureSize.isValid())
+        QCOMPARE(QImage(file.filePath()).size(), pictureSize);
 }
 
 void TestInstall::desktopEntryStartsTheInstalledProgram()
@@ -342,7 +358,10 @@ void TestInstall::debianPackage()
          {QStringLiteral("usr/games/kareto"), QStringLiteral("usr/share/kareto/pictures/r1.bmp"),
           QStringLiteral("usr/share/kareto/pictures/r2.bmp"), QStringLiteral("usr/share/kareto/pictures/r3.bmp"),
           QStringLiteral("usr/share/icons/hicolor/32x32/apps/kareto.png"),
+          QStringLiteral("usr/share/icons/hicolor/48x48/apps/kareto.png"),
           QStringLiteral("usr/share/icons/hicolor/128x128/apps/kareto.png"),
+          QStringLiteral("usr/share/icons/hicolor/scalable/apps/kareto.svg"),
+          QStringLiteral("usr/share/metainfo/io.github.kareto.metainfo.xml"),
           QStringLiteral("usr/share/man/man6/kareto.6.gz"), QStringLiteral("usr/share/doc/kareto/copyright"),
           QStringLiteral("usr/share/doc/kareto/changelog.gz")})
         QVERIFY2(QFileInfo(root + u'/' + file).isFile(), qPrintable(file));

@@ -3,6 +3,7 @@
 #include "tools/strip_drawing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -40,6 +41,12 @@ int main(int argc, char* argv[])
     for (reel::Reel r : {reel::Left, reel::Center, reel::Right})
         save(strip_pictures::drawStrip(r), strip_pictures::fileName(r), "BMP");
     save(strip_pictures::drawIcon16(32), QStringLiteral("kareto-32.png"), "PNG");
+    save(strip_pictures::drawIcon(48), QStringLiteral("kareto-48.png"), "PNG");
     save(strip_pictures::drawIcon(128), QStringLiteral("kareto-128.png"), "PNG");
+    QFile svg(dir.filePath(QStringLiteral("kareto.svg")));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(strip_pictures::drawIconSvg()) < 0 || !svg.flush()) {
+        std::fprintf(stderr, "draw_strips: cannot write %s\n", qPrintable(svg.fileName()));
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -456,6 +456,53 @@ QImage drawIcon(int size)
     return image;
 }
 
+namespace {
+
+QString svgPathData(const QPainterPath& path)
+{
+    QString data;
+    auto point = [](const QPainterPath::Element& e) { return QStringLiteral("%1 %2").arg(e.x, 0, 'f', 3).arg(e.y, 0, 'f', 3); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            data += QStringLiteral("M") + point(e);
+        } else if (e.isLineTo()) {
+            data += QStringLiteral("L") + point(e);
+        } else if (e.isCurveTo()) {
+            data += QStringLiteral("C") + point(e) + u' ' + point(path.elementAt(i + 1)) + u' ' + point(path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    return data;
+}
+
+}  // namespace
+
+QByteArray drawIconSvg()
+{
+    // The same drawing as drawIcon, on the 32-unit grid; the seven is a path,
+    // so the picture needs no font where it is shown.
+    const QRectF window(4, 5, 24, 22);
+    const QPainterPath seven = emboldened(glyphPath(QStringLiteral("七"), window.adjusted(3.5, 3, -3.5, -3)), 2.2);
+    const QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+        "<defs>\n"
+        "<linearGradient id=\"red\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"32\" gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#e82020\"/><stop offset=\"1\" stop-color=\"#800010\"/></linearGradient>\n"
+        "<linearGradient id=\"drum\" x1=\"0\" y1=\"5\" x2=\"0\" y2=\"27\" gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#909098\"/><stop offset=\"0.22\" stop-color=\"#ffffff\"/>"
+        "<stop offset=\"0.78\" stop-color=\"#ffffff\"/><stop offset=\"1\" stop-color=\"#909098\"/></linearGradient>\n"
+        "</defs>\n"
+        "<rect x=\"0.5\" y=\"0.5\" width=\"31\" height=\"31\" rx=\"5\" fill=\"url(#red)\" stroke=\"#300008\"/>\n"
+        "<rect x=\"4\" y=\"5\" width=\"24\" height=\"22\" rx=\"2\" fill=\"none\" stroke=\"#ffc820\" stroke-width=\"2\"/>\n"
+        "<rect x=\"4\" y=\"5\" width=\"24\" height=\"22\" rx=\"2\" fill=\"url(#drum)\"/>\n"
+        "<path d=\"%1\" fill=\"#e00018\" stroke=\"#600008\" stroke-width=\"0.6\" fill-rule=\"%2\"/>\n"
+        "<path d=\"M1 16L3.2 16M28.8 16L31 16\" stroke=\"#ffc820\"/>\n"
+        "</svg>\n")
+        .arg(svgPathData(seven), seven.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd"));
+    return svg.toUtf8();
+}
+
 QImage drawIcon16(int size)
 {
     const QList<QRgb> table = {

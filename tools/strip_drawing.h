@@ -2,6 +2,7 @@
 
 #include "core/reels/reel_cells.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -42,6 +43,9 @@ QImage drawStrip(reel::Reel reel);
 
 // The window icon at `size` pixels square, in full colour.
 QImage drawIcon(int size);
+
+// The window icon as a scalable SVG picture.
+QByteArray drawIconSvg();
 
 // The icon at `size`, brought down to a fixed table of at most 16 colours.
 QImage drawIcon16(int size);
