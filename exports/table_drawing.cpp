@@ -87,9 +87,7 @@ void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictur
     const QRectF corner(topLeft, QSizeF(headerWidth, headerHeight));
     drawBox(painter, corner, kHeaderFace);
     painter.setPen(Qt::black);
-    const QRectF cornerText = corner.adjusted(6, 4, -6, -4);
-    painter.drawText(cornerText, Qt::AlignRight | Qt::AlignTop, QStringLiteral("右リール →"));
-    painter.drawText(cornerText, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("中リール ↓"));
+    header_drawing::drawAxisNames(painter, corner);
     for (int position = 1; position <= patterns::kPositions; ++position) {
         const qreal across = cells.x() + (position - 1) * kCell.width();
         const qreal down = cells.y() + (position - 1) * kCell.height();

@@ -62,4 +62,11 @@ void drawReelHeader(QPainter& painter, const QRectF& area, int position, const Q
     }
 }
 
+void drawAxisNames(QPainter& painter, const QRectF& corner)
+{
+    const QRectF text = corner.adjusted(6, 4, -6, -4);
+    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("右リール →"));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("中リール ↓"));
+}
+
 }  // namespace header_drawing

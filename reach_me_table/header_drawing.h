@@ -22,4 +22,7 @@ QSizeF sectionSize(const QFont& font, Qt::Orientation orientation);
 void drawReelHeader(QPainter& painter, const QRectF& area, int position, const QImage& cells,
                     Qt::Orientation orientation);
 
+// The corner where the headers meet names which reel runs which way.
+void drawAxisNames(QPainter& painter, const QRectF& corner);
+
 }  // namespace header_drawing

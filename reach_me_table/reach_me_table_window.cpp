@@ -2,6 +2,7 @@
 
 #include "core/reach_me_patterns.h"
 #include "info_windows/program_icon.h"
+#include "reach_me_table/axis_corner.h"
 #include "reach_me_table/cell_delegate.h"
 #include "reach_me_table/export_buttons.h"
 #include "reach_me_table/legend_view.h"
@@ -9,8 +10,10 @@
 #include "reach_me_table/table_fonts.h"
 
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QLabel>
 #include <QShortcut>
+#include <QStyle>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -20,6 +23,8 @@ namespace {
 constexpr int kFirstLeftPosition = 7;
 constexpr QSize kLeftCellsShown(50, 95);
 constexpr QSize kCellShown(30, 22);
+// Rows and columns the grid shows at its smallest; the rest scroll.
+constexpr int kRowsAtLeast = 8;
 
 QString leftReelTitle(int left)
 {
@@ -53,17 +58,11 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     grid_->setShowGrid(false);  // the cells draw their own frames
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->horizontalHeader()->setMinimumSectionSize(kCellShown.width());
     grid_->verticalHeader()->setMinimumSectionSize(kCellShown.height());
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // The whole grid always shows: it grows with the window but never scrolls.
-    const int frame = 2 * grid_->frameWidth();
-    grid_->setMinimumSize(grid_->verticalHeader()->sizeHint().width() + patterns::kPositions * kCellShown.width() + frame,
-                          grid_->horizontalHeader()->sizeHint().height() +
-                              patterns::kPositions * kCellShown.height() + frame);
+    nameAxesInCorner(grid_);
     connect(grid_, &QTableView::clicked, this, &ReachMeTableWindow::place);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), grid_, nullptr, nullptr, Qt::WidgetShortcut);
@@ -82,6 +81,18 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     layout->addWidget(new ExportButtons(
         pictures_, [this] { return model_.leftPosition(); }, [this](const QString& report) { status_->setText(report); },
         this));
+
+    // The window opens as large as the whole grid needs where the screen has
+    // room; on a smaller one, a laptop's, the grid scrolls instead of pushing
+    // the buttons off the screen.
+    auto gridFor = [this](int cells) {
+        const int frame = 2 * grid_->frameWidth();
+        return QSize(grid_->verticalHeader()->sizeHint().width() + cells * kCellShown.width() + frame,
+                     grid_->horizontalHeader()->sizeHint().height() + cells * kCellShown.height() + frame);
+    };
+    grid_->setMinimumSize(gridFor(patterns::kPositions));
+    wholeGridSize_ = sizeHint();
+    grid_->setMinimumSize(gridFor(kRowsAtLeast));
 
     showLeftPosition(kFirstLeftPosition);
 }
@@ -120,6 +131,17 @@ QWidget* ReachMeTableWindow::buildLeftReel()
 
 void ReachMeTableWindow::open()
 {
+    if (!isVisible() && !opened_) {
+        opened_ = true;
+        // Room is left for the title bar and a panel.
+        constexpr QSize kDecoration(16, 64);
+        const QSize room = screen()->availableSize() - kDecoration;
+        QSize size = wholeGridSize_;
+        // Too short a screen: the grid scrolls down, and its scroll bar needs width.
+        if (size.height() > room.height())
+            size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        resize(size.boundedTo(room).expandedTo(minimumSizeHint()));
+    }
     show();
     raise();
     activateWindow();

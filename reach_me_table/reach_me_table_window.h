@@ -3,6 +3,7 @@
 #include "reach_me_table/reel_cell_pictures.h"
 #include "reach_me_table/table_model.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <array>
@@ -49,4 +50,6 @@ private:
     QTableView* grid_ = nullptr;
     LegendView* legend_ = nullptr;
     QLabel* status_ = nullptr;
+    QSize wholeGridSize_;  // the window's size with every cell at its full size
+    bool opened_ = false;
 };

@@ -9,6 +9,7 @@
 #include "ui/picture.h"
 #include "ui/timer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -129,6 +130,32 @@ private slots:
         // The reel window plays on beside it.
         started.riru->autostart_Click();
         QVERIFY(started.riru->game().mode() == Game::Mode::AutoPlaying);
+    }
+
+    // A 1280 x 720 laptop screen with a panel holds the window, buttons and
+    // all; the grid scrolls to every cell; the corner names the axes.
+    void fitsASmallScreen()
+    {
+        Started started;
+        ReachMeTableWindow* table = started.openTable();
+        const QSize smallest = table->minimumSizeHint().expandedTo(table->minimumSize());
+        QVERIFY2(smallest.width() <= 1200 && smallest.height() <= 680,
+                 qPrintable(QStringLiteral("%1 x %2").arg(smallest.width()).arg(smallest.height())));
+        table->resize(smallest);
+        QApplication::processEvents();
+        for (const char* button : {"exportPdf", "exportCsv", "exportPng"}) {
+            auto* shown = table->findChild<QWidget*>(QString::fromLatin1(button));
+            QVERIFY2(shown && table->rect().contains(QRect(shown->mapTo(table, QPoint(0, 0)), shown->size())), button);
+        }
+        QTableView* grid = gridOf(table);
+        const QModelIndex last = grid->model()->index(20, 20);
+        grid->scrollTo(last);
+        QVERIFY(grid->viewport()->rect().contains(grid->visualRect(last)));
+
+        auto* corner = grid->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(corner);
+        QVERIFY(corner->accessibleName().contains(QStringLiteral("右リール →")));
+        QVERIFY(corner->accessibleName().contains(QStringLiteral("中リール ↓")));
     }
 
     void leftPositionWrapsAndShowsItsCounts()
