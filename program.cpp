@@ -60,7 +60,7 @@ void Program::openReachMeTable()
 void Program::openDrill()
 {
     if (!drill_)
-        drill_ = std::make_unique<DrillWindow>(stripsOf(*riru_), ProgressFile(ProgressFile::standardPath()),
+        drill_ = std::make_unique<DrillWindow>(stripsOf(*riru_), DrillHistory::standard(),
                                                std::random_device()());
     drill_->open();
 }

@@ -63,8 +63,8 @@ void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
 
 }  // namespace
 
-DrillWindow::DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed, DrillClock clock)
-    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), drill_(seed, clock_.utcMs()), progress_(std::move(progress))
+DrillWindow::DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std::uint64_t seed, DrillClock clock)
+    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), drill_(seed, clock_.utcMs()), history_(std::move(history))
 {
     setObjectName(QStringLiteral("Drill"));
     setWindowTitle(QStringLiteral("リーチ目ドリル"));
@@ -236,16 +236,16 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
 void DrillWindow::restoreProgress()
 {
-    const ProgressFile::Loaded loaded = progress_.load(clock_.utcMs());
-    if (loaded.found == ProgressFile::Found::SetAside)
-        note(QStringLiteral("保存してあった成績が読めないので、最初から始めます（元のファイルは %1.bad に残しました）。")
-                 .arg(progress_.path()));
-    drill_.setSettings(loaded.progress.settings);
-    drill_.restore(loaded.progress.score, loaded.progress.cards, loaded.progress.day, clock_.utcMs());
+    const Progress loaded = history_.load(clock_.utcMs());
+    if (history_.tookOverOldProgress())
+        note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
+    sayProblem();
+    drill_.setSettings(loaded.settings);
+    drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
     const QSignalBlocker retentionQuiet(retention_);
     const QSignalBlocker capQuiet(newCardCap_);
-    retention_->setValue(loaded.progress.settings.retention);
-    newCardCap_->setValue(loaded.progress.settings.newCardCap);
+    retention_->setValue(loaded.settings.retention);
+    newCardCap_->setValue(loaded.settings.newCardCap);
 }
 
 void DrillWindow::open()
@@ -298,7 +298,8 @@ void DrillWindow::answer(int group)
     // painted (a hidden window) counts as answered at once.
     const qint64 now = clock_.steadyMs();
     const int answerMs = shownAtMs_ < 0 ? 0 : static_cast<int>(std::min<qint64>(now - shownAtMs_, 3'600'000));
-    const AnswerResult result = drill_.answer(group, answerMs, clock_.utcMs());
+    const qint64 answeredAt = clock_.utcMs();
+    const AnswerResult result = drill_.answer(group, answerMs, answeredAt);
     verdict_->setText(verdictText(result, drill_.current().pattern, answerMs));
     paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
     answers_[static_cast<std::size_t>(result.group)]->setMark(
@@ -311,7 +312,7 @@ void DrillWindow::answer(int group)
         button->setEnabled(false);
     showScore();
     showStanding();
-    save();
+    record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
 }
 
 void DrillWindow::goOn()
@@ -334,8 +335,7 @@ void DrillWindow::changeSettings()
     drill_.setSettings({retention_->value(), newCardCap_->value(), drill_.settings().utcOffsetMs});
     showStanding();
     // Kept once there is progress to keep it with: opening writes nothing.
-    if (drill_.score().total.answered > 0)
-        save();
+    history_.keep(progress());
 }
 
 void DrillWindow::showStanding()
@@ -358,13 +358,26 @@ void DrillWindow::showScore()
     bars_->setScore(score);
 }
 
-void DrillWindow::save()
+Progress DrillWindow::progress() const
 {
-    if (progress_.save({drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()}) || saidUnsaved_)
+    return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()};
+}
+
+void DrillWindow::record(const AnswerRecord& answer)
+{
+    if (!history_.record(answer, progress()))
+        sayProblem();
+}
+
+// Says once why the history cannot be kept; the drill goes on in memory.
+void DrillWindow::sayProblem()
+{
+    const QString problem = history_.takeNewProblem();
+    if (problem.isEmpty())
         return;
-    saidUnsaved_ = true;
-    std::fprintf(stderr, "kareto: drill progress cannot be saved to %s\n", qPrintable(progress_.path()));
-    note(QStringLiteral("成績を保存できません。ドリルはこのまま続けられますが、次に開いたときには残っていません。"));
+    std::fprintf(stderr, "kareto: drill history: %s\n", qPrintable(problem));
+    note(QStringLiteral("成績を保存できません（%1）。ドリルはこのまま続けられますが、次に開いたときには残っていません。")
+             .arg(problem));
 }
 
 void DrillWindow::confirmReset()
@@ -386,8 +399,8 @@ void DrillWindow::confirmReset()
 
 void DrillWindow::resetProgress()
 {
-    if (!progress_.remove())
-        note(QStringLiteral("保存してある成績を消せませんでした（%1）。").arg(progress_.path()));
+    if (!history_.clear())
+        sayProblem();
     drill_.reset(clock_.utcMs());
     showScore();
     showQuestion();

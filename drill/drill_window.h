@@ -2,7 +2,7 @@
 
 #include "core/drill/card_drill.h"
 #include "drill/drill_clock.h"
-#include "drill/progress_file.h"
+#include "drill/drill_history.h"
 
 #include <QImage>
 #include <QWidget>
@@ -32,10 +32,10 @@ class DrillWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // `strips`: the reel window's strip pictures, left to right. `progress`:
-    // where progress is kept, read now and written after every answer.
+    // `strips`: the reel window's strip pictures, left to right. `history`:
+    // where progress is kept, read now and written with every answer.
     // `seed` fixes the questions.
-    DrillWindow(std::array<QImage, 3> strips, ProgressFile progress, std::uint64_t seed,
+    DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std::uint64_t seed,
                 DrillClock clock = DrillClock::system());
     ~DrillWindow() override;
 
@@ -55,15 +55,16 @@ private:
     void changeSettings();
     void showScore();
     void showStanding();
-    void save();
+    void record(const AnswerRecord& answer);
+    Progress progress() const;
+    void sayProblem();
     void confirmReset();
     void resetProgress();
     void note(const QString& line);
 
     DrillClock clock_;
     CardDrill drill_;
-    ProgressFile progress_;
-    bool saidUnsaved_ = false;
+    DrillHistory history_;
     qint64 shownAtMs_ = -1;  // steady clock, when the pattern was first painted
 
     PatternView* pattern_ = nullptr;

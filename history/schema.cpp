@@ -1,7 +1,9 @@
 #include "history/schema.h"
 
+#include "history/drill_schema.h"
+
 const std::vector<SchemaStep>& programSchema()
 {
-    static const std::vector<SchemaStep> steps = {};
+    static const std::vector<SchemaStep> steps = {drillSchemaStep()};
     return steps;
 }

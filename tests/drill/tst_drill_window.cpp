@@ -61,7 +61,7 @@ struct FakeClock {
 // A drill window on a progress file in a folder of its own, on a fake clock.
 struct DrillFixture {
     QTemporaryDir data;
-    QString path = data.filePath("kareto/drill.json");
+    QString path = data.filePath("kareto/kareto.sqlite");
     FakeClock time;
     std::unique_ptr<DrillWindow> window;
 
@@ -69,7 +69,8 @@ struct DrillFixture {
 
     void open(std::uint64_t seed = 1)
     {
-        window = std::make_unique<DrillWindow>(designStrips(), ProgressFile(path), seed, time.clock());
+        window = std::make_unique<DrillWindow>(designStrips(), DrillHistory(path, data.filePath("kareto/drill.json")),
+                                               seed, time.clock());
         window->open();
     }
     AnswerButton* answerButton(int group) const { return child<AnswerButton>(kAnswers[group]); }
@@ -347,14 +348,12 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(drill.path).path()));
         QFile broken(drill.path);
         QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("{\"format\": 1, \"answered\": 3");
+        broken.write("not a database at all, but long enough to be read as one");
         broken.close();
 
         drill.open();
         QVERIFY(!QFile::exists(drill.path));
         QVERIFY(QFile::exists(drill.path + ".bad"));
-        QVERIFY(drill.child("progressNote")->isVisible());
-        QVERIFY(drill.text("progressNote").contains("最初から"));
         QVERIFY(drill.text("score").startsWith("正解 0 / 0 問"));
         QTest::mouseClick(drill.button(kAnswers[0]), Qt::LeftButton);
         QVERIFY(QFile::exists(drill.path));
@@ -366,7 +365,8 @@ private slots:
         QFile blocker(data.filePath("kareto"));  // a file where the folder would go
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        DrillWindow window(designStrips(), ProgressFile(data.filePath("kareto/drill.json")), 3);
+        DrillWindow window(designStrips(),
+                           DrillHistory(data.filePath("kareto/kareto.sqlite"), data.filePath("kareto/drill.json")), 3);
         auto* note = window.findChild<QLabel*>("progressNote");
         auto* next = window.findChild<QPushButton*>("next");
         window.open();
@@ -549,7 +549,9 @@ private slots:
             QVERIFY(confirmation->text().contains("これまでの 1 回の答え"));
             QTest::mouseClick(confirmation->button(choice), Qt::LeftButton);
             QTRY_VERIFY(!drill.child<QMessageBox>("resetConfirmation"));
-            QCOMPARE(QFile::exists(drill.path), choice == QMessageBox::No);
+            DrillHistory stored(drill.path, QString());
+            QCOMPARE(stored.load(kStart).score.total.answered, choice == QMessageBox::No ? 1 : 0);
+            QCOMPARE(stored.answersSince(0).size(), std::size_t{choice == QMessageBox::No ? 1u : 0u});
             QVERIFY(drill.text("score").startsWith(choice == QMessageBox::No ? "正解 1 / 1 問" : "正解 0 / 0 問"));
         }
         QVERIFY(drill.asking());

@@ -3,14 +3,14 @@
 // of the pictures, is played from inside. Played through start, stop, steps,
 // a refusal, auto play, the information windows and quit, nothing in any of
 // those folders is new or changed afterwards; with the drill opened and
-// answered, the drill's progress file is the one new file.
+// answered, the history database is the one new file, holding both answers.
 
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -144,11 +144,14 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QStringList missing = sandbox.missing({"notice", "drill", "answer", "next", "answer again", "quit"});
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ") + " missing from:\n" + sandbox.output));
-        QCOMPARE(sandbox.changes(), QStringList({"data", "data/kareto", "data/kareto/drill.json"}));
+        QCOMPARE(sandbox.changes(), QStringList({"data", "data/kareto", "data/kareto/kareto.sqlite"}));
 
-        QFile progress(sandbox.root.filePath("data/kareto/drill.json"));
-        QVERIFY(progress.open(QIODevice::ReadOnly));
-        QCOMPARE(QJsonDocument::fromJson(progress.readAll()).object().value("answered").toInt(), 2);
+        QSqlDatabase history = QSqlDatabase::addDatabase("QSQLITE", "history");
+        history.setDatabaseName(sandbox.root.filePath("data/kareto/kareto.sqlite"));
+        QVERIFY(history.open());
+        QSqlQuery answers(history);
+        QVERIFY(answers.exec("SELECT count(*) FROM drill_answers") && answers.next());
+        QCOMPARE(answers.value(0).toInt(), 2);
     }
 };
 

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/drill/progress.h"
+#include "history/history_database.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// One answer as the history keeps it.
+struct AnswerRecord {
+    std::int64_t atMs = 0;  // UTC
+    Pattern pattern;
+    int card = 0;
+    int groupAnswered = 0;
+    bool right = false;
+    int answerMs = 0;
+    CardState after;
+};
+
+// A past answer as the learning curve reads it.
+struct PastAnswer {
+    std::int64_t atMs = 0;
+    bool right = false;
+    int answerMs = 0;
+};
+
+// The drill's part of the program's history database: every answer, each
+// card's state and the progress besides. The drill.json that earlier versions
+// kept is taken over while the database holds no drill progress, and is
+// never changed. Nothing is written until the first answer is recorded.
+class DrillHistory {
+public:
+    DrillHistory(QString databasePath, QString oldProgressPath);
+
+    // The database and drill.json in the program's data folder.
+    static DrillHistory standard();
+
+    // The stored progress, else that of drill.json (its patterns' cards due
+    // at `nowMs`), else none. Read failures start afresh; a problem is said
+    // through takeNewProblem.
+    Progress load(std::int64_t nowMs);
+    // True when the last load came from drill.json.
+    bool tookOverOldProgress() const { return tookOver_; }
+
+    // Keeps one answer and the progress after it, in one transaction. The
+    // first record after a load stores every card, so that a taken-over
+    // progress is stored whole.
+    bool record(const AnswerRecord& answer, const Progress& progress);
+
+    // Keeps the progress alone (a setting changed), if any is stored yet.
+    bool keep(const Progress& progress);
+
+    // Forgets every answer and card; the progress starts afresh and drill.json
+    // is not taken over again.
+    bool clear();
+
+    // The answers since `sinceMs`, oldest first.
+    std::vector<PastAnswer> answersSince(std::int64_t sinceMs);
+
+    // Why the history cannot be kept, once per new problem; empty otherwise.
+    QString takeNewProblem();
+    const QString& path() const { return database_->path(); }
+
+private:
+    std::optional<Progress> readStored();
+    std::optional<Progress> readOld(std::int64_t nowMs) const;
+
+    std::unique_ptr<HistoryDatabase> database_;  // held apart, so that the history moves
+    QString oldProgressPath_;
+    bool tookOver_ = false;
+    bool stored_ = false;        // the database holds drill progress
+    bool storeAllCards_ = true;  // the next record writes every card
+};
