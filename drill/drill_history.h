@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drill/daily_results.h"
 #include "core/drill/progress.h"
 #include "history/history_database.h"
 
@@ -19,13 +20,6 @@ struct AnswerRecord {
     bool right = false;
     int answerMs = 0;
     CardState after;
-};
-
-// A past answer as the learning curve reads it.
-struct PastAnswer {
-    std::int64_t atMs = 0;
-    bool right = false;
-    int answerMs = 0;
 };
 
 // The drill's part of the program's history database: every answer, each

@@ -5,6 +5,7 @@
 #include "drill/drill_button.h"
 #include "drill/group_bars.h"
 #include "drill/group_text.h"
+#include "drill/learning_curve.h"
 #include "drill/mastery_map.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
@@ -12,6 +13,7 @@
 #include "ui/fonts.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -156,6 +158,8 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
     map_ = new MasteryMap(this);
     map_->setObjectName(QStringLiteral("masteryMap"));
+    curve_ = new LearningCurve(this);
+    curve_->setObjectName(QStringLiteral("learningCurve"));
 
     retention_ = new QDoubleSpinBox(this);
     retention_->setObjectName(QStringLiteral("retention"));
@@ -213,6 +217,13 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     auto* mapBox = new QGroupBox(QStringLiteral("覚え具合（左リールの位置ごと）"), this);
     auto* mapLayout = new QVBoxLayout(mapBox);
     mapLayout->addWidget(map_);
+    auto* curveBox = new QGroupBox(QStringLiteral("学習曲線（30日）"), this);
+    auto* curveLayout = new QVBoxLayout(curveBox);
+    curveLayout->addWidget(curve_);
+    auto* progressColumn = new QVBoxLayout;
+    progressColumn->addWidget(mapBox);
+    progressColumn->addWidget(curveBox);
+    progressColumn->addStretch(1);
 
     auto* drillColumn = new QVBoxLayout;
     drillColumn->addLayout(question);
@@ -225,7 +236,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(drillColumn);
-    window->addWidget(mapBox, 0, Qt::AlignTop);
+    window->addLayout(progressColumn);
 
     setTabOrder(answers_.back(), next_);
     setTabOrder(next_, leftFilter_);
@@ -236,12 +247,16 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
 void DrillWindow::restoreProgress()
 {
-    const Progress loaded = history_.load(clock_.utcMs());
+    const qint64 now = clock_.utcMs();
+    Progress loaded = history_.load(now);
+    loaded.settings.utcOffsetMs = QDateTime::fromMSecsSinceEpoch(now).offsetFromUtc() * qint64{1000};
+    recentAnswers_ = history_.answersSince(now - LearningCurve::kDays * kMsPerDay);
     if (history_.tookOverOldProgress())
         note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
     sayProblem();
     drill_.setSettings(loaded.settings);
     drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
+    showCurve();
     const QSignalBlocker retentionQuiet(retention_);
     const QSignalBlocker capQuiet(newCardCap_);
     retention_->setValue(loaded.settings.retention);
@@ -313,6 +328,8 @@ void DrillWindow::answer(int group)
     showScore();
     showStanding();
     record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
+    recentAnswers_.push_back({answeredAt, result.right, answerMs});
+    showCurve();
 }
 
 void DrillWindow::goOn()
@@ -363,6 +380,12 @@ Progress DrillWindow::progress() const
     return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()};
 }
 
+void DrillWindow::showCurve()
+{
+    const qint64 now = clock_.utcMs();
+    curve_->setDays(dailyResults(recentAnswers_, drill_.dayOf(now), LearningCurve::kDays, drill_.settings().utcOffsetMs));
+}
+
 void DrillWindow::record(const AnswerRecord& answer)
 {
     if (!history_.record(answer, progress()))
@@ -402,6 +425,8 @@ void DrillWindow::resetProgress()
     if (!history_.clear())
         sayProblem();
     drill_.reset(clock_.utcMs());
+    recentAnswers_.clear();
+    showCurve();
     showScore();
     showQuestion();
 }

@@ -18,6 +18,7 @@ class QPushButton;
 class QSpinBox;
 class AnswerButton;
 class GroupBars;
+class LearningCurve;
 class MasteryMap;
 class PatternView;
 
@@ -58,6 +59,7 @@ private:
     void record(const AnswerRecord& answer);
     Progress progress() const;
     void sayProblem();
+    void showCurve();
     void confirmReset();
     void resetProgress();
     void note(const QString& line);
@@ -65,7 +67,8 @@ private:
     DrillClock clock_;
     CardDrill drill_;
     DrillHistory history_;
-    qint64 shownAtMs_ = -1;  // steady clock, when the pattern was first painted
+    qint64 shownAtMs_ = -1;
+    std::vector<PastAnswer> recentAnswers_;  // the learning curve's days  // steady clock, when the pattern was first painted
 
     PatternView* pattern_ = nullptr;
     QLabel* verdict_ = nullptr;
@@ -75,6 +78,7 @@ private:
     QLabel* learned_ = nullptr;
     QLabel* today_ = nullptr;
     MasteryMap* map_ = nullptr;
+    LearningCurve* curve_ = nullptr;
     QDoubleSpinBox* retention_ = nullptr;
     QSpinBox* newCardCap_ = nullptr;
     QComboBox* leftFilter_ = nullptr;

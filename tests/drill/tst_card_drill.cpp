@@ -1,6 +1,7 @@
 #include "core/drill/card_drill.h"
 #include "core/drill/cards/card_deck.h"
 #include "core/drill/cards/teaching_order.h"
+#include "core/drill/daily_results.h"
 #include "tests/drill/simulated_learner.h"
 
 #include <QtTest>
@@ -198,6 +199,27 @@ private slots:
         QCOMPARE(drill.today(kStart + kMinute).remaining, cards);  // its step is due
         drill.setSettings({kDefaultRetention, 5, 0});
         QCOMPARE(drill.today(kStart).remaining, 4);
+    }
+
+    // One entry a day, oldest first; the median of an even count is the
+    // lower middle; a day starts at the player's midnight.
+    void dailyResultsSumUpEachDay()
+    {
+        const std::int64_t day = kStart / kMsPerDay;
+        const std::int64_t midnight = day * kMsPerDay;
+        const std::vector<PastAnswer> answers = {
+            {midnight - 2 * kMsPerDay, true, 900},  // before the first day shown
+            {midnight - kMsPerDay, true, 3000},     {midnight - kMsPerDay + 10, false, 1000},
+            {midnight - kMsPerDay + 20, true, 2000}, {midnight + 5, true, 4000},
+            {midnight + 6, false, 1000},            {midnight + kMsPerDay - 1, true, 2500},
+        };
+        const std::vector<DayResult> days = dailyResults(answers, day, 2, 0);
+        QCOMPARE(days, (std::vector<DayResult>{{day - 1, 3, 2, 2000}, {day, 3, 2, 2500}}));
+
+        // Nine hours ahead of UTC, the last answer falls on the next day.
+        const std::vector<DayResult> east = dailyResults(answers, day, 1, 9 * 3'600'000);
+        QCOMPARE(east.front().answered, 2);
+        QCOMPARE(dailyResults({}, day, 30, 0).size(), std::size_t{30});
     }
 
     // A month of 100 questions a day: the scheduled drill is far ahead of

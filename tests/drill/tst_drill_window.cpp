@@ -1,6 +1,7 @@
 #include "core/drill/cards/card_deck.h"
 #include "drill/answer_button.h"
 #include "drill/drill_window.h"
+#include "drill/learning_curve.h"
 #include "drill/mastery_map.h"
 #include "drill/pattern_view.h"
 #include "drill/verdict_text.h"
@@ -534,6 +535,32 @@ private slots:
         drill.time.pass(30 * kMsPerDay);
         QTest::mouseClick(drill.button("next"), Qt::LeftButton);
         QVERIFY(map->grab().toImage() != before);  // recall fades with time
+    }
+
+    // Today's answers make the curve's last day, and come back from the
+    // history when the drill opens again.
+    void learningCurveShowsEachDay()
+    {
+        DrillFixture drill(21);
+        auto* curve = drill.child<LearningCurve>("learningCurve");
+        QCOMPARE(curve->days().size(), std::size_t{30});
+        QCOMPARE(curve->days().back().answered, 0);
+        for (int question = 0; question < 3; ++question) {
+            drill.time.pass(question == 0 ? 1000 : 3000);
+            QTest::mouseClick(drill.button(kAnswers[question < 2 ? drill.rightGroup() : drill.wrongGroup()]),
+                              Qt::LeftButton);
+            QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        }
+        const DayResult today = curve->days().back();
+        QCOMPARE(today.answered, 3);
+        QCOMPARE(today.right, 2);
+        QVERIFY(curve->accessibleDescription().contains("正解率 66%"));
+
+        drill.time.pass(kMsPerDay);
+        drill.open(22);
+        curve = drill.child<LearningCurve>("learningCurve");
+        QCOMPARE(curve->days()[28], today);
+        QCOMPARE(curve->days().back().answered, 0);
     }
 
     void resetAsksFirst()
