@@ -6,6 +6,7 @@
 #include "reach_me_table/reach_me_table_window.h"
 #include "reach_me_table/reel_window_placing.h"
 #include "reel_window/riru.h"
+#include "setting_estimate/setting_estimate_window.h"
 
 #include <QApplication>
 
@@ -41,6 +42,7 @@ void Program::showReelWindow()
     attachFeatureEntries(riru_.get(), {
         {QStringLiteral("リーチ目ドリル (F2)"), QKeySequence(Qt::Key_F2), [this] { openDrill(); }},
         {QStringLiteral("リーチ目表 (F3)"), QKeySequence(Qt::Key_F3), [this] { openReachMeTable(); }},
+        {QStringLiteral("設定判別 (F5)"), QKeySequence(Qt::Key_F5), [this] { openSettingEstimate(); }},
     });
     riru_->open();
 }
@@ -63,6 +65,13 @@ void Program::openDrill()
         drill_ = std::make_unique<DrillWindow>(stripsOf(*riru_), DrillHistory::standard(),
                                                std::random_device()());
     drill_->open();
+}
+
+void Program::openSettingEstimate()
+{
+    if (!settingEstimate_)
+        settingEstimate_ = std::make_unique<SettingEstimateWindow>();
+    settingEstimate_->open();
 }
 
 void Program::end()

@@ -7,6 +7,7 @@ class DrillWindow;
 class Form4;
 class Riru;
 class ReachMeTableWindow;
+class SettingEstimateWindow;
 
 // The program's course: the notice first, then the reel window until the end.
 class Program {
@@ -21,12 +22,15 @@ public:
     ReachMeTableWindow* reachMeTable() const { return reachMeTable_.get(); }
     // The reach-me drill, or null until first opened.
     DrillWindow* drill() const { return drill_.get(); }
+    // The setting estimate, or null until first opened.
+    SettingEstimateWindow* settingEstimate() const { return settingEstimate_.get(); }
     bool hasEnded() const { return ended_; }
 
 private:
     void showReelWindow();
     void openReachMeTable();
     void openDrill();
+    void openSettingEstimate();
     void end();
 
     std::function<void()> quit_;
@@ -35,5 +39,6 @@ private:
     // Declared after the reel window, which it places patterns on, so that it goes first.
     std::unique_ptr<ReachMeTableWindow> reachMeTable_;
     std::unique_ptr<DrillWindow> drill_;
+    std::unique_ptr<SettingEstimateWindow> settingEstimate_;
     bool ended_ = false;
 };

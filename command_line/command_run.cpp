@@ -41,6 +41,19 @@ int runCommand(const CommandLine& command)
     case CommandLine::Action::Refuse:
         print(stderr, QStringLiteral("kareto: %1\n%2\n").arg(command.problem, kUsage));
         return kUsageError;
+    case CommandLine::Action::EstimateSetting: {
+        // The counts were checked as the command line was read.
+        const auto estimate = std::get<setting_estimate::Estimate>(setting_estimate::estimate(command.counts, command.prior));
+        QString lines;
+        for (int s = 0; s < setting_odds::kSettings; ++s)
+            lines += QStringLiteral("%1\t%2\t%3\t%4\n")
+                         .arg(s + 1)
+                         .arg(estimate.probability[s], 0, 'f', 4)
+                         .arg(estimate.expectedBig[s], 0, 'f', 2)
+                         .arg(estimate.expectedReg[s], 0, 'f', 2);
+        print(stdout, lines);
+        return 0;
+    }
     case CommandLine::Action::ExportTable:
         break;
     case CommandLine::Action::OpenWindows:

@@ -1,6 +1,7 @@
 #include "reel_window/riru_layout.h"
 
 #include "core/reels/strip_geometry.h"
+#include "core/setting_estimate/setting_odds.h"
 #include "info_windows/program_icon.h"
 
 using namespace ui;
@@ -57,12 +58,12 @@ constexpr Control kControls[] = {
 
     // Setting table: the runs of spaces align the columns.
     {"Label3",    TextLabel,  " 設定     BIG           REG",        6960, 120,  2775, 255, kTableHead},
-    {"Label7_0",  TextLabel,  "   1    1/297.891    1/420.103",     6960, 360,  2775, 255, kTableRow},
-    {"Label7_1",  TextLabel,  "   2    1/277.695    1/420.103",     6960, 600,  2895, 255, kTableRow},
-    {"Label7_2",  TextLabel,  "   3    1/264.258    1/420.103",     6960, 840,  2895, 255, kTableRow},
-    {"Label7_3",  TextLabel,  "   4    1/252.062    1/420.103",     6960, 1080, 2895, 255, kTableRow},
-    {"Label7_4",  TextLabel,  "   5    1/244.537    1/390.095",     6960, 1320, 2895, 255, kTableRow},
-    {"Label7_5",  TextLabel,  "   6    1/240.941    1/364.089",     6960, 1560, 2895, 255, kTableRow},
+    {"Label7_0",  TextLabel,  setting_odds::rowText(1), 6960, 360,  2775, 255, kTableRow},
+    {"Label7_1",  TextLabel,  setting_odds::rowText(2), 6960, 600,  2895, 255, kTableRow},
+    {"Label7_2",  TextLabel,  setting_odds::rowText(3), 6960, 840,  2895, 255, kTableRow},
+    {"Label7_3",  TextLabel,  setting_odds::rowText(4), 6960, 1080, 2895, 255, kTableRow},
+    {"Label7_4",  TextLabel,  setting_odds::rowText(5), 6960, 1320, 2895, 255, kTableRow},
+    {"Label7_5",  TextLabel,  setting_odds::rowText(6), 6960, 1560, 2895, 255, kTableRow},
     line("Line7",  6960, 0,    6960, 1800),
     line("Line9",  7440, 0,    7440, 1800),
     line("Line10", 8640, 0,    8640, 1800),

@@ -6,6 +6,7 @@
 #include "exports/png_export.h"
 #include "exports/table_export.h"
 #include "reach_me_table/reach_me_table_window.h"
+#include "tests/kareto_process.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -83,29 +84,6 @@ QString runTool(const QString& program, const QStringList& arguments)
     tool.start(program, arguments);
     tool.waitForFinished();
     return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-// The real program, with no display and no platform chosen.
-Run kareto(const QStringList& arguments, const QString& folder)
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(folder);
-    program.start(QStringLiteral(KARETO_BINARY), arguments);
-    if (!program.waitForFinished(30000))
-        program.kill();
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError())};
 }
 
 QStringList filesIn(const QString& folder)
@@ -273,7 +251,8 @@ private slots:
         QCOMPARE(lines.size(), status == 2 ? 2 : 1);
         QVERIFY2(lines[0].startsWith(QStringLiteral("kareto: ")) && lines[0].contains(named), qPrintable(lines[0]));
         if (status == 2)
-            QCOMPARE(lines[1], QStringLiteral("Usage: kareto [--export-table FILE [--left N]]"));
+            QCOMPARE(lines[1], QStringLiteral("Usage: kareto [--export-table FILE [--left N] | --estimate-setting GAMES BIG REG "
+                                              "[--prior WEIGHTS]]"));
         QCOMPARE(filesIn(folder.path()), QStringList{"file"});
     }
 

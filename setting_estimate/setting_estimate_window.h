@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QProgressBar;
+class QSpinBox;
+class QWidget;
+
+// 設定判別: how likely each of the machine's six settings is, from the games
+// played and the BIG and REG counts, updated as the numbers change.
+class SettingEstimateWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SettingEstimateWindow(QWidget* parent = nullptr);
+
+    // Shows the window, or brings it to the front.
+    void open();
+
+private:
+    QWidget* buildCounts();
+    QWidget* buildPrior();
+    QWidget* buildSettings();
+    void update();
+
+    QSpinBox* games_ = nullptr;
+    QSpinBox* bigCount_ = nullptr;
+    QSpinBox* regCount_ = nullptr;
+    QComboBox* prior_ = nullptr;
+    QWidget* priorWeights_ = nullptr;
+    std::array<QDoubleSpinBox*, 6> weights_{};
+    std::array<QLabel*, 6> posterior_{};
+    std::array<QProgressBar*, 6> bars_{};
+    std::array<QLabel*, 6> expected_{};
+    QLabel* meanSetting_ = nullptr;
+    QLabel* fourOrHigher_ = nullptr;
+    QLabel* caution_ = nullptr;
+};
