@@ -53,6 +53,7 @@ void Program::openReachMeTable()
         reachMeTable_ = std::make_unique<ReachMeTableWindow>(stripsOf(*riru_), [this](int left, int center, int right) {
             return placeOnReels(*riru_, left, center, right);
         });
+        closeOnEscape(reachMeTable_.get());
     }
     reachMeTable_->open();
 }
@@ -61,16 +62,20 @@ void Program::openReachMeTable()
 // window plays on meanwhile.
 void Program::openDrill()
 {
-    if (!drill_)
+    if (!drill_) {
         drill_ = std::make_unique<DrillWindow>(stripsOf(*riru_), DrillHistory::standard(),
                                                std::random_device()());
+        closeOnEscape(drill_.get());
+    }
     drill_->open();
 }
 
 void Program::openSettingEstimate()
 {
-    if (!settingEstimate_)
+    if (!settingEstimate_) {
         settingEstimate_ = std::make_unique<SettingEstimateWindow>();
+        closeOnEscape(settingEstimate_.get());
+    }
     settingEstimate_->open();
 }
 

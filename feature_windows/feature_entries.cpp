@@ -1,14 +1,18 @@
 #include "feature_windows/feature_entries.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
 namespace {
+
+// Marks a window that Esc closes.
+constexpr char kClosesOnEscape[] = "karetoClosesOnEscape";
 
 void addEntries(QMenu* menu, const std::vector<FeatureEntry>& entries)
 {
@@ -61,15 +65,50 @@ private:
     std::vector<FeatureEntry> entries_;
 };
 
+// The entries' keys, in whichever window of the program has the keyboard,
+// and Esc for the windows that close by it; a modal dialog or an open menu
+// keeps its keys to itself.
+class FeatureKeys : public QObject {
+public:
+    FeatureKeys(QObject* owner, std::vector<FeatureEntry> entries) : QObject(owner), entries_(std::move(entries)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || QApplication::activeModalWidget()
+            || QApplication::activePopupWidget())
+            return false;
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(press->keyCombination());
+        for (const FeatureEntry& entry : entries_) {
+            if (entry.key == pressed) {
+                entry.open();
+                return true;
+            }
+        }
+        QWidget* window = static_cast<QWidget*>(watched)->window();
+        if (press->key() == Qt::Key_Escape && press->modifiers() == Qt::NoModifier
+            && window->property(kClosesOnEscape).toBool()) {
+            window->close();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::vector<FeatureEntry> entries_;
+};
+
 }  // namespace
+
+void closeOnEscape(QWidget* window)
+{
+    window->setProperty(kClosesOnEscape, true);
+}
 
 void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries)
 {
-    for (const FeatureEntry& entry : entries) {
-        auto* shortcut = new QShortcut(entry.key, reelWindow);
-        shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, reelWindow, [open = entry.open] { open(); });
-    }
+    QApplication::instance()->installEventFilter(new FeatureKeys(reelWindow, entries));
 
     // Every enabled control passes a right click on to the window.
     reelWindow->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -16,8 +16,14 @@ struct FeatureEntry {
     std::function<void()> open;
 };
 
-// Gives the reel window the entries' keys and a context menu that lists them
+// Gives every window of the program the entries' keys, and the reel window a
+// context menu that lists them
 // in the order given, wherever on the window the right click falls: disabled
 // controls included, and below the editing entries of its text boxes. The keys
-// work whichever control has the focus; the window's own keys stay as they are.
+// work whichever control has the focus, except while a modal dialog or a menu
+// is open; the windows' own keys stay as they are.
 void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries);
+
+// Esc closes the window: one of the program's own windows beside the reel
+// window, not one whose keys are fixed by its design.
+void closeOnEscape(QWidget* window);

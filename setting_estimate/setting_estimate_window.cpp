@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -72,9 +71,6 @@ SettingEstimateWindow::SettingEstimateWindow(QWidget* parent) : QWidget(parent, 
     layout->addWidget(buildSettings());
     layout->addWidget(caution_);
     layout->addStretch(1);
-
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(close, &QShortcut::activated, this, &QWidget::close);
     update();
 }
 

@@ -1,0 +1,85 @@
+#include "drill/drill_window.h"
+#include "info_windows/form4.h"
+#include "program.h"
+#include "reach_me_table/reach_me_table_window.h"
+#include "reel_window/riru.h"
+#include "setting_estimate/setting_estimate_window.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// F2, F3 and F5 open their windows from every window of the program, and Esc
+// closes the windows beside the reel window, but never the reel window.
+class TestFeatureKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ui::useClassicLook();
+        // The drill keeps its history here, not in the user's folder.
+        qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+    }
+
+    void everyWindowTakesTheKeys()
+    {
+        Program program([] {});
+        program.notice()->Command1_Click();
+        Riru* riru = program.reelWindow();
+        QVERIFY(QTest::qWaitForWindowActive(riru));
+
+        // From the glossary, an information window of the reel window's own.
+        QTest::mouseClick(riru->findChild<QWidget*>("Cmkaisetu"), Qt::LeftButton);
+        QWidget* glossary = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("Fkaisetu") && top->isVisible())
+                glossary = top;
+        QVERIFY(glossary);
+        QTest::keyClick(glossary, Qt::Key_F5);
+        QVERIFY(program.settingEstimate() && program.settingEstimate()->isVisible());
+        QTest::keyClick(glossary, Qt::Key_Escape);
+        QVERIFY2(glossary->isVisible(), "the glossary keeps the keys of its design");
+
+        QTest::keyClick(program.settingEstimate(), Qt::Key_F2);
+        QVERIFY(program.drill() && program.drill()->isVisible());
+        QTest::keyClick(program.drill(), Qt::Key_F3);
+        QVERIFY(program.reachMeTable() && program.reachMeTable()->isVisible());
+
+        for (QWidget* window : std::initializer_list<QWidget*>{program.reachMeTable(), program.drill(),
+                                                               program.settingEstimate()}) {
+            QTest::keyClick(window, Qt::Key_Escape);
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+        }
+        QTest::keyClick(riru, Qt::Key_Escape);
+        QVERIFY(riru->isVisible());
+    }
+
+    // While a modal question is open, the keys are its own.
+    void aModalDialogKeepsTheKeys()
+    {
+        Program program([] {});
+        program.notice()->Command1_Click();
+        Riru* riru = program.reelWindow();
+        QVERIFY(QTest::qWaitForWindowActive(riru));
+        bool openedBehind = true;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            QTest::keyClick(modal, Qt::Key_F5);
+            openedBehind = program.settingEstimate() != nullptr;
+            modal->close();
+        });
+        QMessageBox::question(riru, QString(), QStringLiteral("?"));
+        QVERIFY(!openedBehind);
+    }
+
+private:
+    QTemporaryDir data_;
+};
+
+QTEST_MAIN(TestFeatureKeys)
+#include "tst_feature_keys.moc"
