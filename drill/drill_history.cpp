@@ -177,6 +177,7 @@ std::vector<PastAnswer> DrillHistory::answersSince(std::int64_t sinceMs)
     std::vector<PastAnswer> answers;
     database_->read([&](QSqlDatabase& db) {
         QSqlQuery query(db);
+        query.setForwardOnly(true);  // rows are read once; Qt keeps no copy of them
         query.prepare(QStringLiteral("SELECT answered_at_ms, is_right, answer_ms FROM drill_answers"
                                      " WHERE answered_at_ms >= ? ORDER BY answered_at_ms"));
         query.addBindValue(static_cast<qint64>(sinceMs));
@@ -187,6 +188,50 @@ std::vector<PastAnswer> DrillHistory::answersSince(std::int64_t sinceMs)
         return true;
     });
     return answers;
+}
+
+std::vector<DayResult> DrillHistory::daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs)
+{
+    std::vector<DayResult> days;
+    database_->read([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        // Counted in tenths of a second, which is all the curve shows, so
+        // that the median comes from a few counts a day, not every answer.
+        query.prepare(QStringLiteral(
+            "SELECT (answered_at_ms + :offset) / 86400000 AS day, answer_ms / 100 AS tenth, COUNT(*), SUM(is_right)"
+            " FROM drill_answers WHERE answered_at_ms >= :since AND answered_at_ms < :until"
+            " GROUP BY day, tenth ORDER BY day, tenth"));
+        query.bindValue(QStringLiteral(":offset"), static_cast<qint64>(utcOffsetMs));
+        query.bindValue(QStringLiteral(":since"), static_cast<qint64>(firstDay * kMsPerDay - utcOffsetMs));
+        query.bindValue(QStringLiteral(":until"), static_cast<qint64>((lastDay + 1) * kMsPerDay - utcOffsetMs));
+        if (!query.exec())
+            return false;
+        std::vector<std::vector<std::pair<int, int>>> tenths;  // per day: (tenth, count)
+        while (query.next()) {
+            const std::int64_t day = query.value(0).toLongLong();
+            if (days.empty() || days.back().day != day) {
+                days.push_back({day, 0, 0, 0});
+                tenths.emplace_back();
+            }
+            days.back().answered += query.value(2).toInt();
+            days.back().right += query.value(3).toInt();
+            tenths.back().emplace_back(query.value(1).toInt(), query.value(2).toInt());
+        }
+        // The lower middle answer of each day, as dailyResults takes it.
+        for (std::size_t i = 0; i < days.size(); ++i) {
+            int before = (days[i].answered - 1) / 2;
+            for (const auto& [tenth, count] : tenths[i]) {
+                if (before < count) {
+                    days[i].medianAnswerMs = tenth * 100;
+                    break;
+                }
+                before -= count;
+            }
+        }
+        return true;
+    });
+    return days;
 }
 
 QString DrillHistory::takeNewProblem()

@@ -55,6 +55,11 @@ public:
     // The answers since `sinceMs`, oldest first.
     std::vector<PastAnswer> answersSince(std::int64_t sinceMs);
 
+    // The results of the days `firstDay` to `lastDay`, only those with
+    // answers, oldest first; days start `utcOffsetMs` from UTC's midnight.
+    // Summed up by the database, so that a long history is not read whole.
+    std::vector<DayResult> daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs);
+
     // Why the history cannot be kept, once per new problem; empty otherwise.
     QString takeNewProblem();
     const QString& path() const { return database_->path(); }

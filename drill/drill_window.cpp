@@ -26,6 +26,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -250,12 +251,14 @@ void DrillWindow::restoreProgress()
     const qint64 now = clock_.utcMs();
     Progress loaded = history_.load(now);
     loaded.settings.utcOffsetMs = QDateTime::fromMSecsSinceEpoch(now).offsetFromUtc() * qint64{1000};
-    recentAnswers_ = history_.answersSince(now - LearningCurve::kDays * kMsPerDay);
     if (history_.tookOverOldProgress())
         note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
     sayProblem();
     drill_.setSettings(loaded.settings);
     drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
+    openedOnDay_ = drill_.dayOf(now);
+    daysBefore_ = history_.daysFrom(openedOnDay_ - LearningCurve::kDays, openedOnDay_ - 1, loaded.settings.utcOffsetMs);
+    recentAnswers_ = history_.answersSince(openedOnDay_ * kMsPerDay - loaded.settings.utcOffsetMs);
     showCurve();
     const QSignalBlocker retentionQuiet(retention_);
     const QSignalBlocker capQuiet(newCardCap_);
@@ -380,10 +383,19 @@ Progress DrillWindow::progress() const
     return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()};
 }
 
+// The days before the drill opened as the history sums them up, the days
+// since from the answers in memory.
 void DrillWindow::showCurve()
 {
-    const qint64 now = clock_.utcMs();
-    curve_->setDays(dailyResults(recentAnswers_, drill_.dayOf(now), LearningCurve::kDays, drill_.settings().utcOffsetMs));
+    std::vector<DayResult> days =
+        dailyResults(recentAnswers_, drill_.dayOf(clock_.utcMs()), LearningCurve::kDays, drill_.settings().utcOffsetMs);
+    for (DayResult& day : days) {
+        const auto before = std::find_if(daysBefore_.begin(), daysBefore_.end(),
+                                         [&](const DayResult& stored) { return stored.day == day.day; });
+        if (before != daysBefore_.end())
+            day = *before;
+    }
+    curve_->setDays(std::move(days));
 }
 
 void DrillWindow::record(const AnswerRecord& answer)
@@ -425,6 +437,7 @@ void DrillWindow::resetProgress()
     if (!history_.clear())
         sayProblem();
     drill_.reset(clock_.utcMs());
+    daysBefore_.clear();
     recentAnswers_.clear();
     showCurve();
     showScore();

@@ -68,7 +68,9 @@ private:
     CardDrill drill_;
     DrillHistory history_;
     qint64 shownAtMs_ = -1;
-    std::vector<PastAnswer> recentAnswers_;  // the learning curve's days  // steady clock, when the pattern was first painted
+    std::int64_t openedOnDay_ = 0;
+    std::vector<DayResult> daysBefore_;      // the learning curve's days before the drill opened
+    std::vector<PastAnswer> recentAnswers_;  // the answers since the start of that day  // steady clock, when the pattern was first painted
 
     PatternView* pattern_ = nullptr;
     QLabel* verdict_ = nullptr;
