@@ -1,9 +1,11 @@
 #include "drill/pattern_view.h"
 
+#include "core/reels/strip_geometry.h"
+#include "core/reels/symbols_in_words.h"
 #include "reel_pictures/visible_cells.h"
 #include "reel_window/riru_layout.h"
-#include "core/reels/strip_geometry.h"
 #include "ui/fonts.h"
+#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QPainter>
@@ -71,6 +73,7 @@ void PatternView::setPattern(const Pattern& pattern)
     for (std::size_t reel = 0; reel < 3; ++reel)
         cells_[reel] = visibleCells(strips_[reel], positions[reel]);
     setAccessibleName(QString::fromStdString(readOutOf(pattern)));
+    setAccessibleDescription(ui::qt(reel::patternInWords(pattern)));
     painted_ = false;
     update();
 }

@@ -8,6 +8,7 @@
 #include "reach_me_table/legend_view.h"
 #include "reach_me_table/reel_header_view.h"
 #include "reach_me_table/table_fonts.h"
+#include "ui/announce.h"
 
 #include <QHBoxLayout>
 #include <QScreen>
@@ -58,6 +59,8 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     grid_->setShowGrid(false);  // the cells draw their own frames
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Arrow keys move between the cells; Tab goes on to the window's other controls.
+    grid_->setTabKeyNavigation(false);
     grid_->horizontalHeader()->setMinimumSectionSize(kCellShown.width());
     grid_->verticalHeader()->setMinimumSectionSize(kCellShown.height());
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -70,7 +73,6 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     }
 
     status_->setObjectName(QStringLiteral("status"));
-    status_->setAccessibleName(QStringLiteral("状態"));
     status_->setText(QStringLiteral("升目をクリックするか Enter を押すと、その目をリールに置きます。"));
 
     auto* layout = new QVBoxLayout(this);
@@ -79,7 +81,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
     layout->addWidget(legend_);
     layout->addWidget(status_);
     layout->addWidget(new ExportButtons(
-        pictures_, [this] { return model_.leftPosition(); }, [this](const QString& report) { status_->setText(report); },
+        pictures_, [this] { return model_.leftPosition(); }, [this](const QString& report) { showStatus(report); },
         this));
 
     // The window opens as large as the whole grid needs where the screen has
@@ -167,6 +169,12 @@ void ReachMeTableWindow::place(const QModelIndex& cell)
     const int center = cell.row() + 1;
     const int right = cell.column() + 1;
     const QString refusal = place_(left, center, right);
-    status_->setText(refusal.isEmpty() ? QStringLiteral("%1-%2-%3 をリールに置きました。").arg(left).arg(center).arg(right)
-                                       : refusal);
+    showStatus(refusal.isEmpty() ? QStringLiteral("%1-%2-%3 をリールに置きました。").arg(left).arg(center).arg(right)
+                                 : refusal);
+}
+
+void ReachMeTableWindow::showStatus(const QString& text)
+{
+    status_->setText(text);
+    ui::announceNameChange(status_);
 }

@@ -39,6 +39,7 @@ public:
 private:
     void showLeftPosition(int left);
     void place(const QModelIndex& cell);
+    void showStatus(const QString& text);
     QWidget* buildLeftReel();
 
     ReelCellPictures pictures_;

@@ -1,8 +1,10 @@
 #include "reach_me_table/table_model.h"
 
 #include "core/reach_me_patterns.h"
+#include "core/reels/symbols_in_words.h"
 #include "reach_me_table/cell_look.h"
 #include "reach_me_table/reel_cell_pictures.h"
+#include "ui/text.h"
 
 #include <QBrush>
 
@@ -72,6 +74,10 @@ QVariant ReachMeTableModel::headerData(int section, Qt::Orientation orientation,
                        : pictures_.sideBySide(ReelCellPictures::Center, position);
     case Qt::ToolTipRole:
         return (columns ? QStringLiteral("右リール %1") : QStringLiteral("中リール %1")).arg(position);
+    case Qt::AccessibleTextRole:
+        // The header's picture in words, for a screen reader.
+        return (columns ? QStringLiteral("右リール %1 ") : QStringLiteral("中リール %1 ")).arg(position)
+               + ui::qt(reel::reelInWords(columns ? reel::Right : reel::Center, position));
     default:
         return {};
     }

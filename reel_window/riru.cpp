@@ -3,8 +3,10 @@
 #include "info_windows/fkaisetu_layout.h"
 #include "info_windows/fsousa_layout.h"
 #include "info_windows/info_window.h"
+#include "reel_window/riru_accessibility.h"
 #include "reel_window/riru_layout.h"
 #include "reel_window/stop_keys.h"
+#include "ui/announce.h"
 #include "ui/button.h"
 #include "ui/message.h"
 #include "ui/picture.h"
@@ -123,7 +125,17 @@ Riru::Riru(std::function<void()> endProgram)
     new StopKeys(this, {reels_[reel::Left].stop, reels_[reel::Center].stop, reels_[reel::Right].stop});
     game_.addListener([this](const Game::Changes& changes) { show(changes); });
     onClose([this] { endProgram_(); });
+    riru_accessibility::nameControls(this);
     Form_Load();
+    describeReels();
+}
+
+void Riru::describeReels()
+{
+    const Pattern at = game_.positions();
+    riru_accessibility::describeReels(this, {at.left, at.center, at.right},
+                                      {game_.reel(reel::Left).running, game_.reel(reel::Center).running,
+                                       game_.reel(reel::Right).running});
 }
 
 Riru::~Riru() = default;
@@ -334,9 +346,12 @@ void Riru::show(const Game::Changes& changes)
     if (changes.result) {
         lbtamaya->setText(qt(evaluation.tamaya));
         lbyakumei->setText(qt(evaluation.yakumei));
+        ui::announceNameChange(lbyakumei);
     }
     if (changes.running)
         showMode();
+    if (changes.running || changes.readOut)
+        describeReels();
 }
 
 // The one place that switches timers and buttons: by the mode, and a reel's

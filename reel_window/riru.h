@@ -80,6 +80,7 @@ private:
     void bindHandlers();
     void loadStrip(ui::Picture* strip, const char* fileName);
     void show(const Game::Changes& changes);
+    void describeReels();
     void showMode();
     void refuse(Game::Start refusal);
     void openInfoWindow(std::unique_ptr<InfoWindow>& window, const ui::WindowDesign& design);
