@@ -5,6 +5,7 @@
 #include "reach_me_table/reach_me_table_window.h"
 #include "reel_window/riru.h"
 #include "core/reels/strip_geometry.h"
+#include "tests/context_menu.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -108,21 +109,8 @@ private slots:
 
         // A right click anywhere, here on the commentary label, offers the entry.
         table->close();
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction* action : menu->actions()) {
-                offered << action->text();
-                if (action->text() == QStringLiteral("リーチ目表 (F3)"))
-                    action->trigger();
-            }
-            menu->close();
-        });
-        QWidget* label = started.riru->findChild<QLabel*>("lbyakumei");
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(label, &rightClick);
+        const QStringList offered =
+            rightClickAndChoose(started.riru->findChild<QLabel*>("lbyakumei"), QStringLiteral("リーチ目表 (F3)"));
         QVERIFY2(offered.contains(QStringLiteral("リーチ目表 (F3)")), qPrintable(offered.join(',')));
         QVERIFY(table->isVisible());
         QCOMPARE(started.program.reachMeTable(), table);

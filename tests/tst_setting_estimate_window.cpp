@@ -2,6 +2,7 @@
 #include "program.h"
 #include "reel_window/riru.h"
 #include "setting_estimate/setting_estimate_window.h"
+#include "tests/context_menu.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -53,21 +54,8 @@ private slots:
         QTest::keyClick(window, Qt::Key_Escape);
         QVERIFY(!window->isVisible());
 
-        QStringList offered;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction* action : menu->actions()) {
-                offered << action->text();
-                if (action->text() == QStringLiteral("設定判別 (F5)"))
-                    action->trigger();
-            }
-            menu->close();
-        });
-        QWidget* label = riru->findChild<QLabel*>("lbyakumei");
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(label, &rightClick);
+        const QStringList offered =
+            rightClickAndChoose(riru->findChild<QLabel*>("lbyakumei"), QStringLiteral("設定判別 (F5)"));
         QVERIFY2(offered.contains(QStringLiteral("設定判別 (F5)")), qPrintable(offered.join(u',')));
         QCOMPARE(program.settingEstimate(), window);
         QVERIFY(window->isVisible());

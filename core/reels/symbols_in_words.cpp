@@ -1,6 +1,8 @@
 #include "core/reels/symbols_in_words.h"
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 namespace reel {
 
@@ -24,7 +26,11 @@ std::u16string_view nameOf(Symbol symbol)
     return {};
 }
 
-std::u16string reelInWords(Reel reel, int upperPosition)
+namespace {
+
+// Row by row, the symbols of the given reels standing at the given upper rows,
+// joined by ・ within a row.
+std::u16string rowsInWords(std::initializer_list<std::pair<Reel, int>> reels)
 {
     std::u16string words;
     for (int row = 0; row < 3; ++row) {
@@ -32,27 +38,27 @@ std::u16string reelInWords(Reel reel, int upperPosition)
             words += u"、";
         words += kRows[row];
         words += u": ";
-        words += nameOf(symbolOf(reel, upperPosition + row));
+        bool first = true;
+        for (const auto& [which, upper] : reels) {
+            if (!first)
+                words += u"・";
+            first = false;
+            words += nameOf(symbolOf(which, upper + row));
+        }
     }
     return words;
 }
 
+}  // namespace
+
+std::u16string reelInWords(Reel reel, int upperPosition)
+{
+    return rowsInWords({{reel, upperPosition}});
+}
+
 std::u16string patternInWords(const Pattern& pattern)
 {
-    const int upper[] = {pattern.left, pattern.center, pattern.right};
-    std::u16string words;
-    for (int row = 0; row < 3; ++row) {
-        if (row > 0)
-            words += u"、";
-        words += kRows[row];
-        words += u": ";
-        for (Reel which : kReels) {
-            if (which != Left)
-                words += u"・";
-            words += nameOf(symbolOf(which, upper[which] + row));
-        }
-    }
-    return words;
+    return rowsInWords({{Left, pattern.left}, {Center, pattern.center}, {Right, pattern.right}});
 }
 
 }  // namespace reel
