@@ -116,6 +116,7 @@ private slots:
     void debianPackage();
     void uninstallRemovesTheInstall();
     void uninstallTakesTheLastInstallUnderItsDestdir();
+    void configureSaysNothingToQuery();
 
 private:
     QString installed(const QString& path) const { return prefix_ + u'/' + path; }
@@ -429,6 +430,17 @@ void TestInstall::uninstallTakesTheLastInstallUnderItsDestdir()
     QVERIFY2(!QFileInfo::exists(stage), "the staging folder, made by the staged install, is left");
     QVERIFY(QFileInfo(live + program).isFile());
     QVERIFY(QFileInfo(live + QStringLiteral("/share/applications/kareto.desktop")).isFile());
+}
+
+// A packager's configure, without the tests: no line that reads like a fault.
+void TestInstall::configureSaysNothingToQuery()
+{
+    const QString build = work_.filePath(QStringLiteral("configure"));
+    const Run configure = run(QStringLiteral(CMAKE_COMMAND),
+                              {QStringLiteral("-S"), QStringLiteral(SOURCE_DIR), QStringLiteral("-B"), build,
+                               QStringLiteral("-DBUILD_TESTING=OFF")});
+    QVERIFY2(configure.exitCode == 0, qPrintable(configure.output + configure.errors));
+    QVERIFY2(!configure.output.contains(QLatin1String("Could NOT")), qPrintable(configure.output));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
