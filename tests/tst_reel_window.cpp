@@ -1,5 +1,6 @@
 #include "reel_window_fixture.h"
 
+#include "core/setting_estimate/setting_odds.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 
@@ -38,6 +39,25 @@ private slots:
             const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage strip = image->picture().convertToFormat(QImage::Format_RGB32);
             QCOMPARE(shown, strip.copy(0, px(615) - px(-19680), 100, px(4680) - px(615)));
+        }
+    }
+
+    // The setting table keeps its texts to the byte, and they say the same
+    // odds as the setting estimate reckons with.
+    void settingTableShowsTheEstimatesOdds()
+    {
+        ReelWindowFixture window;
+        const char* const rows[] = {"   1    1/297.891    1/420.103", "   2    1/277.695    1/420.103",
+                                    "   3    1/264.258    1/420.103", "   4    1/252.062    1/420.103",
+                                    "   5    1/244.537    1/390.095", "   6    1/240.941    1/364.089"};
+        for (int setting = 1; setting <= 6; ++setting) {
+            const QString text = window.riru->findChild<QLabel*>(QStringLiteral("Label7_%1").arg(setting - 1))->text();
+            QCOMPARE(text, QString::fromLatin1(rows[setting - 1]));
+            const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QCOMPARE(words.size(), 3);
+            QCOMPARE(words[0].toInt(), setting);
+            QCOMPARE(1.0 / words[1].mid(2).toDouble(), setting_odds::bigChance(setting));
+            QCOMPARE(1.0 / words[2].mid(2).toDouble(), setting_odds::regChance(setting));
         }
     }
 

@@ -104,6 +104,38 @@ private slots:
         QVERIFY(e.probability[likeliest - 1] > 0.999999);
     }
 
+    // Far from the likeliest setting the posteriors are tiny, and still
+    // right to many digits, not flushed to 0 or to a rounding error's size.
+    // Worked out apart, in 50-digit arithmetic.
+    void tinyPosteriorsStayExact_data()
+    {
+        QTest::addColumn<qint64>("games");
+        QTest::addColumn<qint64>("big");
+        QTest::addColumn<qint64>("reg");
+        QTest::addColumn<PerSetting>("posterior");
+        QTest::newRow("10,000,000 games, 40,000 BIG, 25,641 REG")
+            << qint64(10'000'000) << qint64(40'000) << qint64(25'641)
+            << PerSetting{7.5054808001530136e-280, 8.1459194593333898e-120, 4.7292034043561529e-53,
+                          3.7195902515976637e-27, 1.0, 1.3720364681195229e-35};
+        QTest::newRow("10,000,000 games, no bonus")
+            << qint64(10'000'000) << qint64(0) << qint64(0) << PerSetting{1.0, 0, 0, 0, 0, 0};
+    }
+
+    void tinyPosteriorsStayExact()
+    {
+        QFETCH(qint64, games);
+        QFETCH(qint64, big);
+        QFETCH(qint64, reg);
+        QFETCH(PerSetting, posterior);
+        const Estimate e = estimated({games, big, reg});
+        for (int s = 0; s < 6; ++s)
+            QVERIFY2(std::abs(e.probability[s] - posterior[s]) <= 1e-7 * posterior[s],
+                     qPrintable(QStringLiteral("setting %1: %2, expected %3")
+                                    .arg(s + 1)
+                                    .arg(e.probability[s], 0, 'g', 17)
+                                    .arg(posterior[s], 0, 'g', 17)));
+    }
+
     void faultsAreNeverNumbers_data()
     {
         QTest::addColumn<qint64>("games");
