@@ -18,9 +18,11 @@ int main(int argc, char* argv[])
         useOffscreenPlatformUnlessChosen(argc, argv);
     QApplication app(argc, argv);
     ui::useClassicLook();
-    ui::useJapaneseQtTexts();
+    // The command line's help and messages are English throughout; Qt's own
+    // texts turn Japanese only for the windows.
     if (!windows)
         return runCommand(readCommandLine(QCoreApplication::arguments()));
+    ui::useJapaneseQtTexts();
     // Not the application's display name, which Qt would add to every window
     // title, the reel window's empty one too.
     ui::setProgramName(QStringLiteral("カレト職人養成マシーン"));

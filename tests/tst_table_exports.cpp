@@ -275,6 +275,7 @@ private slots:
         QTemporaryDir folder;
         const Run help = kareto({QStringLiteral("--help")}, folder.path());
         QVERIFY2(help.out.startsWith(QLatin1String("Usage: kareto [options]\n")), qPrintable(help.out));
+        QVERIFY2(help.out.contains(QLatin1String("\nOptions:\n")), "the help is English throughout");
         const QRegularExpression listed(QStringLiteral("^\\s+(?:(-\\w), )?(--[\\w-]+)(?: <(\\w+)>)?"),
                                         QRegularExpression::MultilineOption);
         QStringList seen;
