@@ -139,6 +139,8 @@ QWidget* SettingEstimateWindow::buildSettings()
         auto* caption = new QLabel(QStringLiteral("設定%1").arg(s), box);
         auto* probability = new QLabel(box);
         probability->setObjectName(QStringLiteral("posterior_%1").arg(s));
+        // Read by its changing text; the description says whose it is.
+        probability->setAccessibleDescription(QStringLiteral("設定%1 の確率").arg(s));
         probability->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Wide enough for 100.0 %, so that the bars do not move as the numbers change.
         probability->setMinimumWidth(probability->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")) + 4);
