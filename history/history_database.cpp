@@ -123,8 +123,13 @@ bool HistoryDatabase::write(const std::function<bool(QSqlDatabase&)>& change)
 
 bool HistoryDatabase::open(bool create)
 {
-    if (state_ == State::Open)
-        return true;
+    if (state_ == State::Open) {
+        if (QFileInfo::exists(path_))
+            return true;
+        // Removed while open: what is written now would go to a file that no
+        // later opening finds. Closing lets the next write make a new one.
+        close();
+    }
     if (state_ == State::Unusable)
         return false;
     if (path_.isEmpty())

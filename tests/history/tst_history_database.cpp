@@ -15,6 +15,7 @@ private slots:
     void init() { folder_ = std::make_unique<QTemporaryDir>(); }
     void nothingIsCreatedBeforeTheFirstWrite();
     void writesAreKeptAcrossOpenings();
+    void aFileRemovedWhileOpenIsMadeAgainOnTheNextWrite();
     void aFolderThatCannotBeMadeLeavesTheCallerInMemory();
     void aLockedFileRefusesTheWriteAndLosesNothing();
     void aFileNotOursIsSetAsideAndReplaced_data();
@@ -54,6 +55,19 @@ void TestHistoryDatabase::writesAreKeptAcrossOpenings()
         return query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next()
                && query.value(0).toString() == QLatin1String("wal");
     }));
+}
+
+void TestHistoryDatabase::aFileRemovedWhileOpenIsMadeAgainOnTheNextWrite()
+{
+    HistoryDatabase history(path(), answersSchema());
+    QVERIFY(insertAnswer(history, 1));
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(path() + QLatin1String(suffix));
+
+    QCOMPARE(storedAnswers(history), std::vector<int>{-1});
+    QVERIFY(insertAnswer(history, 2));
+    HistoryDatabase again(path(), answersSchema());
+    QCOMPARE(storedAnswers(again), std::vector<int>{2});
 }
 
 void TestHistoryDatabase::aFolderThatCannotBeMadeLeavesTheCallerInMemory()
