@@ -1,0 +1,22 @@
+#include "core/timing/reel_spin.h"
+
+namespace timing {
+
+std::int64_t ReelSpin::turnedUnits(std::int64_t nowUs) const
+{
+    const std::int64_t elapsed = nowUs > startUs ? nowUs - startUs : 0;
+    return elapsed * 21 * rpm;
+}
+
+double ReelSpin::exactCellsTurned(std::int64_t nowUs) const
+{
+    return double(turnedUnits(nowUs)) / double(kCellUnits);
+}
+
+int ReelSpin::cellAfter(std::int64_t steps, Row row) const
+{
+    const std::int64_t zeroBased = (startPosition - 1 + row - steps) % 21;
+    return int(zeroBased < 0 ? zeroBased + 21 : zeroBased) + 1;
+}
+
+}  // namespace timing
