@@ -237,6 +237,9 @@ bool HistoryDatabase::setAside()
 
 bool HistoryDatabase::migrate()
 {
+    // Once a connection: the journal mode and the schema stay as set.
+    if (migrated_)
+        return true;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
@@ -259,6 +262,7 @@ bool HistoryDatabase::migrate()
     }
     if (schema_.empty() && !query.exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId)))
         return fail(reasonOf(query.lastError()));
+    migrated_ = true;
     return true;
 }
 
@@ -280,4 +284,5 @@ void HistoryDatabase::close()
     }
     if (state_ == State::Open)
         state_ = State::Closed;
+    migrated_ = false;
 }

@@ -57,4 +57,5 @@ private:
     State state_ = State::Closed;
     QString problem_;
     bool problemReported_ = true;
+    bool migrated_ = false;  // this connection's schema is current
 };
