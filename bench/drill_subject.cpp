@@ -2,9 +2,9 @@
 // question, opening the drill, and keeping one answer take. Run offscreen.
 
 #include "core/drill/cards/card_deck.h"
-#include "drill/drill_history.h"
-#include "drill/drill_window.h"
 #include "ui/fonts.h"
+#include "windows/drill/drill_history.h"
+#include "windows/drill/drill_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

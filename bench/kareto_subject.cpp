@@ -1,13 +1,13 @@
 // The program under measurement: what main.cpp does, inside the probe, with
 // a user's clicks on its own buttons and keys.
+#include "app/program.h"
 #include "bench/probe.h"
-#include "drill/drill_window.h"
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reel_window/riru.h"
 #include "ui/button.h"
 #include "ui/look.h"
 #include "ui/picture.h"
+#include "windows/drill/drill_window.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reel/riru.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,12 +2,12 @@
 // OK pressed, then F3 for the table's first opening, every left position in
 // turn, and the PDF and CSV exports. Prints key=value lines for the driver.
 //     bench_table table
+#include "app/program.h"
 #include "exports/table_export.h"
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reach_me_table/reach_me_table_window.h"
-#include "reel_window/riru.h"
 #include "ui/look.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reach_me_table/reach_me_table_window.h"
+#include "windows/reel/riru.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

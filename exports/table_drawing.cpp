@@ -2,12 +2,12 @@
 
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
-#include "reach_me_table/cell_look.h"
-#include "reach_me_table/header_drawing.h"
-#include "reach_me_table/marked_box.h"
-#include "reach_me_table/reel_cell_pictures.h"
-#include "reach_me_table/table_fonts.h"
 #include "ui/text.h"
+#include "windows/pieces/cell_look.h"
+#include "windows/pieces/header_drawing.h"
+#include "windows/pieces/marked_box.h"
+#include "windows/pieces/reel_cell_pictures.h"
+#include "windows/pieces/table_fonts.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -4,9 +4,9 @@
 // and timers show it, its texts and its refusal boxes.
 
 #include "core/reels/strip_geometry.h"
-#include "reel_window/riru.h"
 #include "ui/button.h"
 #include "ui/timer.h"
+#include "windows/reel/riru.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
-#include "drill/drill_window.h"
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reach_me_table/reach_me_table_window.h"
-#include "reel_window/riru.h"
-#include "setting_estimate/setting_estimate_window.h"
+#include "app/program.h"
 #include "ui/look.h"
+#include "windows/drill/drill_window.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reach_me_table/reach_me_table_window.h"
+#include "windows/reel/riru.h"
+#include "windows/setting_estimate/setting_estimate_window.h"
 
 #include <QAbstractItemModel>
 #include <QAccessible>

@@ -1,9 +1,9 @@
-#include "info_windows/fkaisetu_layout.h"
-#include "info_windows/form4.h"
-#include "info_windows/fsousa_layout.h"
-#include "info_windows/info_window.h"
 #include "ui/button.h"
 #include "ui/look.h"
+#include "windows/notice_and_info/fkaisetu_layout.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/notice_and_info/fsousa_layout.h"
+#include "windows/notice_and_info/info_window.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -4,11 +4,11 @@
 #include "x_client.h"
 
 #include "bench/xvfb.h"
-#include "info_windows/fkaisetu_layout.h"
-#include "info_windows/form4_layout.h"
-#include "info_windows/fsousa_layout.h"
-#include "reel_window/riru_layout.h"
 #include "ui/twips.h"
+#include "windows/notice_and_info/fkaisetu_layout.h"
+#include "windows/notice_and_info/form4_layout.h"
+#include "windows/notice_and_info/fsousa_layout.h"
+#include "windows/pieces/riru_layout.h"
 
 #include <QDir>
 #include <QDirIterator>

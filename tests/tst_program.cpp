@@ -1,9 +1,9 @@
 #include "reel_window_fixture.h"
 
-#include "info_windows/form4.h"
-#include "program.h"
+#include "app/program.h"
 #include "ui/look.h"
 #include "ui/picture.h"
+#include "windows/notice_and_info/form4.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "core/outcome_groups.h"
-#include "core/reach_me_patterns.h"
 #include "core/evaluation/evaluation.h"
 #include "core/evaluation/legend.h"
-#include "reach_me_table/cell_look.h"
-#include "reach_me_table/reel_cell_pictures.h"
-#include "reach_me_table/table_model.h"
+#include "core/outcome_groups.h"
+#include "core/reach_me_patterns.h"
+#include "windows/pieces/cell_look.h"
+#include "windows/pieces/reel_cell_pictures.h"
+#include "windows/reach_me_table/table_model.h"
 
 #include <QBrush>
 #include <QSet>

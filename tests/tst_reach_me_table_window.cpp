@@ -1,14 +1,14 @@
-#include "core/reach_me_patterns.h"
+#include "app/program.h"
 #include "core/evaluation/legend.h"
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reach_me_table/reach_me_table_window.h"
-#include "reel_window/riru.h"
+#include "core/reach_me_patterns.h"
 #include "core/reels/strip_geometry.h"
 #include "tests/context_menu.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reach_me_table/reach_me_table_window.h"
+#include "windows/reel/riru.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reel_window/riru.h"
-#include "setting_estimate/setting_estimate_window.h"
+#include "app/program.h"
 #include "tests/context_menu.h"
 #include "ui/look.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reel/riru.h"
+#include "windows/setting_estimate/setting_estimate_window.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,13 +1,14 @@
-#include "core/outcome_groups.h"
-#include "core/reach_me_patterns.h"
+#include "app/table_export_buttons.h"
 #include "core/evaluation/evaluation.h"
 #include "core/evaluation/legend.h"
+#include "core/outcome_groups.h"
+#include "core/reach_me_patterns.h"
 #include "exports/csv_export.h"
 #include "exports/png_export.h"
 #include "exports/table_export.h"
-#include "reach_me_table/reach_me_table_window.h"
 #include "tests/kareto_process.h"
 #include "ui/look.h"
+#include "windows/reach_me_table/reach_me_table_window.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -333,7 +334,7 @@ private slots:
         QTemporaryDir folder;
         const ReelCellPictures design = ReelCellPictures::design();
         ReachMeTableWindow table({QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")},
-                                 [](int, int, int) { return QString(); });
+                                 [](int, int, int) { return QString(); }, exportButtonsFor);
         table.findChild<QSpinBox*>("leftPosition")->setValue(12);
         table.open();
 

@@ -1,6 +1,6 @@
-#include "reel_pictures/visible_cells.h"
 #include "reel_window_fixture.h"
 #include "ui/picture.h"
+#include "windows/pieces/visible_cells.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
-#include "info_windows/fkaisetu_layout.h"
-#include "info_windows/form4_layout.h"
-#include "info_windows/fsousa_layout.h"
-#include "reel_window/riru_layout.h"
 #include "ui/button.h"
 #include "ui/line.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/window.h"
+#include "windows/notice_and_info/fkaisetu_layout.h"
+#include "windows/notice_and_info/form4_layout.h"
+#include "windows/notice_and_info/fsousa_layout.h"
+#include "windows/pieces/riru_layout.h"
 
 #include <QApplication>
 #include <QGlyphRun>

@@ -1,6 +1,6 @@
 #include "core/drill/cards/card_deck.h"
-#include "drill/drill_history.h"
-#include "drill/progress_format.h"
+#include "windows/drill/drill_history.h"
+#include "windows/drill/progress_format.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "drill/drill_window.h"
-#include "info_windows/form4.h"
-#include "program.h"
-#include "reel_window/riru.h"
-#include "ui/timer.h"
+#include "app/program.h"
 #include "ui/look.h"
+#include "ui/timer.h"
+#include "windows/drill/drill_window.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reel/riru.h"
 
 #include <QAction>
 #include <QApplication>

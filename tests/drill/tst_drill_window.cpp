@@ -1,12 +1,12 @@
 #include "core/drill/cards/card_deck.h"
-#include "drill/answer_button.h"
-#include "drill/drill_window.h"
-#include "drill/learning_curve.h"
-#include "drill/mastery_map.h"
-#include "drill/pattern_view.h"
-#include "drill/verdict_text.h"
-#include "reel_pictures/visible_cells.h"
 #include "ui/look.h"
+#include "windows/drill/answer_button.h"
+#include "windows/drill/drill_window.h"
+#include "windows/drill/learning_curve.h"
+#include "windows/drill/mastery_map.h"
+#include "windows/drill/pattern_view.h"
+#include "windows/drill/verdict_text.h"
+#include "windows/pieces/visible_cells.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -6,11 +6,11 @@
 #include "../reel_window_fixture.h"
 #include "memory.h"
 
-#include "info_windows/form4.h"
-#include "program.h"
+#include "app/program.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/picture_file.h"
+#include "windows/notice_and_info/form4.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -1,0 +1,458 @@
+#include "windows/drill/drill_window.h"
+
+#include "core/drill/cards/card_deck.h"
+#include "ui/announce.h"
+#include "ui/fonts.h"
+#include "ui/program_icon.h"
+#include "windows/drill/answer_button.h"
+#include "windows/drill/drill_button.h"
+#include "windows/drill/group_bars.h"
+#include "windows/drill/group_text.h"
+#include "windows/drill/learning_curve.h"
+#include "windows/drill/mastery_map.h"
+#include "windows/drill/pattern_view.h"
+#include "windows/drill/verdict_text.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kButtonsPerRow = 4;
+
+const QColor kRightFace(0xDC, 0xF5, 0xDC);
+const QColor kWrongFace(0xFD, 0xE0, 0xE0);
+
+// Fixes a label's size to the largest of its texts, so that nothing round it
+// moves when its text changes.
+void fitLargest(QLabel* label, const QStringList& texts)
+{
+    QSize largest;
+    for (const QString& text : texts) {
+        label->setText(text);
+        largest = largest.expandedTo(label->sizeHint());
+    }
+    label->setMinimumSize(largest);
+    label->clear();
+}
+
+QLabel* statusLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, face);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+DrillWindow::DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std::uint64_t seed, DrillClock clock)
+    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), drill_(seed, clock_.utcMs()), history_(std::move(history))
+{
+    setObjectName(QStringLiteral("Drill"));
+    setWindowTitle(QStringLiteral("リーチ目ドリル"));
+    setWindowIcon(programIcon());
+    setFont(ui::designFont(ui::regular(12)));
+    buildControls(std::move(strips));
+    restoreProgress();
+    showScore();
+    showQuestion();
+}
+
+DrillWindow::~DrillWindow() = default;
+
+void DrillWindow::buildControls(std::array<QImage, 3> strips)
+{
+    pattern_ = new PatternView(std::move(strips), this);
+    pattern_->setObjectName(QStringLiteral("pattern"));
+
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("verdict"));
+    verdict_->setTextFormat(Qt::PlainText);
+    verdict_->setWordWrap(true);
+    verdict_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    verdict_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    verdict_->setMargin(8);
+    verdict_->setAutoFillBackground(true);
+    verdict_->setFont(ui::designFont(ui::bold(14.25)));
+    verdict_->setMinimumWidth(300);
+    QStringList verdicts{questionText()};
+    for (const OutcomeGroup& group : kOutcomeGroups)
+        for (char code : group.codes)
+            verdicts << verdictText({false, groupIndexOf(code), code, Grade::Again, 0, {}}, {21, 21, 21}, 99'999);
+    fitLargest(verdict_, verdicts);
+    connect(pattern_, &PatternView::patternPainted, this, [this] {
+        if (shownAtMs_ < 0)
+            shownAtMs_ = clock_.steadyMs();
+    });
+
+    auto* answers = new QGridLayout;
+    for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
+        auto* button = new AnswerButton(group, this);
+        const int index = static_cast<int>(group);
+        connect(button, &QPushButton::clicked, this, [this, index] { answer(index); });
+        button->setAutoDefault(true);  // Enter answers with the focused button, as Space does
+        button->setMinimumWidth(button->sizeHint().width());
+        answers->addWidget(button, index / kButtonsPerRow, index % kButtonsPerRow);
+        answers_.push_back(button);
+    }
+
+    leftFilter_ = new QComboBox(this);
+    leftFilter_->setObjectName(QStringLiteral("leftFilter"));
+    leftFilter_->setAccessibleName(QStringLiteral("左リールの位置"));
+    leftFilter_->addItem(QStringLiteral("全部"));
+    for (int left = 1; left <= Pattern::kPositions; ++left)
+        leftFilter_->addItem(QString::number(left));
+    connect(leftFilter_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseLeftFilter);
+    auto* filterCaption = new QLabel(QStringLiteral("左リール"), this);
+    filterCaption->setBuddy(leftFilter_);
+
+    auto* hint = new QLabel(QStringLiteral("1～8 で答える　Enter・Space で次へ"), this);
+    // Dimmer than the other texts, yet 4.5:1 and more against the window.
+    paintFace(hint, QPalette::WindowText, QColor(0x4a, 0x47, 0x42));
+
+    next_ = new DrillButton(QStringLiteral("次へ"), this);
+    next_->setObjectName(QStringLiteral("next"));
+    next_->setAccessibleName(QStringLiteral("次の目へ"));
+    next_->setAutoDefault(true);  // Enter goes on while it has the focus
+    next_->setFont(ui::designFont(ui::bold(12)));
+    next_->setMinimumWidth(120);
+    connect(next_, &QPushButton::clicked, this, &DrillWindow::goOn);
+
+    reset_ = new DrillButton(QStringLiteral("成績を消す…"), this);
+    reset_->setObjectName(QStringLiteral("reset"));
+    reset_->setAccessibleName(QStringLiteral("成績を消して最初から"));
+    connect(reset_, &QPushButton::clicked, this, &DrillWindow::confirmReset);
+
+    score_ = new QLabel(this);
+    score_->setObjectName(QStringLiteral("score"));
+    score_->setTextFormat(Qt::PlainText);
+    score_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    score_->setFont(ui::designFont(ui::bold(12)));
+    fitLargest(score_, {QStringLiteral("正解 99999 / 99999 問（100%）\n連続正解 99999")});
+
+    const int cards = CardDeck::instance().size();
+    status_ = statusLabel(QStringLiteral("status"), this);
+    fitLargest(status_, {QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")});
+    learned_ = statusLabel(QStringLiteral("learned"), this);
+    fitLargest(learned_, {QStringLiteral("覚えた %1 / %1").arg(cards)});
+    today_ = statusLabel(QStringLiteral("today"), this);
+    fitLargest(today_, {QStringLiteral("今日　復習 9999　新規 999　残り 999")});
+
+    map_ = new MasteryMap(this);
+    map_->setObjectName(QStringLiteral("masteryMap"));
+    curve_ = new LearningCurve(this);
+    curve_->setObjectName(QStringLiteral("learningCurve"));
+
+    retention_ = new QDoubleSpinBox(this);
+    retention_->setObjectName(QStringLiteral("retention"));
+    retention_->setRange(kLeastRetention, kMostRetention);
+    retention_->setSingleStep(0.01);
+    retention_->setDecimals(2);
+    retention_->setValue(kDefaultRetention);
+    retention_->setAccessibleName(QStringLiteral("覚えておきたい確率"));
+    newCardCap_ = new QSpinBox(this);
+    newCardCap_->setObjectName(QStringLiteral("newCardCap"));
+    newCardCap_->setRange(0, kMostNewCardsADay);
+    newCardCap_->setSpecialValueText(QStringLiteral("なし"));
+    newCardCap_->setAccessibleName(QStringLiteral("一日の新しいカードの上限"));
+    connect(retention_, &QDoubleSpinBox::valueChanged, this, &DrillWindow::changeSettings);
+    connect(newCardCap_, &QSpinBox::valueChanged, this, &DrillWindow::changeSettings);
+
+    bars_ = new GroupBars(this);
+    bars_->setObjectName(QStringLiteral("groupBars"));
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("progressNote"));
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    note_->hide();
+
+    auto* question = new QHBoxLayout;
+    question->addWidget(pattern_, 0, Qt::AlignTop);
+    question->addWidget(verdict_, 1);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(filterCaption);
+    controls->addWidget(leftFilter_);
+    controls->addSpacing(16);
+    controls->addWidget(hint, 1);
+    controls->addWidget(next_);
+
+    auto* settings = new QFormLayout;
+    settings->addRow(QStringLiteral("覚えておきたい確率"), retention_);
+    settings->addRow(QStringLiteral("新しいカード（一日）"), newCardCap_);
+    controls->addSpacing(16);
+    controls->addLayout(settings);
+
+    auto* results = new QGroupBox(QStringLiteral("成績"), this);
+    auto* resultsLayout = new QHBoxLayout(results);
+    auto* scoreColumn = new QVBoxLayout;
+    scoreColumn->addWidget(score_);
+    scoreColumn->addWidget(learned_);
+    scoreColumn->addWidget(today_);
+    scoreColumn->addStretch(1);
+    scoreColumn->addWidget(reset_);
+    resultsLayout->addLayout(scoreColumn);
+    resultsLayout->addSpacing(24);
+    resultsLayout->addWidget(bars_, 1);
+
+    auto* mapBox = new QGroupBox(QStringLiteral("覚え具合（左リールの位置ごと）"), this);
+    auto* mapLayout = new QVBoxLayout(mapBox);
+    mapLayout->addWidget(map_);
+    auto* curveBox = new QGroupBox(QStringLiteral("学習曲線（30日）"), this);
+    auto* curveLayout = new QVBoxLayout(curveBox);
+    curveLayout->addWidget(curve_);
+    auto* progressColumn = new QVBoxLayout;
+    progressColumn->addWidget(mapBox);
+    progressColumn->addWidget(curveBox);
+    progressColumn->addStretch(1);
+
+    auto* drillColumn = new QVBoxLayout;
+    drillColumn->addLayout(question);
+    drillColumn->addLayout(answers);
+    drillColumn->addWidget(status_);
+    drillColumn->addLayout(controls);
+    drillColumn->addWidget(results);
+    drillColumn->addWidget(note_);
+
+    auto* window = new QHBoxLayout(this);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addLayout(drillColumn);
+    window->addLayout(progressColumn);
+
+    setTabOrder(answers_.back(), next_);
+    setTabOrder(next_, leftFilter_);
+    setTabOrder(leftFilter_, retention_);
+    setTabOrder(retention_, newCardCap_);
+    setTabOrder(newCardCap_, reset_);
+}
+
+void DrillWindow::restoreProgress()
+{
+    const qint64 now = clock_.utcMs();
+    Progress loaded = history_.load(now);
+    loaded.settings.utcOffsetMs = QDateTime::fromMSecsSinceEpoch(now).offsetFromUtc() * qint64{1000};
+    if (history_.tookOverOldProgress())
+        note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
+    sayProblem();
+    drill_.setSettings(loaded.settings);
+    drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
+    openedOnDay_ = drill_.dayOf(now);
+    daysBefore_ = history_.daysFrom(openedOnDay_ - LearningCurve::kDays, openedOnDay_ - 1, loaded.settings.utcOffsetMs);
+    recentAnswers_ = history_.answersSince(openedOnDay_ * kMsPerDay - loaded.settings.utcOffsetMs);
+    showCurve();
+    const QSignalBlocker retentionQuiet(retention_);
+    const QSignalBlocker capQuiet(newCardCap_);
+    retention_->setValue(loaded.settings.retention);
+    newCardCap_->setValue(loaded.settings.newCardCap);
+}
+
+void DrillWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+    if (!drill_.isAnswered())
+        answers_.front()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void DrillWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int group = event->key() - Qt::Key_1;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool settingHasFocus = leftFilter_->hasFocus() || retention_->hasFocus() || newCardCap_->hasFocus();
+    if (plain && group >= 0 && group < static_cast<int>(answers_.size()) && !drill_.isAnswered() && !settingHasFocus) {
+        answer(group);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DrillWindow::showQuestion()
+{
+    shownAtMs_ = -1;
+    pattern_->setPattern(drill_.current().pattern);
+    verdict_->setText(questionText());
+    ui::announceNameChange(verdict_);
+    paintFace(verdict_, QPalette::Window, palette().color(QPalette::Base));
+    for (AnswerButton* button : answers_) {
+        button->setEnabled(true);
+        button->setMark(AnswerButton::Mark::None);
+    }
+    // The keys answer from anywhere but the settings, where the focus may
+    // stay; the window takes it from "next", so that a second press of Enter
+    // answers nothing.
+    if (next_->hasFocus() || focusWidget() == nullptr)
+        setFocus(Qt::OtherFocusReason);
+    next_->setEnabled(false);
+    status_->setText(drill_.current().caughtUp ? QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")
+                                               : QString());
+    ui::announceNameChange(status_);
+    showStanding();
+}
+
+void DrillWindow::answer(int group)
+{
+    if (drill_.isAnswered())
+        return;
+    // Timed from the first painted frame of the pattern; a pattern never
+    // painted (a hidden window) counts as answered at once.
+    const qint64 now = clock_.steadyMs();
+    const int answerMs = shownAtMs_ < 0 ? 0 : static_cast<int>(std::min<qint64>(now - shownAtMs_, 3'600'000));
+    const qint64 answeredAt = clock_.utcMs();
+    const AnswerResult result = drill_.answer(group, answerMs, answeredAt);
+    verdict_->setText(verdictText(result, drill_.current().pattern, answerMs));
+    ui::announceNameChange(verdict_);
+    paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
+    answers_[static_cast<std::size_t>(result.group)]->setMark(
+        result.right ? AnswerButton::Mark::ChosenRight : AnswerButton::Mark::Right);
+    if (!result.right)
+        answers_[static_cast<std::size_t>(group)]->setMark(AnswerButton::Mark::Chosen);
+    next_->setEnabled(true);
+    next_->setFocus(Qt::OtherFocusReason);
+    for (QPushButton* button : answers_)
+        button->setEnabled(false);
+    showScore();
+    showStanding();
+    record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
+    recentAnswers_.push_back({answeredAt, result.right, answerMs});
+    showCurve();
+}
+
+void DrillWindow::goOn()
+{
+    drill_.next(clock_.utcMs());
+    showQuestion();
+}
+
+void DrillWindow::chooseLeftFilter(int index)
+{
+    const Pattern before = drill_.current().pattern;
+    drill_.setLeftFilter(index, clock_.utcMs());
+    if (!(drill_.current().pattern == before))
+        showQuestion();
+    showStanding();
+}
+
+void DrillWindow::changeSettings()
+{
+    drill_.setSettings({retention_->value(), newCardCap_->value(), drill_.settings().utcOffsetMs});
+    showStanding();
+    // Kept once there is progress to keep it with: opening writes nothing.
+    history_.keep(progress());
+}
+
+void DrillWindow::showStanding()
+{
+    const qint64 now = clock_.utcMs();
+    learned_->setText(QStringLiteral("覚えた %1 / %2").arg(drill_.learnedCount()).arg(CardDeck::instance().size()));
+    const TodayCounts today = drill_.today(now);
+    today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
+    map_->showCards(drill_, now);
+}
+
+void DrillWindow::showScore()
+{
+    const Score& score = drill_.score();
+    QString text = QStringLiteral("正解 %1 / %2 問").arg(score.total.right).arg(score.total.answered);
+    text += score.total.answered > 0 ? QStringLiteral("（%1%）").arg(100 * score.total.right / score.total.answered)
+                                     : QStringLiteral("（—%）");
+    text += QStringLiteral("\n連続正解 %1").arg(score.streak);
+    score_->setText(text);
+    ui::announceNameChange(score_);
+    bars_->setScore(score);
+}
+
+Progress DrillWindow::progress() const
+{
+    return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()};
+}
+
+// The days before the drill opened as the history sums them up, the days
+// since from the answers in memory.
+void DrillWindow::showCurve()
+{
+    std::vector<DayResult> days =
+        dailyResults(recentAnswers_, drill_.dayOf(clock_.utcMs()), LearningCurve::kDays, drill_.settings().utcOffsetMs);
+    for (DayResult& day : days) {
+        const auto before = std::find_if(daysBefore_.begin(), daysBefore_.end(),
+                                         [&](const DayResult& stored) { return stored.day == day.day; });
+        if (before != daysBefore_.end())
+            day = *before;
+    }
+    curve_->setDays(std::move(days));
+}
+
+void DrillWindow::record(const AnswerRecord& answer)
+{
+    if (!history_.record(answer, progress()))
+        sayProblem();
+}
+
+// Says once why the history cannot be kept; the drill goes on in memory.
+void DrillWindow::sayProblem()
+{
+    const QString problem = history_.takeNewProblem();
+    if (problem.isEmpty())
+        return;
+    std::fprintf(stderr, "kareto: drill history: %s\n", qPrintable(problem));
+    note(QStringLiteral("成績を保存できません（%1）。ドリルはこのまま続けられますが、次に開いたときには残っていません。")
+             .arg(problem));
+}
+
+void DrillWindow::confirmReset()
+{
+    auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
+                                QStringLiteral("これまでの %1 回の答えと、カードの覚え具合をすべて消して、最初からやり直しますか？")
+                                    .arg(drill_.score().total.answered),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("resetConfirmation"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QMessageBox::finished, this, [this, box] {
+        if (box->clickedButton() == box->button(QMessageBox::Yes))
+            resetProgress();
+    });
+    box->open();
+}
+
+void DrillWindow::resetProgress()
+{
+    if (!history_.clear())
+        sayProblem();
+    drill_.reset(clock_.utcMs());
+    daysBefore_.clear();
+    recentAnswers_.clear();
+    showCurve();
+    showScore();
+    showQuestion();
+}
+
+void DrillWindow::note(const QString& line)
+{
+    note_->setText(line);
+    note_->setVisible(!line.isEmpty());
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/drill/card_drill.h"
+#include "windows/drill/drill_clock.h"
+#include "windows/drill/drill_history.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class AnswerButton;
+class GroupBars;
+class LearningCurve;
+class MasteryMap;
+class PatternView;
+
+// The reach-me drill: shows a pattern of the card whose memory needs it
+// most, asks which outcome group it belongs to, says whether the answer was
+// right with the pattern's commentary and the time it took, and keeps the
+// score and every card's memory in its progress file.
+//
+// Keys: 1 to 8 answer (unless a setting has the focus, where digits choose
+// a value); Enter presses the focused button; Enter or Space on "next" goes on.
+class DrillWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // `strips`: the reel window's strip pictures, left to right. `history`:
+    // where progress is kept, read now and written with every answer.
+    // `seed` fixes the questions.
+    DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std::uint64_t seed,
+                DrillClock clock = DrillClock::system());
+    ~DrillWindow() override;
+
+    // Shows the window without blocking, in front.
+    void open();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls(std::array<QImage, 3> strips);
+    void restoreProgress();
+    void showQuestion();
+    void answer(int group);
+    void goOn();
+    void chooseLeftFilter(int index);
+    void changeSettings();
+    void showScore();
+    void showStanding();
+    void record(const AnswerRecord& answer);
+    Progress progress() const;
+    void sayProblem();
+    void showCurve();
+    void confirmReset();
+    void resetProgress();
+    void note(const QString& line);
+
+    DrillClock clock_;
+    CardDrill drill_;
+    DrillHistory history_;
+    qint64 shownAtMs_ = -1;
+    std::int64_t openedOnDay_ = 0;
+    std::vector<DayResult> daysBefore_;      // the learning curve's days before the drill opened
+    std::vector<PastAnswer> recentAnswers_;  // the answers since the start of that day  // steady clock, when the pattern was first painted
+
+    PatternView* pattern_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* score_ = nullptr;
+    GroupBars* bars_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* learned_ = nullptr;
+    QLabel* today_ = nullptr;
+    MasteryMap* map_ = nullptr;
+    LearningCurve* curve_ = nullptr;
+    QDoubleSpinBox* retention_ = nullptr;
+    QSpinBox* newCardCap_ = nullptr;
+    QComboBox* leftFilter_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* reset_ = nullptr;
+    QLabel* note_ = nullptr;
+    std::vector<AnswerButton*> answers_;
+};

@@ -1,0 +1,124 @@
+#include "windows/drill/pattern_view.h"
+
+#include "core/reels/strip_geometry.h"
+#include "core/reels/symbols_in_words.h"
+#include "ui/fonts.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+#include "windows/pieces/riru_layout.h"
+#include "windows/pieces/visible_cells.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+// The reel window's table places the strips, frame lines, separator bars and
+// pay-line labels; the picture copies that part of the window.
+const ui::Control& reelWindowControl(std::string_view name)
+{
+    const auto controls = kRiruWindow.controls;
+    return *std::find_if(controls.begin(), controls.end(), [&](const ui::Control& c) { return c.name == name; });
+}
+
+constexpr std::string_view kStrips[] = {"Image1", "Image2", "Image3"};
+constexpr std::string_view kSeparators[] = {"Command5", "Command6", "Command7", "Command8"};
+constexpr std::string_view kPayLines[] = {"Label2_0", "Label2_1", "Label2_2", "Label2_3", "Label2_4"};
+constexpr int kMargin = 120;  // twips of window face round the picture
+
+// Every position stands its upper row at the same height: index i places the
+// strip so that position 22 - i's cell starts there.
+constexpr int kUpperRowTop = strip::topOfIndex(strip::kCells + 1);
+
+// The part of the reel window the picture shows, in the window's twips.
+struct Area {
+    int left, top, right, bottom;
+};
+
+Area pictureArea()
+{
+    const ui::Control& firstLabel = reelWindowControl(kPayLines[0]);
+    const ui::Control& lastLabel = reelWindowControl(kPayLines[4]);
+    const ui::Control& lastBar = reelWindowControl(kSeparators[3]);
+    return {firstLabel.left - kMargin, firstLabel.top - kMargin, lastBar.left + lastBar.width + kMargin,
+            lastLabel.top + lastLabel.height + kMargin};
+}
+
+QRect placeOf(const Area& area, int left, int top, int width, int height)
+{
+    const int x = ui::pixels(left - area.left);
+    const int y = ui::pixels(top - area.top);
+    return {x, y, ui::pixels(left + width - area.left) - x, ui::pixels(top + height - area.top) - y};
+}
+
+QString qtext(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+PatternView::PatternView(std::array<QImage, 3> strips, QWidget* parent) : QWidget(parent), strips_(std::move(strips))
+{
+    const Area area = pictureArea();
+    setFixedSize(ui::pixels(area.right - area.left), ui::pixels(area.bottom - area.top));
+}
+
+void PatternView::setPattern(const Pattern& pattern)
+{
+    const int positions[] = {pattern.left, pattern.center, pattern.right};
+    for (std::size_t reel = 0; reel < 3; ++reel)
+        cells_[reel] = visibleCells(strips_[reel], positions[reel]);
+    setAccessibleName(QString::fromStdString(readOutOf(pattern)));
+    setAccessibleDescription(ui::qt(reel::patternInWords(pattern)));
+    painted_ = false;
+    update();
+}
+
+void PatternView::paintEvent(QPaintEvent*)
+{
+    const Area area = pictureArea();
+    QPainter painter(this);
+
+    const ui::Control& upperLine = reelWindowControl("Line2");
+    const ui::Control& lowerLine = reelWindowControl("Line1");
+    for (std::size_t reel = 0; reel < 3; ++reel) {
+        const ui::Control& image = reelWindowControl(kStrips[reel]);
+        // Above the upper row the frame line shows a sliver of white.
+        painter.fillRect(placeOf(area, image.left, upperLine.top, image.width, kUpperRowTop - upperLine.top),
+                         Qt::white);
+        painter.drawImage(placeOf(area, image.left, kUpperRowTop, 0, 0).topLeft(), cells_[reel]);
+    }
+
+    QStyleOptionButton bar;
+    bar.initFrom(this);
+    bar.state = QStyle::State_Raised;
+    for (std::string_view name : kSeparators) {
+        const ui::Control& separator = reelWindowControl(name);
+        bar.rect = placeOf(area, separator.left, upperLine.top - kMargin, separator.width,
+                           lowerLine.top - upperLine.top + 2 * kMargin);
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &bar, &painter, this);
+    }
+
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const ui::Control* line : {&upperLine, &lowerLine}) {
+        const int y = ui::pixels(line->top - area.top);
+        painter.drawLine(ui::pixels(line->left - area.left), y, ui::pixels(line->left + line->width - area.left) - 1, y);
+    }
+
+    for (std::string_view name : kPayLines) {
+        const ui::Control& label = reelWindowControl(name);
+        const QRect box = placeOf(area, label.left, label.top, label.width, label.height);
+        painter.fillRect(box, palette().color(QPalette::WindowText));
+        painter.setPen(QColor(label.look.text.r, label.look.text.g, label.look.text.b));
+        painter.setFont(ui::designFont(label.font));
+        painter.drawText(box, Qt::AlignTop | Qt::AlignHCenter, qtext(label.text));
+    }
+    if (!painted_) {
+        painted_ = true;
+        emit patternPainted();
+    }
+}

@@ -1,0 +1,56 @@
+#include "windows/pieces/reel_cell_pictures.h"
+
+#include "windows/pieces/visible_cells.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kRows = 3;
+
+// A cell is 950 twips of 15 to the pixel: its edges fall between pixels, as
+// the reel window rounds them.
+int cellEdge(int cell)
+{
+    return static_cast<int>(std::lround(950.0 * cell / 15.0));
+}
+
+QImage laidSideBySide(const QImage& stacked)
+{
+    const int height = cellEdge(1);
+    QImage row(stacked.width() * kRows, height, QImage::Format_RGB32);
+    row.fill(Qt::white);
+    QPainter painter(&row);
+    for (int cell = 0; cell < kRows; ++cell)
+        painter.drawImage(cell * stacked.width(), 0, stacked, 0, cellEdge(cell), stacked.width(),
+                          cellEdge(cell + 1) - cellEdge(cell));
+    return row;
+}
+
+}  // namespace
+
+ReelCellPictures::ReelCellPictures(const std::array<QImage, 3>& strips) : strips_(strips) {}
+
+ReelCellPictures ReelCellPictures::design()
+{
+    return ReelCellPictures({QImage(QStringLiteral(":/pictures/r1.bmp")), QImage(QStringLiteral(":/pictures/r2.bmp")),
+                             QImage(QStringLiteral(":/pictures/r3.bmp"))});
+}
+
+const QImage& ReelCellPictures::stacked(Reel reel, int position) const
+{
+    QImage& cells = stacked_[reel][static_cast<std::size_t>(position - 1)];
+    if (cells.isNull())
+        cells = visibleCells(strips_[reel], position);
+    return cells;
+}
+
+const QImage& ReelCellPictures::sideBySide(Reel reel, int position) const
+{
+    QImage& cells = sideBySide_[reel][static_cast<std::size_t>(position - 1)];
+    if (cells.isNull())
+        cells = laidSideBySide(stacked(reel, position));
+    return cells;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "windows/pieces/reel_cell_pictures.h"
+#include "windows/reach_me_table/table_model.h"
+
+#include <QSize>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QModelIndex;
+class QSpinBox;
+class QTableView;
+class LegendView;
+
+// The reach-me table: every pattern of one left position as a coloured grid,
+// with the count of each outcome group; a cell clicked, or Enter on the
+// current one, puts that pattern on the reels.
+class ReachMeTableWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Stands a pattern (left, center, right upper-row positions) on the
+    // reels; answers why it could not, or nothing when it did.
+    using PlacePattern = std::function<QString(int left, int center, int right)>;
+    // Builds the row of buttons under the grid (the exports), given the window
+    // they act for; the table itself knows nothing of files.
+    using MakeActions = std::function<QWidget*(ReachMeTableWindow& window)>;
+
+    // strips: the reels' strip pictures, left to right, that the headers and
+    // the left reel's cells are cut from.
+    ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern, const MakeActions& makeActions,
+                       QWidget* parent = nullptr);
+
+    // Shows the window without blocking and brings it to the front.
+    void open();
+
+    int leftPosition() const { return model_.leftPosition(); }
+    const ReelCellPictures& cellPictures() const { return pictures_; }
+    // The line under the grid, which says how the last action went.
+    void showStatus(const QString& text);
+
+private:
+    void showLeftPosition(int left);
+    void place(const QModelIndex& cell);
+    QWidget* buildLeftReel();
+
+    ReelCellPictures pictures_;
+    ReachMeTableModel model_;
+    PlacePattern place_;
+    QSpinBox* leftPosition_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* leftCells_ = nullptr;
+    QTableView* grid_ = nullptr;
+    LegendView* legend_ = nullptr;
+    QLabel* status_ = nullptr;
+    QSize wholeGridSize_;  // the window's size with every cell at its full size
+    bool opened_ = false;
+};
