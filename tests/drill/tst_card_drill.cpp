@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <limits>
 #include <random>
 #include <set>
 
@@ -43,19 +45,20 @@ CardState reviewCard(double stability, double daysAgo)
 // apart. `ask` gives the card of each question.
 struct Practice {
     std::vector<double> accuracyByDay;  // at the end of each day
-    int questionsTo85 = -1;
-    int questionsTo90 = -1;
+    int questionsTo85 = std::numeric_limits<int>::max();  // max while never reached
+    int questionsTo90 = std::numeric_limits<int>::max();
 };
 
 constexpr int kQuestionsADay = 100;
+constexpr int kDaysPractised = 30;
 constexpr std::int64_t kQuestionGapMs = 6000;
 
 template <typename Ask, typename Answered>
-Practice practise(SimulatedLearner& learner, int days, Ask ask, Answered answered)
+Practice practise(SimulatedLearner& learner, Ask ask, Answered answered)
 {
     Practice practice;
     int asked = 0;
-    for (int day = 0; day < days; ++day) {
+    for (int day = 0; day < kDaysPractised; ++day) {
         std::int64_t now = kStart + day * kMsPerDay;
         for (int question = 0; question < kQuestionsADay; ++question, now += kQuestionGapMs) {
             const int card = ask(now);
@@ -64,14 +67,60 @@ Practice practise(SimulatedLearner& learner, int days, Ask ask, Answered answere
             answered(group, recalled ? kGoodMs : 5000, now);
             ++asked;
             const double accuracy = learner.accuracy(now);
-            if (practice.questionsTo85 < 0 && accuracy >= 0.85)
-                practice.questionsTo85 = asked;
-            if (practice.questionsTo90 < 0 && accuracy >= 0.90)
-                practice.questionsTo90 = asked;
+            if (accuracy >= 0.85)
+                practice.questionsTo85 = std::min(practice.questionsTo85, asked);
+            if (accuracy >= 0.90)
+                practice.questionsTo90 = std::min(practice.questionsTo90, asked);
         }
         practice.accuracyByDay.push_back(learner.accuracy(now));
     }
     return practice;
+}
+
+Practice practiseWithTheDrill(std::uint64_t seed)
+{
+    SimulatedLearner learner(seed);
+    CardDrill drill(seed, kStart);
+    return practise(
+        learner,
+        [&](std::int64_t now) {
+            drill.next(now);
+            return drill.current().card;
+        },
+        [&](int group, int answerMs, std::int64_t now) { drill.answer(group, answerMs, now); });
+}
+
+// Random patterns of random groups, with no returns.
+Practice practiseAtRandom(std::uint64_t seed)
+{
+    SimulatedLearner learner(seed);
+    const CardDeck& deck = CardDeck::instance();
+    std::array<std::vector<int>, 8> patternsCards;  // one entry per pattern
+    for (int card = 0; card < deck.size(); ++card) {
+        std::vector<int>& cards = patternsCards[static_cast<std::size_t>(deck.card(card).group)];
+        cards.insert(cards.end(), deck.card(card).patterns.size(), card);
+    }
+    std::mt19937_64 random(seed);
+    return practise(
+        learner,
+        [&](std::int64_t) {
+            const auto& cards = patternsCards[std::uniform_int_distribution<std::size_t>(0, 7)(random)];
+            return cards[std::uniform_int_distribution<std::size_t>(0, cards.size() - 1)(random)];
+        },
+        [](int, int, std::int64_t) {});
+}
+
+// The higher of the two middle values of an even count.
+int medianOf(std::vector<int> values)
+{
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+QByteArray questionsText(int questions)
+{
+    return questions == std::numeric_limits<int>::max() ? QByteArray("never") : QByteArray::number(questions);
 }
 
 }  // namespace
@@ -222,45 +271,31 @@ private slots:
         QCOMPARE(dailyResults({}, day, 30, 0).size(), std::size_t{30});
     }
 
-    // A month of 100 questions a day: the scheduled drill is far ahead of
-    // asking random patterns of random groups.
+    // A month of 100 questions a day, for each of 40 learners: the drill
+    // brings the share of all patterns answered right, averaged over the
+    // eight groups, to 85 % within 320 questions and to 90 % within 600 (the
+    // median learner), and every learner is far ahead of asking at random.
     void aForgettingLearnerLearnsFarMoreFromTheSchedule()
     {
-        SimulatedLearner scheduledLearner(11);
-        CardDrill drill(11, kStart);
-        const Practice scheduled = practise(
-            scheduledLearner, 30,
-            [&](std::int64_t now) {
-                drill.next(now);
-                return drill.current().card;
-            },
-            [&](int group, int answerMs, std::int64_t now) { drill.answer(group, answerMs, now); });
-
-        SimulatedLearner randomLearner(11);
-        const CardDeck& deck = CardDeck::instance();
-        std::array<std::vector<int>, 8> patternsCards;  // one entry per pattern
-        for (int card = 0; card < deck.size(); ++card)
-            patternsCards[static_cast<std::size_t>(deck.card(card).group)].insert(
-                patternsCards[static_cast<std::size_t>(deck.card(card).group)].end(), deck.card(card).patterns.size(), card);
-        std::mt19937_64 random(11);
-        const Practice atRandom = practise(
-            randomLearner, 30,
-            [&](std::int64_t) {
-                const auto& cards = patternsCards[std::uniform_int_distribution<std::size_t>(0, 7)(random)];
-                return cards[std::uniform_int_distribution<std::size_t>(0, cards.size() - 1)(random)];
-            },
-            [](int, int, std::int64_t) {});
-
-        qInfo("scheduled: day 1 %.3f, day 7 %.3f, day 30 %.3f, 85 %% after %d, 90 %% after %d questions",
-            scheduled.accuracyByDay[0], scheduled.accuracyByDay[6], scheduled.accuracyByDay[29],
-            scheduled.questionsTo85, scheduled.questionsTo90);
-        qInfo("at random: day 1 %.3f, day 7 %.3f, day 30 %.3f, 85 %% after %d, 90 %% after %d questions",
-            atRandom.accuracyByDay[0], atRandom.accuracyByDay[6], atRandom.accuracyByDay[29],
-            atRandom.questionsTo85, atRandom.questionsTo90);
-        QVERIFY(scheduled.accuracyByDay[29] > 0.95);
-        QVERIFY(scheduled.accuracyByDay[29] > atRandom.accuracyByDay[29] + 0.10);
-        QVERIFY(scheduled.questionsTo90 > 0 && scheduled.questionsTo90 <= 600);
-        QVERIFY(scheduled.questionsTo85 > 0 && scheduled.questionsTo85 <= 320);
+        std::vector<int> to85;
+        std::vector<int> to90;
+        QByteArray figures;
+        for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+            const Practice scheduled = practiseWithTheDrill(seed);
+            const Practice atRandom = practiseAtRandom(seed);
+            QVERIFY(scheduled.questionsTo85 < atRandom.questionsTo85 / 2);
+            QVERIFY(scheduled.questionsTo90 < atRandom.questionsTo90 / 2);
+            QVERIFY(scheduled.accuracyByDay.back() > 0.98);
+            QVERIFY(scheduled.accuracyByDay.back() > atRandom.accuracyByDay.back() + 0.05);
+            to85.push_back(scheduled.questionsTo85);
+            to90.push_back(scheduled.questionsTo90);
+            figures += " " + questionsText(scheduled.questionsTo85) + "/" + questionsText(scheduled.questionsTo90) + " (" +
+                       questionsText(atRandom.questionsTo85) + "/" + questionsText(atRandom.questionsTo90) + ")";
+        }
+        qInfo("questions to 85 %%/90 %% by seed, at random in brackets:%s", figures.constData());
+        qInfo("median: 85 %% after %d questions, 90 %% after %d", medianOf(to85), medianOf(to90));
+        QVERIFY(medianOf(to85) <= 320);
+        QVERIFY(medianOf(to90) <= 600);
     }
 };
 

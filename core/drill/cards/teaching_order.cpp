@@ -12,8 +12,11 @@ namespace {
 // The groups that name a bonus: ＢＩＧ, ＲＥＧ and Ｂ＆Ｒ共通.
 constexpr int kBonusGroups = 3;
 
-// Each round teaches the cards within this factor of the heaviest card left.
-constexpr double kRoundWeightRatio = 3.0;
+// Rounds of falling weight: round k teaches the cards between 1/r^k and
+// 1/r^(k+1) of the heaviest card's weight. A narrow band keeps the order
+// close to heaviest first, which teaches most in the first days; the runs of
+// one grid within a round stay as a player would learn them.
+constexpr double kRoundWeightRatio = 1.5;
 
 }  // namespace
 
