@@ -7,26 +7,36 @@
 
 namespace timing {
 
-OffsetSummary PressStatistics::Sums::summary() const
+OffsetSummary OffsetSums::summary() const
 {
     OffsetSummary s;
     s.presses = presses;
     s.hits = hits;
     if (presses > 0)
-        s.meanMs = sum / presses;
+        s.meanMs = sumMs / presses;
     if (presses > 1)
-        s.spreadMs = std::sqrt(std::max(0.0, (squares - sum * sum / presses) / (presses - 1)));
+        s.spreadMs = std::sqrt(std::max(0.0, (squaresMs - sumMs * sumMs / presses) / (presses - 1)));
     return s;
 }
 
 void PressStatistics::add(Symbol symbol, bool hit, double offsetMs, double offsetCells)
 {
-    for (Sums* sums : {&overall_, &bySymbol_[static_cast<int>(symbol)]}) {
-        ++sums->presses;
-        sums->hits += hit ? 1 : 0;
-        sums->sum += offsetMs;
-        sums->squares += offsetMs * offsetMs;
+    addSums(symbol, {1, hit ? 1 : 0, offsetMs, offsetMs * offsetMs});
+    addRecent(offsetMs, offsetCells);
+}
+
+void PressStatistics::addSums(Symbol symbol, const OffsetSums& more)
+{
+    for (OffsetSums* sums : {&overall_, &bySymbol_[static_cast<int>(symbol)]}) {
+        sums->presses += more.presses;
+        sums->hits += more.hits;
+        sums->sumMs += more.sumMs;
+        sums->squaresMs += more.squaresMs;
     }
+}
+
+void PressStatistics::addRecent(double offsetMs, double offsetCells)
+{
     recentMs_.push_back(offsetMs);
     recentCells_.push_back(offsetCells);
     if (int(recentMs_.size()) > kRecentCount) {

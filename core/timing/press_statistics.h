@@ -19,12 +19,27 @@ struct OffsetSummary {
     double hitRate() const { return presses == 0 ? 0 : double(hits) / presses; }
 };
 
+// What a run of presses sums up to, from which the summary follows.
+struct OffsetSums {
+    int presses = 0;
+    int hits = 0;
+    double sumMs = 0;
+    double squaresMs = 0;  // sum of the offsets' squares
+
+    OffsetSummary summary() const;
+};
+
 class PressStatistics {
 public:
     static constexpr int kRecentCount = 100;
     static constexpr int kHintAfter = 20;
 
     void add(Symbol symbol, bool hit, double offsetMs, double offsetCells);
+
+    // The two halves of add, for presses kept from before: their sums for
+    // a symbol, and the offsets of the recent ones, oldest first.
+    void addSums(Symbol symbol, const OffsetSums& sums);
+    void addRecent(double offsetMs, double offsetCells);
 
     OffsetSummary overall() const { return overall_.summary(); }
     OffsetSummary of(Symbol symbol) const { return bySymbol_[static_cast<int>(symbol)].summary(); }
@@ -42,15 +57,8 @@ public:
     std::u16string biasHint() const;
 
 private:
-    struct Sums {
-        int presses = 0;
-        int hits = 0;
-        double sum = 0;
-        double squares = 0;
-        OffsetSummary summary() const;
-    };
-    Sums overall_;
-    std::array<Sums, 7> bySymbol_{};
+    OffsetSums overall_;
+    std::array<OffsetSums, 7> bySymbol_{};
     std::deque<double> recentMs_;
     std::deque<double> recentCells_;
 };

@@ -37,6 +37,10 @@ struct ReelSpin {
     int cellAt(std::int64_t nowUs, Row row) const { return cellAfter(cellsTurned(nowUs), row); }
     int upperPositionAt(std::int64_t nowUs) const { return cellAt(nowUs, Upper); }
 
+    // The same reel turning at `newRpm` from `nowUs` on, standing where this
+    // one stands then, to the microsecond.
+    ReelSpin withRpm(int newRpm, std::int64_t nowUs) const;
+
     // Microseconds a cell takes to pass the row.
     double cellUs() const { return double(kCellUnits) / (21.0 * rpm); }
 };

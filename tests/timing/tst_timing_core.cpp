@@ -1,5 +1,10 @@
 #include "core/timing/press_result.h"
+#include "core/timing/event_clock.h"
 #include "core/timing/press_statistics.h"
+#include "core/timing/target_choice.h"
+
+#include <map>
+#include <set>
 
 #include <QTest>
 
@@ -25,6 +30,20 @@ private slots:
         QCOMPARE(spin.upperPositionAt(1000 + 750000 * 1000 + 250000), 15);  // a thousand turns on
         QCOMPARE(ReelSpin({20, 1, 0}).upperPositionAt(1'000'000), 15);
         QCOMPARE(ReelSpin({20, 1, 0}).exactCellsTurned(1'500'000), 10.5);
+    }
+
+    // A change of speed keeps the reel where it stands and turns it on at the new pace.
+    void speedChangesMidTurn()
+    {
+        const ReelSpin fast{80, 1, 0};
+        const std::int64_t now = 250000 + 20000;  // 20 ms into the eighth cell
+        const ReelSpin slow = fast.withRpm(20, now);
+        QCOMPARE(slow.upperPositionAt(now), fast.upperPositionAt(now));
+        QVERIFY(qAbs(slow.exactCellsTurned(now) - 0.56) < 1e-5);  // 20 of 35.7 ms passed
+        // The rest of the cell, 0.44 of 142.857 ms, then the next.
+        QCOMPARE(slow.upperPositionAt(now + 62857), fast.upperPositionAt(now));
+        QCOMPARE(slow.upperPositionAt(now + 62858), fast.upperPositionAt(now) - 1);
+        QCOMPARE(ReelSpin({80, 5, 1000}).withRpm(40, 0).upperPositionAt(1000), 5);  // not started yet
     }
 
     void pressesOnCellBoundariesAtBothSpeedLimits_data()
@@ -110,6 +129,26 @@ private slots:
         QCOMPARE(stats.overall().spreadMs, 20.0);
     }
 
+    // Statistics rebuilt from stored sums and recent offsets are those of the presses themselves.
+    void sumsAndRecentOffsetsRestoreTheStatistics()
+    {
+        PressStatistics pressed;
+        for (int i = 0; i < 130; ++i)
+            pressed.add(i % 3 ? Symbol::Bar : Symbol::Cherry, i % 4 == 0, i - 40.0, (i - 40.0) / 35.7);
+        PressStatistics restored;
+        restored.addSums(Symbol::Bar, {86, 22, 2107, 170839});
+        restored.addSums(Symbol::Cherry, {44, 11, 1078, 90266});
+        for (int i = 30; i < 130; ++i)
+            restored.addRecent(i - 40.0, (i - 40.0) / 35.7);
+        QCOMPARE(restored.overall().presses, pressed.overall().presses);
+        QCOMPARE(restored.overall().hits, pressed.overall().hits);
+        QCOMPARE(restored.overall().meanMs, pressed.overall().meanMs);
+        QCOMPARE(restored.of(Symbol::Bar).spreadMs, pressed.of(Symbol::Bar).spreadMs);
+        QCOMPARE(restored.of(Symbol::Cherry).hits, pressed.of(Symbol::Cherry).hits);
+        QCOMPARE(restored.recentMs(), pressed.recentMs());
+        QCOMPARE(restored.biasHint(), pressed.biasHint());
+    }
+
     void histogramKeepsTheLastHundred()
     {
         PressStatistics stats;
@@ -150,6 +189,40 @@ private slots:
             stats.add(Symbol::Chime, false, cells * 35.7, cells);
         }
         QCOMPARE(QString::fromStdU16String(stats.biasHint()), hint);
+    }
+
+    // The clocks' difference is the smallest seen; a stamp that would put a
+    // press long before its arrival is not believed.
+    void eventStampsOnTheAnimationClock()
+    {
+        EventClock clock;
+        QCOMPARE(clock.momentOf(0, 5'000'000), 5'000'000);         // no stamp
+        QCOMPARE(clock.momentOf(1000, 7'003'000), 7'003'000);     // the first sets the difference, 6.003 s
+        QCOMPARE(clock.momentOf(1100, 7'101'000), 7'101'000);     // a quicker arrival lowers it to 6.001 s
+        QCOMPARE(clock.momentOf(1200, 7'209'000), 7'201'000);     // queued 8 ms: the stamp is believed
+        QCOMPARE(clock.momentOf(1300, 7'401'000), 7'301'000);     // 100 ms late: still believed
+        QCOMPARE(clock.momentOf(1400, 7'501'001), 7'501'001);     // a µs more: the arrival
+        QCOMPARE(clock.momentOf(1410, 7'520'000), 7'511'001);     // and the difference learnt anew
+        QCOMPARE(clock.momentOf(900, 7'500'000), 7'500'000);      // the platform's clock went back
+        QCOMPARE(clock.momentOf(901, 7'501'500), 7'501'000);
+    }
+
+    // Every symbol of the strip as likely, however many cells it has, on every row.
+    void targetsCoverEverySymbolAndRowEvenly()
+    {
+        SeededRandom random(7);
+        std::map<Symbol, int> symbols;
+        std::set<Row> rows;
+        for (int i = 0; i < 7000; ++i) {
+            const Target target = randomTarget(reel::Left, random);
+            QCOMPARE(target.reel, reel::Left);
+            ++symbols[target.symbol];
+            rows.insert(target.row);
+        }
+        QCOMPARE(int(symbols.size()), 7);
+        for (const auto& [symbol, count] : symbols)
+            QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));  // 七 has one cell, 風鈴 six
+        QCOMPARE(int(rows.size()), 3);
     }
 };
 
