@@ -8,6 +8,7 @@
 #include "windows/reel/reel_window_placing.h"
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
+#include "windows/timing/timing_window.h"
 
 #include <QApplication>
 
@@ -44,6 +45,7 @@ void Program::showReelWindow()
         {QStringLiteral("リーチ目ドリル (F2)"), QKeySequence(Qt::Key_F2), [this] { openDrill(); }},
         {QStringLiteral("リーチ目表 (F3)"), QKeySequence(Qt::Key_F3), [this] { openReachMeTable(); }},
         {QStringLiteral("設定判別 (F5)"), QKeySequence(Qt::Key_F5), [this] { openSettingEstimate(); }},
+        {QStringLiteral("目押し練習 (F4)"), QKeySequence(Qt::Key_F4), [this] { openTiming(); }},
     });
     riru_->open();
 }
@@ -78,6 +80,16 @@ void Program::openSettingEstimate()
         closeOnEscape(settingEstimate_.get());
     }
     settingEstimate_->open();
+}
+
+// Created on first use, from the strips the reel window shows.
+void Program::openTiming()
+{
+    if (!timing_) {
+        timing_ = std::make_unique<TimingWindow>(stripsOf(*riru_), TimingHistory::standard(), std::random_device()());
+        closeOnEscape(timing_.get());
+    }
+    timing_->open();
 }
 
 void Program::end()

@@ -8,6 +8,7 @@ class Form4;
 class Riru;
 class ReachMeTableWindow;
 class SettingEstimateWindow;
+class TimingWindow;
 
 // The program's course: the notice first, then the reel window until the end.
 class Program {
@@ -24,6 +25,8 @@ public:
     DrillWindow* drill() const { return drill_.get(); }
     // The setting estimate, or null until first opened.
     SettingEstimateWindow* settingEstimate() const { return settingEstimate_.get(); }
+    // The timing drill, or null until first opened.
+    TimingWindow* timing() const { return timing_.get(); }
     bool hasEnded() const { return ended_; }
 
 private:
@@ -31,6 +34,7 @@ private:
     void openReachMeTable();
     void openDrill();
     void openSettingEstimate();
+    void openTiming();
     void end();
 
     std::function<void()> quit_;
@@ -40,5 +44,6 @@ private:
     std::unique_ptr<ReachMeTableWindow> reachMeTable_;
     std::unique_ptr<DrillWindow> drill_;
     std::unique_ptr<SettingEstimateWindow> settingEstimate_;
+    std::unique_ptr<TimingWindow> timing_;
     bool ended_ = false;
 };

@@ -1,9 +1,10 @@
 #include "history/schema.h"
 
 #include "history/drill_schema.h"
+#include "history/timing_schema.h"
 
 const std::vector<SchemaStep>& programSchema()
 {
-    static const std::vector<SchemaStep> steps = {drillSchemaStep()};
+    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep()};
     return steps;
 }

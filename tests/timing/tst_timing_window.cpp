@@ -1,0 +1,455 @@
+#include "app/program.h"
+#include "core/reels/symbols_in_words.h"
+#include "tests/context_menu.h"
+#include "ui/look.h"
+#include "windows/notice_and_info/form4.h"
+#include "windows/reel/riru.h"
+#include "windows/timing/spinning_reel_view.h"
+#include "windows/timing/timing_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using timing::ReelSpin;
+
+constexpr qint64 kUtc = 1'800'000'000'000;
+// The platform's event clock runs this far ahead of the animation's.
+constexpr std::int64_t kEventClockAheadUs = 5'000'000'000;
+constexpr double kCellUs80 = 60e6 / 21 / 80;  // 35714.3 µs
+
+std::array<QImage, 3> designStrips()
+{
+    return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
+}
+
+QString words(std::u16string_view text)
+{
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+// A timing window on a database of its own and a clock the test moves.
+struct TimingFixture {
+    QTemporaryDir data;
+    QString path = data.filePath("kareto/kareto.sqlite");
+    std::shared_ptr<std::int64_t> nowUs = std::make_shared<std::int64_t>(1'000'000);
+    std::unique_ptr<TimingWindow> window;
+
+    explicit TimingFixture(std::uint64_t seed = 1) { open(seed); }
+
+    void open(std::uint64_t seed = 1)
+    {
+        window.reset();
+        window = std::make_unique<TimingWindow>(designStrips(), TimingHistory(path), seed,
+                                                TimingClock{[t = nowUs] { return *t; }, [t = nowUs] { return kUtc + *t / 1000; }});
+        window->open();
+    }
+
+    template <typename T = QWidget>
+    T* child(const char* name) const
+    {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString text(const char* name) const { return child<QLabel>(name)->text(); }
+
+    // A key as the platform sends it: stamped `stampMs` on its own clock (0:
+    // no stamp), arriving now.
+    void key(int key, quint64 stampMs = 0, bool autoRepeat = false) const
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        press.setTimestamp(stampMs);
+        QWidget* focus = QApplication::focusWidget();
+        QApplication::sendEvent(focus && focus->window() == window.get() ? focus : window.get(), &press);
+    }
+    // A key stamped at `atUs`, arriving `delayUs` later.
+    void stampedKey(int key, std::int64_t atUs, std::int64_t delayUs) const
+    {
+        *nowUs = atUs + delayUs;
+        this->key(key, static_cast<quint64>((atUs + kEventClockAheadUs) / 1000));
+    }
+
+    // The middle of the target's first passage through its row three cells
+    // or more from now: the ideal moment, with room for an early press.
+    std::int64_t idealUs() const
+    {
+        const ReelSpin& spin = window->spin();
+        const timing::Target& target = window->target();
+        for (std::int64_t step = spin.cellsTurned(*nowUs) + 3;; ++step)
+            if (reel::symbolOf(target.reel, spin.cellAfter(step, target.row)) == target.symbol)
+                return spin.startUs
+                    + std::llround((step + 0.5) * ReelSpin::kCellUnits / (21.0 * spin.rpm));
+    }
+    // True when the target's symbol is alone within three cells of its next passage.
+    bool targetStandsAlone() const
+    {
+        const ReelSpin& spin = window->spin();
+        const timing::Target& target = window->target();
+        const std::int64_t step = spin.cellsTurned(idealUs());
+        for (std::int64_t s = step - 3; s <= step + 3; ++s)
+            if (s != step && reel::symbolOf(target.reel, spin.cellAfter(s, target.row)) == target.symbol)
+                return false;
+        return true;
+    }
+    // Asks anew until the target stands alone, so that a press a cell or two
+    // off its passage lands on no other; choosing the reel again asks anew
+    // without a press.
+    void aimAtLoneTarget() const
+    {
+        auto* choice = child<QComboBox>("reelChoice");
+        const int chosen = choice->currentIndex();
+        while (!targetStandsAlone()) {
+            choice->setCurrentIndex(chosen == 0 ? 1 : 0);
+            choice->setCurrentIndex(chosen);
+        }
+    }
+    void pressAt(std::int64_t us) const
+    {
+        *nowUs = us;
+        key(Qt::Key_Space);
+    }
+    // The symbol the asked reel shows on the target's row, from its description in words.
+    QString shownOnTargetRow() const
+    {
+        static const char* kRows[] = {"上段: ", "中段: ", "下段: "};
+        const QString said = window->askedReel()->accessibleDescription();
+        for (const QString& part : said.split(QStringLiteral("、")))
+            if (part.startsWith(QString::fromUtf8(kRows[window->target().row])))
+                return part.mid(4);
+        return said;
+    }
+    QString targetName() const { return words(reel::nameOf(window->target().symbol)); }
+    // The signed ms the result ends with.
+    int shownMs() const
+    {
+        const QString result = text("result");
+        const QString number = result.section(u'(', 1).section(u' ', 0, 0);
+        return number.startsWith(u'\u2212') ? -number.mid(1).toInt() : number.toInt();
+    }
+};
+
+QString statisticsCell(const TimingFixture& fixture, int row, int column)
+{
+    return fixture.child<QTableWidget>("statistics")->item(row, column)->text();
+}
+
+}  // namespace
+
+// The timing drill driven with chosen times: its reels, its stops and its
+// results, its keys, its statistics and its history.
+class TestTimingWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        ui::useClassicLook();
+        qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
+    }
+
+    // F4 and the reel window's menu entry, after the other windows' entries, open one window; Esc closes it.
+    void keyAndMenuOpenOneWindow()
+    {
+        Program program([] {});
+        program.notice()->Command1_Click();
+        Riru* riru = program.reelWindow();
+        QVERIFY(QTest::qWaitForWindowActive(riru));
+        QTest::keyClick(riru, Qt::Key_F4);
+        TimingWindow* window = program.timing();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("目押し練習"));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+
+        const QStringList offered =
+            rightClickAndChoose(riru->findChild<QLabel*>("lbyakumei"), QStringLiteral("目押し練習 (F4)"));
+        QCOMPARE(offered, (QStringList{"リーチ目ドリル (F2)", "リーチ目表 (F3)", "設定判別 (F5)", "目押し練習 (F4)"}));
+        QCOMPARE(program.timing(), window);
+        QVERIFY(window->isVisible());
+    }
+
+    // A press on the ideal moment hits; a cell and 38 ms on is a cell late;
+    // the reel stands where it stopped, said in words, until the next target.
+    void pressesLandWhereTheyWereMade()
+    {
+        TimingFixture t;
+        t.aimAtLoneTarget();
+        QVERIFY(t.window->isSpinning());
+        QCOMPARE(t.window->askedReel()->accessibleDescription(), QStringLiteral("回転中"));
+        QVERIFY(t.text("target").endsWith(t.targetName()));
+        t.pressAt(t.idealUs());
+        QCOMPARE(t.text("result"), QStringLiteral("命中 (0 ms)"));
+        QCOMPARE(t.shownOnTargetRow(), t.targetName());
+        const int stoodAt = t.window->askedReel()->upperPosition();
+        *t.nowUs += 5'000'000;
+        QCOMPARE(t.window->askedReel()->upperPosition(), stoodAt);
+
+        t.key(Qt::Key_Return);
+        t.aimAtLoneTarget();
+        t.pressAt(t.idealUs() + 38'000);
+        QCOMPARE(t.text("result"), QStringLiteral("1 コマ遅い (+38 ms)"));
+        QVERIFY(t.shownOnTargetRow() != t.targetName());
+
+        t.key(Qt::Key_Return);
+        t.aimAtLoneTarget();
+        t.pressAt(t.idealUs() - std::llround(2 * kCellUs80));
+        QCOMPARE(t.text("result"), QStringLiteral("2 コマ早い (−71 ms)"));
+    }
+
+    // With slip, a press up to that many cells early pulls the target onto
+    // the row, the offset still measured from its ideal moment.
+    void slipPullsTheTargetIn_data()
+    {
+        QTest::addColumn<int>("slip");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("no slip") << 0 << QStringLiteral("2 コマ早い (−71 ms)");
+        QTest::newRow("one cell is not enough") << 1 << QStringLiteral("2 コマ早い (−71 ms)");
+        QTest::newRow("two cells") << 2 << QStringLiteral("命中 (−71 ms)");
+        QTest::newRow("four cells") << 4 << QStringLiteral("命中 (−71 ms)");
+    }
+    void slipPullsTheTargetIn()
+    {
+        QFETCH(int, slip);
+        QFETCH(QString, result);
+        TimingFixture t;
+        t.child<QSpinBox>("slip")->setValue(slip);
+        t.aimAtLoneTarget();
+        t.pressAt(t.idealUs() - std::llround(2 * kCellUs80));
+        QCOMPARE(t.text("result"), result);
+        QCOMPARE(t.shownOnTargetRow() == t.targetName(), result.startsWith(u"命中"));
+    }
+
+    // The press counts from the key's own time stamp once the clocks are
+    // compared, not from when it arrived; a stamp that would be too old is not believed.
+    void stampsTimeThePress()
+    {
+        TimingFixture t;
+        t.aimAtLoneTarget();
+        t.stampedKey(Qt::Key_Space, t.idealUs(), 0);  // compares the clocks
+        QCOMPARE(t.text("result"), QStringLiteral("命中 (0 ms)"));
+        t.key(Qt::Key_Space);
+        t.aimAtLoneTarget();
+        t.stampedKey(Qt::Key_Space, t.idealUs(), 45'000);
+        QVERIFY2(t.text("result").startsWith(u"命中") && std::abs(t.shownMs()) <= 1, qPrintable(t.text("result")));
+        t.key(Qt::Key_Space);
+        t.aimAtLoneTarget();
+        const std::int64_t arrival = t.idealUs() + 20'000;
+        t.stampedKey(Qt::Key_Space, arrival - 150'000, 150'000);
+        QCOMPARE(t.text("result"), QStringLiteral("1 コマ遅い (+20 ms)"));
+    }
+
+    // Every stop key stops the asked reel, whichever control has the focus; a held key does nothing more.
+    void stopAndNextKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        for (int key : {Qt::Key_Space, Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right})
+            QTest::newRow(qPrintable(QKeySequence(key).toString())) << key;
+    }
+    void stopAndNextKeys()
+    {
+        QFETCH(int, key);
+        TimingFixture t;
+        auto* next = t.child<QPushButton>("next");
+        t.child<QSpinBox>("rpm")->setFocus();
+        QVERIFY(!next->isEnabled());
+        t.key(Qt::Key_Return);
+        QVERIFY(t.window->isSpinning());
+        t.key(key);
+        QVERIFY(!t.window->isSpinning());
+        QVERIFY(next->isEnabled());
+        QCOMPARE(t.child<QSpinBox>("rpm")->value(), 80);  // the box took none of the keys
+        t.key(Qt::Key_Space, 0, true);
+        QVERIFY(!t.window->isSpinning());
+        if (key != Qt::Key_Space) {
+            t.key(key);  // standing, a stop key is the focused control's again
+            QVERIFY(!t.window->isSpinning());
+        }
+        QTest::mouseClick(next, Qt::LeftButton);
+        QVERIFY(t.window->isSpinning());
+        QVERIFY(!next->isEnabled());
+    }
+
+    // A click stops the asked reel, and only that one.
+    void clickStopsTheAskedReel()
+    {
+        TimingFixture t;
+        t.child<QComboBox>("reelChoice")->setCurrentIndex(1);
+        QCOMPARE(t.window->target().reel, reel::Center);
+        QTest::mouseClick(t.child("reel_left"), Qt::LeftButton);
+        QVERIFY(t.window->isSpinning());
+        QTest::mouseClick(t.child("reel_center"), Qt::LeftButton);
+        QVERIFY(!t.window->isSpinning());
+        QVERIFY(t.text("result").contains(u"ms)"));
+    }
+
+    // 順押し asks left, center and right in turn, and only the asked reel turns.
+    void inOrderWalksTheReels()
+    {
+        TimingFixture t;
+        t.child<QComboBox>("reelChoice")->setCurrentIndex(3);
+        const std::array<SpinningReelView*, 3> reels = {t.child<SpinningReelView>("reel_left"),
+            t.child<SpinningReelView>("reel_center"), t.child<SpinningReelView>("reel_right")};
+        for (reel::Reel asked : {reel::Left, reel::Center, reel::Right, reel::Left}) {
+            QCOMPARE(t.window->target().reel, asked);
+            QVERIFY(t.text("target").startsWith(QStringList({"左リール", "中リール", "右リール"})[asked]));
+            for (reel::Reel r : reel::kReels)
+                QCOMPARE(reels[r]->isSpinning(), r == asked);
+            *t.nowUs += 700'000;
+            t.key(Qt::Key_Space);
+            t.key(Qt::Key_Return);
+        }
+    }
+
+    // A new speed turns the reel on from where it stands.
+    void speedChangesWhileTurning()
+    {
+        TimingFixture t;
+        *t.nowUs += 123'456;
+        const int standing = t.window->askedReel()->upperPosition();
+        t.child<QSpinBox>("rpm")->setValue(20);
+        QCOMPARE(t.window->askedReel()->upperPosition(), standing);
+        QCOMPARE(t.window->spin().rpm, 20);
+        t.aimAtLoneTarget();
+        t.pressAt(t.idealUs() + 38'000);
+        QCOMPARE(t.text("result"), QStringLiteral("命中 (+38 ms)"));  // half a cell is 71 ms at 20 rpm
+    }
+
+    // The strip is drawn where the spin stands at the moment of painting, in
+    // whole pixels, moving down, across the strip's end; frames are asked
+    // for at the screen's refresh, only while the reel turns.
+    void reelIsDrawnWhereItStands()
+    {
+        TimingFixture t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
+        const QImage strip(":/pictures/r1.bmp");
+        auto* timer = t.window->findChild<QTimer*>("frames");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        QVERIFY(timer->interval() > 0 && timer->interval() <= 17);
+        const ReelSpin spin = t.window->spin();
+        for (double cells : {0.0, 0.5, 7.25, 30.8}) {
+            *t.nowUs = spin.startUs + std::llround(cells * ReelSpin::kCellUnits / (21.0 * spin.rpm));
+            const QImage shown = t.window->askedReel()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            double position = spin.startPosition - std::fmod(cells, 21.0);
+            if (position < 1)
+                position += 21;
+            const int top = static_cast<int>(std::lround(position * 950 / 15.0));
+            for (int y : {10, 40, 90, 170}) {
+                const QImage row = strip.copy(4, top + y, 90, 1).convertToFormat(QImage::Format_RGB32);
+                QVERIFY2(shown.copy(4, y, 90, 1) == row, qPrintable(QStringLiteral("%1 cells, row %2").arg(cells).arg(y)));
+            }
+        }
+        t.key(Qt::Key_Space);
+        QVERIFY(!timer->isActive());
+        t.key(Qt::Key_Space);
+        t.window->hide();
+        QVERIFY(!timer->isActive());
+    }
+
+    // Each press is one row of the history; a new window reads the statistics back.
+    void statisticsAndHistory()
+    {
+        TimingFixture t;
+        QVERIFY(!QFile::exists(t.path));  // opening writes nothing
+        t.aimAtLoneTarget();
+        const timing::Target first = t.window->target();
+        t.pressAt(t.idealUs() + 10'000);
+        const qint64 firstAtMs = kUtc + *t.nowUs / 1000;
+        t.key(Qt::Key_Space);
+        t.aimAtLoneTarget();
+        t.pressAt(t.idealUs() + 40'000);
+        constexpr int kOverall = 7;
+        QCOMPARE(statisticsCell(t, kOverall, 0), QStringLiteral("2"));
+        QCOMPARE(statisticsCell(t, kOverall, 1), QStringLiteral("50 %"));
+        QCOMPARE(statisticsCell(t, kOverall, 2), QStringLiteral("+25 ms"));
+        QCOMPARE(statisticsCell(t, kOverall, 3), QStringLiteral("21 ms"));
+        QVERIFY(t.child("histogram")->accessibleDescription().contains(u"5～15 ms: 1 回"));
+
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(t.path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("SELECT pressed_at_ms, reel, target_row, symbol, rpm, slip, stopped_cell, hit,"
+                               " cells_off, offset_ms FROM timing_presses ORDER BY id"));
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toLongLong(), firstAtMs);
+            QCOMPARE(query.value(1).toString(), QString("left"));
+            QCOMPARE(query.value(2).toString(), QStringList({"upper", "middle", "lower"})[first.row]);
+            QCOMPARE(query.value(4).toInt(), 80);
+            QCOMPARE(query.value(5).toInt(), 0);
+            QCOMPARE(reel::symbolOf(reel::Left, query.value(6).toInt()), first.symbol);
+            QCOMPARE(query.value(7).toInt(), 1);
+            QCOMPARE(query.value(8).toInt(), 0);
+            QVERIFY(std::abs(query.value(9).toDouble() - 10) < 0.01);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(7).toInt(), 0);
+            QCOMPARE(query.value(8).toInt(), 1);
+            QVERIFY(!query.next());
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+
+        t.open(2);
+        QCOMPARE(statisticsCell(t, kOverall, 0), QStringLiteral("2"));
+        QCOMPARE(statisticsCell(t, kOverall, 3), QStringLiteral("21 ms"));
+        QVERIFY(t.child("histogram")->accessibleDescription().contains(u"35～45 ms: 1 回"));
+    }
+
+    // A history that cannot be written leaves the drill working in memory, said once.
+    void unwritableHistoryIsSaidOnce()
+    {
+        TimingFixture t;
+        QFile blocker(t.data.filePath("kareto"));  // a file where the folder would go
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        t.open();
+        auto* note = t.child<QLabel>("historyNote");
+        QVERIFY(!note->isVisible());
+        t.key(Qt::Key_Space);
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains(u"保存できません"));
+        note->clear();
+        t.key(Qt::Key_Space);
+        t.key(Qt::Key_Space);
+        QVERIFY(note->text().isEmpty());
+        QCOMPARE(statisticsCell(t, 7, 0), QStringLiteral("2"));
+    }
+
+    // A lean of the last presses one way is said in a line, which a screen reader hears.
+    void biasHintAppears()
+    {
+        TimingFixture t;
+        for (int press = 0; press < 20; ++press) {
+            QVERIFY(t.text("hint").isEmpty());
+            t.aimAtLoneTarget();
+            t.pressAt(t.idealUs() + 40'000);
+            t.key(Qt::Key_Space);
+        }
+        QCOMPARE(t.text("hint"), QStringLiteral("平均 1.1 コマ遅い: 少し早めに押しましょう"));
+        QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(t.child("hint"));
+        QCOMPARE(hint->text(QAccessible::Name), t.text("hint"));
+    }
+
+private:
+    QTemporaryDir data_;
+};
+
+QTEST_MAIN(TestTimingWindow)
+#include "tst_timing_window.moc"

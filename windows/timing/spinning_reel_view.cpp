@@ -1,0 +1,104 @@
+#include "windows/timing/spinning_reel_view.h"
+
+#include "core/reels/strip_geometry.h"
+#include "core/reels/symbols_in_words.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// The reel window's cell: 950 twips of 15 to the pixel.
+constexpr double kCellPx = strip::kCellPitch / 15.0;
+constexpr int kRows = 3;
+constexpr int kStripWidth = 100;
+
+constexpr std::u16string_view kReelNames[] = {u"左リール", u"中リール", u"右リール"};
+
+}  // namespace
+
+SpinningReelView::SpinningReelView(reel::Reel reel, QImage strip, std::function<std::int64_t()> clockUs, QWidget* parent)
+    : QWidget(parent), reel_(reel), strip_(std::move(strip)), clockUs_(std::move(clockUs))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(sizeHint());
+    setAccessibleName(QString::fromStdU16String(std::u16string(kReelNames[reel])));
+    standAt(1);
+}
+
+QSize SpinningReelView::sizeHint() const
+{
+    return {kStripWidth, static_cast<int>(std::lround(kCellPx * kRows))};
+}
+
+void SpinningReelView::standAt(int upperPosition)
+{
+    spinning_ = false;
+    standing_ = upperPosition;
+    setAccessibleDescription(QString::fromStdU16String(reel::reelInWords(reel_, upperPosition)));
+    update();
+}
+
+void SpinningReelView::spin(const timing::ReelSpin& spin)
+{
+    spin_ = spin;
+    if (!spinning_)
+        setAccessibleDescription(QStringLiteral("回転中"));
+    spinning_ = true;
+    update();
+}
+
+int SpinningReelView::upperPosition() const
+{
+    return spinning_ ? spin_.upperPositionAt(clockUs_()) : standing_;
+}
+
+void SpinningReelView::markRow(std::optional<timing::Row> row)
+{
+    markedRow_ = row;
+    update();
+}
+
+void SpinningReelView::paintEvent(QPaintEvent*)
+{
+    const std::int64_t now = spinning_ ? clockUs_() : 0;
+    const double turned = spinning_ ? spin_.exactCellsTurned(now) : 0;
+    // The upper row's position as a real number in [1, 22): the strip holds
+    // cell 21 above cell 1 and cells 1 to 3 again below cell 21, so every
+    // such place shows three whole cells.
+    double position = (spinning_ ? spin_.startPosition : standing_) - std::fmod(turned, strip::kCells);
+    if (position < 1)
+        position += strip::kCells;
+    const int top = static_cast<int>(std::lround(-position * kCellPx));
+
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(0, top, strip_);
+
+    painter.setPen(QPen(QColor(0, 0, 0, 110), 1));
+    for (int row = 1; row < kRows; ++row) {
+        const int y = static_cast<int>(std::lround(row * kCellPx));
+        painter.drawLine(0, y, width(), y);
+    }
+    if (markedRow_) {
+        const int row = *markedRow_;
+        const int rowTop = static_cast<int>(std::lround(row * kCellPx));
+        const int rowBottom = static_cast<int>(std::lround((row + 1) * kCellPx));
+        painter.setPen(QPen(QColor(0xd0, 0x10, 0x10), 3));
+        painter.drawRect(QRect(1, rowTop + 1, width() - 3, rowBottom - rowTop - 3));
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    if (spinning_)
+        emit framePainted(now, turned + (position + top / kCellPx));
+}
+
+void SpinningReelView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked(event->timestamp());
+    QWidget::mousePressEvent(event);
+}

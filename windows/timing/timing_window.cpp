@@ -1,0 +1,384 @@
+#include "windows/timing/timing_window.h"
+
+#include "core/timing/target_choice.h"
+#include "ui/program_icon.h"
+#include "ui/announce.h"
+#include "ui/fonts.h"
+#include "windows/timing/offset_histogram.h"
+#include "windows/timing/spinning_reel_view.h"
+#include "windows/timing/statistics_table.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kInOrder = 3;  // the reel choice that asks left, center and right in turn
+constexpr double kFallbackHz = 60;
+
+bool isPlain(const QKeyEvent* key)
+{
+    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool isStopKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Z:
+    case Qt::Key_X:
+    case Qt::Key_C:
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+    case Qt::Key_Right: return true;
+    default: return false;
+    }
+}
+
+bool isNextKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QString fromCore(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+// A bold label as wide as the widest of its texts, so that nothing round it
+// moves as its text changes; read by its text, never by a fixed name.
+QLabel* announcedLabel(const char* name, const QStringList& widest, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(ui::designFont(ui::bold(15.75)));
+    int width = 0;
+    for (const QString& text : widest)
+        width = std::max(width, label->fontMetrics().horizontalAdvance(text));
+    label->setMinimumSize(width + 8, label->fontMetrics().height() + 4);
+    return label;
+}
+
+// The refresh interval of the window's screen, rounded down to whole ms, so
+// that no refresh passes without a new frame.
+int frameIntervalMs(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    const double hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : kFallbackHz;
+    return std::max(1, static_cast<int>(std::floor(1000.0 / hz)));
+}
+
+}  // namespace
+
+TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed, TimingClock clock)
+    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), history_(std::move(history)), random_(seed)
+{
+    setObjectName(QStringLiteral("Timing"));
+    setWindowTitle(QStringLiteral("目押し練習"));
+    setWindowIcon(programIcon());
+    setFont(ui::designFont(ui::regular(12)));
+    frames_ = new QTimer(this);
+    frames_->setObjectName(QStringLiteral("frames"));
+    frames_->setTimerType(Qt::PreciseTimer);
+    connect(frames_, &QTimer::timeout, this, [this] { askedReel()->update(); });
+    buildControls(std::move(strips));
+
+    statistics_ = history_.load();
+    sayProblem();
+    showStatistics();
+    for (SpinningReelView* reel : reels_)
+        reel->standAt(random_.between(1, 21));
+    startTarget();
+    QApplication::instance()->installEventFilter(this);
+}
+
+void TimingWindow::buildControls(std::array<QImage, 3> strips)
+{
+    auto* reelRow = new QHBoxLayout;
+    reelRow->setSpacing(6);
+    static constexpr const char* kReelNames[] = {"reel_left", "reel_center", "reel_right"};
+    for (reel::Reel reel : reel::kReels) {
+        auto* view = new SpinningReelView(reel, std::move(strips[reel]), clock_.steadyUs, this);
+        view->setObjectName(QString::fromLatin1(kReelNames[reel]));
+        connect(view, &SpinningReelView::clicked, this, [this, view](quint64 stamp) {
+            if (view == askedReel() && view->isSpinning())
+                pressed(stamp);
+        });
+        reelRow->addWidget(view);
+        reels_[reel] = view;
+    }
+
+    targetLabel_ = announcedLabel("target", {QStringLiteral("中リール 上段に チェリー"),
+                                              QStringLiteral("中リール 上段に Ｖサイン")}, this);
+    result_ = announcedLabel("result", {QStringLiteral("20 コマ早い (−9999 ms)")}, this);
+
+    auto* keys = new QLabel(QStringLiteral("Space・Z/X/C・←↓→ で止める　Enter・Space で次へ"), this);
+    QPalette dim = keys->palette();
+    dim.setColor(QPalette::WindowText, QColor(0x4a, 0x47, 0x42));  // 4.5:1 and more against the window
+    keys->setPalette(dim);
+
+    next_ = new QPushButton(QStringLiteral("次へ"), this);
+    next_->setObjectName(QStringLiteral("next"));
+    next_->setAccessibleName(QStringLiteral("次の目標へ"));
+    next_->setFont(ui::designFont(ui::bold(12)));
+    next_->setMinimumWidth(120);
+    connect(next_, &QPushButton::clicked, this, &TimingWindow::goOn);
+
+    rpm_ = new QSpinBox(this);
+    rpm_->setObjectName(QStringLiteral("rpm"));
+    rpm_->setRange(timing::kMinRpm, timing::kMaxRpm);
+    rpm_->setValue(timing::kMaxRpm);
+    rpm_->setSuffix(QStringLiteral(" 回転/分"));
+    rpm_->setAccessibleName(QStringLiteral("回転数"));
+    connect(rpm_, &QSpinBox::valueChanged, this, &TimingWindow::changeSpeed);
+
+    reelChoice_ = new QComboBox(this);
+    reelChoice_->setObjectName(QStringLiteral("reelChoice"));
+    reelChoice_->addItems({QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右"), QStringLiteral("順押し")});
+    reelChoice_->setAccessibleName(QStringLiteral("押すリール"));
+    connect(reelChoice_, &QComboBox::currentIndexChanged, this, &TimingWindow::chooseReels);
+
+    slip_ = new QSpinBox(this);
+    slip_->setObjectName(QStringLiteral("slip"));
+    slip_->setRange(0, 4);
+    slip_->setSuffix(QStringLiteral(" コマ"));
+    slip_->setSpecialValueText(QStringLiteral("なし（ビタ押し）"));
+    slip_->setAccessibleName(QStringLiteral("すべり"));
+
+    // Wide enough for the suffix and the words of 0, which Qt's size leaves out.
+    for (QSpinBox* box : {rpm_, slip_})
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("なし（ビタ押し）")) + 40);
+
+    auto* settings = new QFormLayout;
+    settings->addRow(QStringLiteral("押すリール(&L)"), reelChoice_);
+    settings->addRow(QStringLiteral("回転数(&R)"), rpm_);
+    settings->addRow(QStringLiteral("すべり(&S)"), slip_);
+
+    auto* asked = new QVBoxLayout;
+    asked->addWidget(targetLabel_);
+    asked->addWidget(result_);
+    asked->addWidget(keys);
+    asked->addStretch(1);
+    auto* nextRow = new QHBoxLayout;
+    nextRow->addWidget(next_);
+    nextRow->addStretch(1);
+    asked->addLayout(nextRow);
+
+    auto* play = new QHBoxLayout;
+    play->addLayout(reelRow);
+    play->addSpacing(16);
+    play->addLayout(asked, 1);
+    play->addSpacing(16);
+    play->addLayout(settings);
+
+    table_ = new StatisticsTable(this);
+    table_->setObjectName(QStringLiteral("statistics"));
+    table_->setAccessibleName(QStringLiteral("目押しの成績"));
+    histogram_ = new OffsetHistogram(this);
+    histogram_->setObjectName(QStringLiteral("histogram"));
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("hint"));
+    hint_->setTextFormat(Qt::PlainText);
+    hint_->setMinimumHeight(hint_->fontMetrics().height() + 4);
+
+    auto* results = new QGroupBox(QStringLiteral("成績"), this);
+    auto* histogramColumn = new QVBoxLayout;
+    histogramColumn->addWidget(new QLabel(QStringLiteral("直近 100 回のずれ"), results));
+    histogramColumn->addWidget(histogram_);
+    histogramColumn->addWidget(hint_);
+    histogramColumn->addStretch(1);
+    auto* resultsLayout = new QHBoxLayout(results);
+    resultsLayout->addWidget(table_, 0, Qt::AlignTop);
+    resultsLayout->addSpacing(12);
+    resultsLayout->addLayout(histogramColumn);
+
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("historyNote"));
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    note_->hide();
+
+    auto* window = new QVBoxLayout(this);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addLayout(play);
+    window->addWidget(results);
+    window->addWidget(note_);
+
+    setTabOrder(next_, reelChoice_);
+    setTabOrder(reelChoice_, rpm_);
+    setTabOrder(rpm_, slip_);
+    setTabOrder(slip_, table_);
+}
+
+void TimingWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TimingWindow::isSpinning() const
+{
+    return askedReel()->isSpinning();
+}
+
+// The stop and next keys work whichever control of the window has the focus;
+// an open list or a modal question keeps its keys.
+bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
+        || static_cast<QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
+        || QApplication::activeModalWidget())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!isPlain(key))
+        return false;
+    const bool spinning = isSpinning();
+    const bool ours = spinning ? isStopKey(key->key()) : isNextKey(key->key());
+    if (!ours || key->isAutoRepeat())
+        return ours;  // a held key neither stops nor goes on again
+    if (spinning)
+        pressed(key->timestamp());
+    else
+        goOn();
+    return true;
+}
+
+void TimingWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    runFrames();
+}
+
+void TimingWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    runFrames();
+}
+
+// Repaints the turning reel at every refresh of the screen while it is seen.
+void TimingWindow::runFrames()
+{
+    if (isVisible() && isSpinning()) {
+        frames_->setInterval(frameIntervalMs(this));
+        if (!frames_->isActive())
+            frames_->start();
+    } else {
+        frames_->stop();
+    }
+}
+
+void TimingWindow::startTarget()
+{
+    const int choice = reelChoice_->currentIndex();
+    const reel::Reel reel = choice == kInOrder ? target_.reel : static_cast<reel::Reel>(choice);
+    target_ = timing::randomTarget(reel, random_);
+    for (SpinningReelView* view : reels_)
+        view->markRow(view == askedReel() ? std::optional(target_.row) : std::nullopt);
+    spin_ = {rpm_->value(), askedReel()->upperPosition(), clock_.steadyUs()};
+    askedReel()->spin(spin_);
+
+    targetLabel_->setText(fromCore(timing::targetText(target_)));
+    ui::announceNameChange(targetLabel_);
+    result_->clear();
+    // Left on a disabled button, the focus would move on to a setting.
+    if (next_->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    next_->setEnabled(false);
+    runFrames();
+}
+
+void TimingWindow::pressed(quint64 timestampMs)
+{
+    stopAt(eventClock_.momentOf(timestampMs, clock_.steadyUs()));
+}
+
+void TimingWindow::stopAt(std::int64_t pressUs)
+{
+    const int slip = slip_->value();
+    const timing::PressResult result = timing::pressAt(spin_, target_, slip, pressUs);
+    askedReel()->standAt(result.stoppedUpperPosition);
+    runFrames();
+
+    result_->setText(fromCore(timing::resultText(result)));
+    ui::announceNameChange(result_);
+    statistics_.add(target_.symbol, result.hit, result.offsetMs, result.offsetCells);
+    showStatistics();
+    next_->setEnabled(true);
+
+    const int stoppedCell = (result.stoppedUpperPosition - 1 + target_.row) % 21 + 1;
+    record({clock_.utcMs(), target_, spin_.rpm, slip, stoppedCell, result.hit, result.cellsOff, result.offsetMs});
+}
+
+void TimingWindow::goOn()
+{
+    if (isSpinning())
+        return;
+    if (reelChoice_->currentIndex() == kInOrder)
+        target_.reel = static_cast<reel::Reel>((target_.reel + 1) % 3);
+    startTarget();
+}
+
+// A new choice asks at once; a reel turning for the old one stops where it is.
+void TimingWindow::chooseReels()
+{
+    if (isSpinning())
+        askedReel()->standAt(askedReel()->upperPosition());
+    if (reelChoice_->currentIndex() == kInOrder)
+        target_.reel = reel::Left;
+    startTarget();
+}
+
+void TimingWindow::changeSpeed(int rpm)
+{
+    if (isSpinning()) {
+        spin_ = spin_.withRpm(rpm, clock_.steadyUs());
+        askedReel()->spin(spin_);
+    }
+    showStatistics();
+}
+
+void TimingWindow::showStatistics()
+{
+    table_->showStatistics(statistics_);
+    histogram_->showCounts(statistics_.histogram(OffsetHistogram::kBinMs, OffsetHistogram::kBins),
+                           timing::ReelSpin{rpm_->value()}.cellUs() / 2000.0);
+    const QString hint = fromCore(statistics_.biasHint());
+    if (hint != hint_->text()) {
+        hint_->setText(hint);
+        ui::announceNameChange(hint_);
+    }
+}
+
+void TimingWindow::record(const PressRecord& press)
+{
+    if (!history_.record(press))
+        sayProblem();
+}
+
+// Says once why the history cannot be kept; the drill goes on in memory.
+void TimingWindow::sayProblem()
+{
+    const QString problem = history_.takeNewProblem();
+    if (problem.isEmpty())
+        return;
+    std::fprintf(stderr, "kareto: timing history: %s\n", qPrintable(problem));
+    note_->setText(QStringLiteral("記録を保存できません（%1）。練習はこのまま続けられますが、次に開いたときには残っていません。")
+                       .arg(problem));
+    note_->show();
+}
