@@ -1,12 +1,10 @@
 #include "core/pattern.h"
 
-#include "core/evaluation/evaluation.h"
-
 namespace {
 
 bool isPosition(int position)
 {
-    return position >= 1 && position <= Pattern::kPositions;
+    return position >= 1 && position <= reel::kPositions;
 }
 
 }  // namespace
@@ -20,9 +18,4 @@ std::string readOutOf(const Pattern& pattern)
 {
     return std::to_string(pattern.left) + "-" + std::to_string(pattern.center) + "-" +
            std::to_string(pattern.right);
-}
-
-char outcomeCodeOf(const Pattern& pattern)
-{
-    return gridOfClass(evaluatorClassOf(pattern.left))->code(pattern.center, pattern.right);
 }

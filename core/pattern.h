@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/reels/positions.h"
+
 #include <string>
 
 // A stop pattern: the upper-row positions of the left, center and right reels.
 struct Pattern {
-    static constexpr int kPositions = 21;  // positions on every reel, 1..21
-
     int left = 1;
     int center = 1;
     int right = 1;
@@ -18,6 +18,3 @@ bool isOnTheReels(const Pattern& pattern);
 
 // The read-out the reel window shows for the pattern, such as "7-14-3".
 std::string readOutOf(const Pattern& pattern);
-
-// The outcome code the pattern is judged to; the pattern must be on the reels.
-char outcomeCodeOf(const Pattern& pattern);

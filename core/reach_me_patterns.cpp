@@ -5,17 +5,12 @@
 
 namespace patterns {
 
-char outcomeCodeOf(int left, int center, int right)
-{
-    return judge({left, center, right}).code;
-}
-
 std::array<int, kOutcomeGroups.size()> groupCounts(int left)
 {
     std::array<int, kOutcomeGroups.size()> counts{};
-    for (int center = 1; center <= kPositions; ++center)
-        for (int right = 1; right <= kPositions; ++right)
-            ++counts[static_cast<std::size_t>(groupIndexOf(outcomeCodeOf(left, center, right)))];
+    for (int center = 1; center <= reel::kPositions; ++center)
+        for (int right = 1; right <= reel::kPositions; ++right)
+            ++counts[static_cast<std::size_t>(groupIndexOf(outcomeCodeOf({left, center, right})))];
     return counts;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/outcome_groups.h"
+#include "core/reels/positions.h"
 
 #include <array>
 #include <string>
@@ -9,12 +10,6 @@
 // The reach-me table's data: every stop pattern of the three reels, given by
 // their upper-row positions 1..21, with the outcome a step would show for it.
 namespace patterns {
-
-inline constexpr int kPositions = 21;
-
-// The outcome code of a pattern: the grid cell of the left position's
-// evaluator. Positions must be 1..21.
-char outcomeCodeOf(int left, int center, int right);
 
 // How many of a left position's 441 patterns fall in each outcome group, in
 // the order of kOutcomeGroups.

@@ -1,5 +1,6 @@
 #include "exports/csv_export.h"
 
+#include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
 #include "core/evaluation/legend.h"
@@ -40,10 +41,10 @@ QByteArray reachMeTableCsv()
     QByteArray csv = "\xEF\xBB\xBF"
                      "left,center,right,code,group,line1,line2,line3,cheer\r\n";
     std::array<QByteArray, 128> fieldsOf;  // by outcome code, made once each
-    for (int left = 1; left <= patterns::kPositions; ++left)
-        for (int center = 1; center <= patterns::kPositions; ++center)
-            for (int right = 1; right <= patterns::kPositions; ++right) {
-                const char code = patterns::outcomeCodeOf(left, center, right);
+    for (int left = 1; left <= reel::kPositions; ++left)
+        for (int center = 1; center <= reel::kPositions; ++center)
+            for (int right = 1; right <= reel::kPositions; ++right) {
+                const char code = outcomeCodeOf({left, center, right});
                 QByteArray& fields = fieldsOf[static_cast<unsigned char>(code)];
                 if (fields.isEmpty())
                     fields = outcomeFields(code);

@@ -48,7 +48,7 @@ bool writeReachMeTablePdf(QIODevice& device, const ReelCellPictures& pictures)
         return false;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(kDotsPerInch).size());
-    for (int left = 1; left <= patterns::kPositions; ++left) {
+    for (int left = 1; left <= reel::kPositions; ++left) {
         if (left > 1 && !writer.newPage())
             return false;
         drawPage(painter, page, left, pictures);

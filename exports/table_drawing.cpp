@@ -1,5 +1,6 @@
 #include "exports/table_drawing.h"
 
+#include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
 #include "core/reach_me_patterns.h"
 #include "ui/text.h"
@@ -73,7 +74,7 @@ QSizeF gridSize()
 {
     const QSizeF column = header_drawing::sectionSize(tableFont(), Qt::Horizontal);
     const QSizeF row = header_drawing::sectionSize(tableFont(), Qt::Vertical);
-    return {row.width() + patterns::kPositions * kCell.width(), column.height() + patterns::kPositions * kCell.height()};
+    return {row.width() + reel::kPositions * kCell.width(), column.height() + reel::kPositions * kCell.height()};
 }
 
 void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictures& pictures)
@@ -88,7 +89,7 @@ void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictur
     drawBox(painter, corner, kHeaderFace);
     painter.setPen(Qt::black);
     header_drawing::drawAxisNames(painter, corner);
-    for (int position = 1; position <= patterns::kPositions; ++position) {
+    for (int position = 1; position <= reel::kPositions; ++position) {
         const qreal across = cells.x() + (position - 1) * kCell.width();
         const qreal down = cells.y() + (position - 1) * kCell.height();
         const QRectF column(across, topLeft.y(), kCell.width(), headerHeight);
@@ -101,9 +102,9 @@ void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictur
         header_drawing::drawReelHeader(painter, row, position, pictures.sideBySide(ReelCellPictures::Center, position),
                                        Qt::Vertical);
     }
-    for (int center = 1; center <= patterns::kPositions; ++center)
-        for (int right = 1; right <= patterns::kPositions; ++right) {
-            const char code = patterns::outcomeCodeOf(left, center, right);
+    for (int center = 1; center <= reel::kPositions; ++center)
+        for (int right = 1; right <= reel::kPositions; ++right) {
+            const char code = outcomeCodeOf({left, center, right});
             const QRectF cell(cells + QPointF((right - 1) * kCell.width(), (center - 1) * kCell.height()), kCell);
             drawMarkedBox(painter, cell, cell_look::backgroundOf(code), cell_look::markOf(code));
         }

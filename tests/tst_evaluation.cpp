@@ -44,8 +44,8 @@ private slots:
                     // Judged without reels, the pattern means the same.
                     const Judgement judgement = judge({left, center, right});
                     QCOMPARE(judgement.code, grids[left]->code(center, right));
-                    QCOMPARE(text(std::u16string(judgement.commentary)), text(evaluation.yakumei));
-                    QCOMPARE(text(std::u16string(judgement.cheer)), text(evaluation.tamaya));
+                    QCOMPARE(text(std::u16string(judgement.yakumei)), text(evaluation.yakumei));
+                    QCOMPARE(text(std::u16string(judgement.tamaya)), text(evaluation.tamaya));
                     ++patterns;
                 }
             }

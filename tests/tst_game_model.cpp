@@ -90,8 +90,8 @@ private slots:
         for (const Game* game : {&stepped, &placed.game}) {
             QCOMPARE(QString::fromStdU16String(game->evaluation().readOut), QStringLiteral("1-17-10"));
             const Judgement judgement = judge({1, 17, 10});
-            QCOMPARE(game->evaluation().yakumei, std::u16string(judgement.commentary));
-            QCOMPARE(game->evaluation().tamaya, std::u16string(judgement.cheer));
+            QCOMPARE(game->evaluation().yakumei, std::u16string(judgement.yakumei));
+            QCOMPARE(game->evaluation().tamaya, std::u16string(judgement.tamaya));
         }
 
         // From a placed pattern the reels step and spin on as usual.

@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "core/evaluation/judgement.h"
 #include "core/evaluation/legend.h"
 #include "core/reach_me_patterns.h"
 #include "core/reels/strip_geometry.h"
@@ -200,7 +201,7 @@ private slots:
         }
 
         const QString readOut = QStringLiteral("%1-%2-%3").arg(left).arg(center).arg(right);
-        const Outcome& outcome = outcomeOf(patterns::outcomeCodeOf(left, center, right));
+        const Outcome& outcome = outcomeOf(outcomeCodeOf({left, center, right}));
         QCOMPARE(started.text("Text2"), readOut);
         QCOMPARE(started.text("lbyakumei"), QString::fromStdU16String(outcome.commentary));
         QCOMPARE(started.text("lbtamaya"), outcome.cheers ? QStringLiteral("た～まや～！!") : QString());

@@ -16,13 +16,13 @@ private slots:
         QCOMPARE(topOfIndex(0), -19630);
         QCOMPARE(topOfIndex(1), -18680);
         QCOMPARE(topOfIndex(21), 320);
-        for (int p = 1; p <= kCells; ++p)
+        for (int p = 1; p <= reel::kPositions; ++p)
             QCOMPARE(topOfIndex(22 - p), 1270 - 950 * p);
     }
 
     void everyIndexReadsBackItsPosition()
     {
-        for (int index = 0; index <= kCells; ++index) {
+        for (int index = 0; index <= reel::kPositions; ++index) {
             const int top = topOfIndex(index);
             const int pixelTop = static_cast<int>(std::lround(top / 15.0)) * 15;  // as a window keeps it
             for (double t : {double(top), double(pixelTop), top - 474.0, top + 474.0})
@@ -57,7 +57,7 @@ private slots:
         for (double t : {1e300, -1e300, std::numeric_limits<double>::infinity(),
                          std::numeric_limits<double>::quiet_NaN()}) {
             const int p = positionAt(t);
-            QVERIFY2(p < 1 || p > kCells, qPrintable(QString::number(p)));
+            QVERIFY2(p < 1 || p > reel::kPositions, qPrintable(QString::number(p)));
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "core/drill/cards/card_deck.h"
 #include "core/drill/cards/teaching_order.h"
 #include "core/evaluation/evaluation.h"
+#include "core/evaluation/judgement.h"
 
 #include <algorithm>
 #include <limits>

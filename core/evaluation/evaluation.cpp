@@ -24,7 +24,7 @@ std::u16string decimal(int value)
 
 int evaluatorClassOf(int leftPosition)
 {
-    if (leftPosition < 1 || leftPosition > strip::kCells)
+    if (leftPosition < 1 || leftPosition > reel::kPositions)
         return 0;
     if (leftPosition == 15 || leftPosition == 18)
         return 4;  // the left reel shows the same three symbols as at 4

@@ -4,7 +4,7 @@ namespace {
 
 bool onReel(std::int16_t position)
 {
-    return position >= 1 && position <= ReachMeGrid::kSize;
+    return position >= 1 && position <= reel::kPositions;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace {
 // The index that shows an upper-row position: 21 for position 1.
 std::int16_t indexOf(int position)
 {
-    return static_cast<std::int16_t>(strip::kCells + 1 - position);
+    return static_cast<std::int16_t>(reel::kPositions + 1 - position);
 }
 
 }  // namespace
@@ -59,9 +59,9 @@ bool Game::tick(reel::Reel which)
     Reel& reel = reels_[which];
     if (!reel.running)
         return false;
-    reel.koma = static_cast<std::int16_t>(reel.koma + 1 > strip::kCells ? 1 : reel.koma + 1);
+    reel.koma = static_cast<std::int16_t>(reel.koma + 1 > reel::kPositions ? 1 : reel.koma + 1);
     reel.top = strip::topOfIndex(reel.koma);
-    if (reel.koma == strip::kCells)
+    if (reel.koma == reel::kPositions)
         reel.koma = 0;
     Changes changes;
     changes.moved[which] = true;
@@ -96,7 +96,7 @@ bool Game::stepDown(reel::Reel which)
     if (mode_ != Mode::Standing)
         return false;
     Reel& reel = reels_[which];
-    if (reel.koma == strip::kCells)
+    if (reel.koma == reel::kPositions)
         reel.koma = 0;
     reel.koma += 1;
     showMoved({which});
@@ -109,7 +109,7 @@ bool Game::stepUp(reel::Reel which)
         return false;
     Reel& reel = reels_[which];
     if (reel.koma == 0)
-        reel.koma = strip::kCells;
+        reel.koma = reel::kPositions;
     reel.koma -= 1;
     showMoved({which});
     return true;

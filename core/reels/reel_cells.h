@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reels/positions.h"
+
 #include <array>
 
 // The symbols on the three reels. Only the strip pictures show them; the
@@ -15,7 +17,7 @@ inline constexpr Reel kReels[] = {Left, Center, Right};
 
 // Cell 1 to 21 of each reel, top to bottom; cell 1 follows cell 21.
 // A reel at upper-row position p shows cells p, p + 1 and p + 2.
-inline constexpr std::array<std::array<Symbol, 3>, 21> kCellSymbols = {{
+inline constexpr std::array<std::array<Symbol, 3>, kPositions> kCellSymbols = {{
     //  left      center    right
     {Seven,   Seven,   Seven  },  //  1
     {Cherry,  Cherry,  Chime  },  //  2
@@ -43,7 +45,7 @@ inline constexpr std::array<std::array<Symbol, 3>, 21> kCellSymbols = {{
 // The symbol of a cell, counting on past 21: cell 22 is cell 1.
 constexpr Symbol symbolOf(Reel reel, int cell)
 {
-    return kCellSymbols[(cell - 1) % 21][reel];
+    return kCellSymbols[(cell - 1) % kPositions][reel];
 }
 
 }  // namespace reel

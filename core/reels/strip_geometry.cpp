@@ -13,8 +13,8 @@ std::int16_t positionAt(double top)
     // Far-off placements only need to stay off the reel, and inside 16 bits.
     double index = std::nearbyint(std::clamp(cells, -1000.0, 1000.0));
     if (index == 0)
-        index = kCells;
-    return static_cast<std::int16_t>(kCells + 1 - index);
+        index = reel::kPositions;
+    return static_cast<std::int16_t>(reel::kPositions + 1 - index);
 }
 
 }  // namespace strip

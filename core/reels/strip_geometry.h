@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reels/positions.h"
+
 #include <cstdint>
 
 // Where a reel's strip picture stands, in twips (15 twips make one pixel).
@@ -7,7 +9,6 @@
 // and index 0 shows position 1 like index 21, one whole strip turn higher.
 namespace strip {
 
-constexpr int kCells = 21;        // cells on every reel
 constexpr int kCellPitch = 950;   // height of one cell
 constexpr int kIndexZeroTop = -19630;
 constexpr int kDesignTop = -19680;  // where the strips stand until first moved
@@ -24,7 +25,7 @@ constexpr int topOfIndex(int index)
 
 constexpr int positionOfIndex(int index)
 {
-    return index == 0 ? 1 : kCells + 1 - index;
+    return index == 0 ? 1 : reel::kPositions + 1 - index;
 }
 
 // The upper-row position that a strip standing at `top` shows. The placement

@@ -33,7 +33,7 @@ PressResult pressAt(const ReelSpin& spin, const Target& target, int slip, std::i
     const auto distance = [&](std::int64_t s) { return units - (s * ReelSpin::kCellUnits + ReelSpin::kCellUnits / 2); };
     if (aimed < 0) {
         // Every symbol is on every strip, so one passage lies within 21 cells.
-        for (std::int64_t s = step - 21; s <= step + 21; ++s) {
+        for (std::int64_t s = step - reel::kPositions; s <= step + reel::kPositions; ++s) {
             if (isTarget(s) && (aimed < 0 || std::llabs(distance(s)) <= std::llabs(distance(aimed))))
                 aimed = s;
         }
@@ -44,7 +44,7 @@ PressResult pressAt(const ReelSpin& spin, const Target& target, int slip, std::i
     result.hit = stopped == aimed;
     result.cellsOff = int(stopped - aimed);
     result.offsetCells = double(distance(aimed)) / double(ReelSpin::kCellUnits);
-    result.offsetMs = double(distance(aimed)) / (21.0 * spin.rpm) / 1000.0;
+    result.offsetMs = double(distance(aimed)) / (double(reel::kPositions) * spin.rpm) / 1000.0;
     return result;
 }
 

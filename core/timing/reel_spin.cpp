@@ -5,7 +5,7 @@ namespace timing {
 std::int64_t ReelSpin::turnedUnits(std::int64_t nowUs) const
 {
     const std::int64_t elapsed = nowUs > startUs ? nowUs - startUs : 0;
-    return elapsed * 21 * rpm;
+    return elapsed * reel::kPositions * rpm;
 }
 
 double ReelSpin::exactCellsTurned(std::int64_t nowUs) const
@@ -24,8 +24,8 @@ ReelSpin ReelSpin::withRpm(int newRpm, std::int64_t nowUs) const
 
 int ReelSpin::cellAfter(std::int64_t steps, Row row) const
 {
-    const std::int64_t zeroBased = (startPosition - 1 + row - steps) % 21;
-    return int(zeroBased < 0 ? zeroBased + 21 : zeroBased) + 1;
+    const std::int64_t zeroBased = (startPosition - 1 + row - steps) % reel::kPositions;
+    return int(zeroBased < 0 ? zeroBased + reel::kPositions : zeroBased) + 1;
 }
 
 }  // namespace timing

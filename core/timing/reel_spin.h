@@ -42,7 +42,7 @@ struct ReelSpin {
     ReelSpin withRpm(int newRpm, std::int64_t nowUs) const;
 
     // Microseconds a cell takes to pass the row.
-    double cellUs() const { return double(kCellUnits) / (21.0 * rpm); }
+    double cellUs() const { return double(kCellUnits) / (double(reel::kPositions) * rpm); }
 };
 
 }  // namespace timing

@@ -1,6 +1,7 @@
 #include "core/drill/cards/card_deck.h"
 #include "core/drill/cards/teaching_order.h"
 #include "core/evaluation/evaluation.h"
+#include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
 
 #include <QtTest>

@@ -1,4 +1,5 @@
 #include "core/drill/cards/card_deck.h"
+#include "core/evaluation/judgement.h"
 #include "ui/look.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/drill_window.h"

@@ -122,7 +122,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     leftFilter_->setObjectName(QStringLiteral("leftFilter"));
     leftFilter_->setAccessibleName(QStringLiteral("左リールの位置"));
     leftFilter_->addItem(QStringLiteral("全部"));
-    for (int left = 1; left <= Pattern::kPositions; ++left)
+    for (int left = 1; left <= reel::kPositions; ++left)
         leftFilter_->addItem(QString::number(left));
     connect(leftFilter_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseLeftFilter);
     auto* filterCaption = new QLabel(QStringLiteral("左リール"), this);

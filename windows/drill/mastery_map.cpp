@@ -2,6 +2,7 @@
 
 #include "core/drill/card_drill.h"
 #include "core/drill/cards/card_deck.h"
+#include "core/reels/positions.h"
 #include "windows/drill/group_text.h"
 #include "windows/pieces/cell_look.h"
 
@@ -52,7 +53,7 @@ int MasteryMap::captionWidth() const
 QSize MasteryMap::sizeHint() const
 {
     const int rowHeight = kSquare + kGap;
-    return {captionWidth() + kMostCardsInARow * (kSquare + kGap), 21 * std::max(rowHeight, fontMetrics().height())};
+    return {captionWidth() + kMostCardsInARow * (kSquare + kGap), reel::kPositions * std::max(rowHeight, fontMetrics().height())};
 }
 
 QRect MasteryMap::squareOf(int left, int card) const
@@ -68,7 +69,7 @@ QRect MasteryMap::squareOf(int left, int card) const
 
 int MasteryMap::cardAt(const QPoint& point) const
 {
-    for (int left = 1; left <= Pattern::kPositions; ++left)
+    for (int left = 1; left <= reel::kPositions; ++left)
         for (int card : CardDeck::instance().cardsOfLeft(left))
             if (squareOf(left, card).contains(point))
                 return card;
@@ -120,7 +121,7 @@ void MasteryMap::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int rowHeight = std::max(kSquare + kGap, fontMetrics().height());
-    for (int left = 1; left <= Pattern::kPositions; ++left) {
+    for (int left = 1; left <= reel::kPositions; ++left) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, (left - 1) * rowHeight, captionWidth(), rowHeight), Qt::AlignLeft | Qt::AlignTop,
                          QStringLiteral("左 %1").arg(left));

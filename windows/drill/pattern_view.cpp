@@ -31,7 +31,7 @@ constexpr int kMargin = 120;  // twips of window face round the picture
 
 // Every position stands its upper row at the same height: index i places the
 // strip so that position 22 - i's cell starts there.
-constexpr int kUpperRowTop = strip::topOfIndex(strip::kCells + 1);
+constexpr int kUpperRowTop = strip::topOfIndex(reel::kPositions + 1);
 
 // The part of the reel window the picture shows, in the window's twips.
 struct Area {

@@ -138,7 +138,7 @@ bool readPatternsDue(const QJsonValue& due, std::vector<CardState>& cards, std::
             return false;
         std::optional<int> at[3];
         for (int i = 0; i < 3; ++i)
-            at[i] = smallNumber(positions[i], 1, Pattern::kPositions);
+            at[i] = smallNumber(positions[i], 1, reel::kPositions);
         if (!at[0] || !at[1] || !at[2])
             return false;
         cards[static_cast<std::size_t>(CardDeck::instance().cardOf({*at[0], *at[1], *at[2]}))] = dueNow(nowMs);

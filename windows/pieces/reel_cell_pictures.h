@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reels/positions.h"
+
 #include <QImage>
 
 #include <array>
@@ -23,6 +25,6 @@ public:
 
 private:
     std::array<QImage, 3> strips_;
-    mutable std::array<std::array<QImage, 21>, 3> stacked_;
-    mutable std::array<std::array<QImage, 21>, 3> sideBySide_;
+    mutable std::array<std::array<QImage, reel::kPositions>, 3> stacked_;
+    mutable std::array<std::array<QImage, reel::kPositions>, 3> sideBySide_;
 };

@@ -90,7 +90,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
         return QSize(grid_->verticalHeader()->sizeHint().width() + cells * kCellShown.width() + frame,
                      grid_->horizontalHeader()->sizeHint().height() + cells * kCellShown.height() + frame);
     };
-    grid_->setMinimumSize(gridFor(patterns::kPositions));
+    grid_->setMinimumSize(gridFor(reel::kPositions));
     wholeGridSize_ = sizeHint();
     grid_->setMinimumSize(gridFor(kRowsAtLeast));
 
@@ -104,7 +104,7 @@ QWidget* ReachMeTableWindow::buildLeftReel()
     leftPosition_ = new QSpinBox(row);
     leftPosition_->setObjectName(QStringLiteral("leftPosition"));
     leftPosition_->setAccessibleName(QStringLiteral("左リールの位置"));
-    leftPosition_->setRange(1, patterns::kPositions);
+    leftPosition_->setRange(1, reel::kPositions);
     leftPosition_->setWrapping(true);
     leftPosition_->setValue(kFirstLeftPosition);
     caption->setBuddy(leftPosition_);

@@ -1,5 +1,6 @@
 #include "windows/reach_me_table/table_model.h"
 
+#include "core/evaluation/judgement.h"
 #include "core/reach_me_patterns.h"
 #include "core/reels/symbols_in_words.h"
 #include "ui/text.h"
@@ -18,17 +19,17 @@ void ReachMeTableModel::setLeftPosition(int left)
     if (left == left_)
         return;
     left_ = left;
-    emit dataChanged(index(0, 0), index(patterns::kPositions - 1, patterns::kPositions - 1));
+    emit dataChanged(index(0, 0), index(reel::kPositions - 1, reel::kPositions - 1));
 }
 
 int ReachMeTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : patterns::kPositions;
+    return parent.isValid() ? 0 : reel::kPositions;
 }
 
 int ReachMeTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : patterns::kPositions;
+    return parent.isValid() ? 0 : reel::kPositions;
 }
 
 QVariant ReachMeTableModel::data(const QModelIndex& index, int role) const
@@ -37,7 +38,7 @@ QVariant ReachMeTableModel::data(const QModelIndex& index, int role) const
         return {};
     const int center = index.row() + 1;
     const int right = index.column() + 1;
-    const char code = patterns::outcomeCodeOf(left_, center, right);
+    const char code = outcomeCodeOf({left_, center, right});
     switch (role) {
     case Qt::DisplayRole:
         return cell_look::markOf(code);

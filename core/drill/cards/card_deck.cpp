@@ -1,6 +1,7 @@
 #include "core/drill/cards/card_deck.h"
 
 #include "core/evaluation/evaluation.h"
+#include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
 
 #include <algorithm>
@@ -20,9 +21,9 @@ CardDeck::CardDeck()
 {
     // (grid, group, code) orders the cards; the map collects each one's patterns.
     std::map<std::tuple<int, int, char>, std::vector<Pattern>> collected;
-    for (int left = 1; left <= Pattern::kPositions; ++left)
-        for (int center = 1; center <= Pattern::kPositions; ++center)
-            for (int right = 1; right <= Pattern::kPositions; ++right) {
+    for (int left = 1; left <= reel::kPositions; ++left)
+        for (int center = 1; center <= reel::kPositions; ++center)
+            for (int right = 1; right <= reel::kPositions; ++right) {
                 const Pattern pattern{left, center, right};
                 const char code = outcomeCodeOf(pattern);
                 collected[{evaluatorClassOf(left), groupIndexOf(code), code}].push_back(pattern);
@@ -34,7 +35,7 @@ CardDeck::CardDeck()
             cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)] = static_cast<short>(index);
         cards_.push_back({grid, code, group, std::move(patterns)});
     }
-    for (int left = 1; left <= Pattern::kPositions; ++left)
+    for (int left = 1; left <= reel::kPositions; ++left)
         for (int index = 0; index < size(); ++index)
             if (cards_[static_cast<std::size_t>(index)].grid == evaluatorClassOf(left))
                 byLeft_[static_cast<std::size_t>(left)].push_back(index);

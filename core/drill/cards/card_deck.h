@@ -46,8 +46,8 @@ public:
 
 private:
     std::vector<Card> cards_;
-    std::array<std::vector<int>, Pattern::kPositions + 1> byLeft_;
+    std::array<std::vector<int>, reel::kPositions + 1> byLeft_;
     // cardByCell_[left - 1][center - 1][right - 1]
-    std::array<std::array<std::array<short, Pattern::kPositions>, Pattern::kPositions>, Pattern::kPositions>
+    std::array<std::array<std::array<short, reel::kPositions>, reel::kPositions>, reel::kPositions>
         cardByCell_{};
 };

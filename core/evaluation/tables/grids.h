@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/evaluation/legend.h"
+#include "core/reels/positions.h"
 
 #include <array>
 
@@ -8,23 +9,21 @@
 // center and right upper-row positions 1..21.
 class ReachMeGrid {
 public:
-    static constexpr int kSize = 21;
-
     // Each row spells its 21 codes with two blanks between them, so that a table
     // file reads like the printed grid. A malformed row does not compile.
-    consteval ReachMeGrid(const char* const (&rows)[kSize])
+    consteval ReachMeGrid(const char* const (&rows)[reel::kPositions])
     {
-        for (int center = 0; center < kSize; ++center) {
+        for (int center = 0; center < reel::kPositions; ++center) {
             const char* row = rows[center];
-            for (int right = 0; right < kSize; ++right) {
+            for (int right = 0; right < reel::kPositions; ++right) {
                 const char code = row[3 * right];
                 if (!isOutcomeCode(code))
                     throw "not an outcome code";
                 codes_[center][right] = code;
-                if (right + 1 < kSize && (row[3 * right + 1] != ' ' || row[3 * right + 2] != ' '))
+                if (right + 1 < reel::kPositions && (row[3 * right + 1] != ' ' || row[3 * right + 2] != ' '))
                     throw "codes must stand two blanks apart";
             }
-            if (row[3 * kSize - 2] != '\0')
+            if (row[3 * reel::kPositions - 2] != '\0')
                 throw "a row holds 21 codes";
         }
     }
@@ -33,7 +32,7 @@ public:
     constexpr char code(int center, int right) const { return codes_[center - 1][right - 1]; }
 
 private:
-    std::array<std::array<char, kSize>, kSize> codes_{};
+    std::array<std::array<char, reel::kPositions>, reel::kPositions> codes_{};
 };
 
 // One grid per evaluator, named by its class number: the left position it
