@@ -68,9 +68,9 @@ void SpinningReelView::paintEvent(QPaintEvent*)
     // The upper row's position as a real number in [1, 22): the strip holds
     // cell 21 above cell 1 and cells 1 to 3 again below cell 21, so every
     // such place shows three whole cells.
-    double position = (spinning_ ? spin_.startPosition : standing_) - std::fmod(turned, strip::kCells);
+    double position = (spinning_ ? spin_.startPosition : standing_) - std::fmod(turned, reel::kPositions);
     if (position < 1)
-        position += strip::kCells;
+        position += reel::kPositions;
     const int top = static_cast<int>(std::lround(-position * kCellPx));
 
     QPainter painter(this);
