@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/text.h"
+
 #include <QIcon>
-#include <QString>
 
 #include <string_view>
 
@@ -12,5 +13,5 @@ inline constexpr std::string_view kProgramIcon = ":/pictures/kareto-32.png";
 // The icon itself, for the windows that Qt's layouts build rather than a table.
 inline QIcon programIcon()
 {
-    return QIcon(QString::fromUtf8(kProgramIcon.data(), static_cast<qsizetype>(kProgramIcon.size())));
+    return QIcon(ui::qt(kProgramIcon));
 }

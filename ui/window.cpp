@@ -1,10 +1,12 @@
 #include "ui/window.h"
 
+#include "ui/bring_to_front.h"
 #include "ui/button.h"
 #include "ui/fonts.h"
 #include "ui/label.h"
 #include "ui/line.h"
 #include "ui/picture.h"
+#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -24,11 +26,6 @@
 namespace ui {
 
 namespace {
-
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The colour a table gives, or none where the control keeps the standard one.
 std::optional<QColor> colourOf(const Colour& colour)
@@ -79,9 +76,9 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
 {
     switch (control.kind) {
     case Kind::PushButton:
-        return new Button(qtext(control.text), parent);
+        return new Button(qt(control.text), parent);
     case Kind::TextLabel: {
-        auto* label = new Label(qtext(control.text), parent);
+        auto* label = new Label(qt(control.text), parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAutoFillBackground(true);
@@ -92,7 +89,7 @@ QWidget* makeWidget(const Control& control, QWidget* parent)
         return label;
     }
     case Kind::TextBox: {
-        auto* box = new QLineEdit(qtext(control.text), parent);
+        auto* box = new QLineEdit(qt(control.text), parent);
         box->setReadOnly(control.look.readOnly);
         box->setCursorPosition(0);  // opens showing the start of its text, not scrolled to its end
         return box;
@@ -133,16 +130,16 @@ QRect placeOf(const Control& control)
 
 Window::Window(const WindowDesign& design) : QWidget(nullptr, flagsOf(design.frame)), design_(design)
 {
-    setObjectName(qtext(design.name));
+    setObjectName(qt(design.name));
     // Left empty, the title bar would show the program's name instead; a blank
     // title shows nothing.
-    setWindowTitle(design.title.empty() ? QStringLiteral(" ") : qtext(design.title));
+    setWindowTitle(design.title.empty() ? QStringLiteral(" ") : qt(design.title));
     setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
     if (!design.icon.empty()) {
-        const QPixmap icon(qtext(design.icon));
+        const QPixmap icon(qt(design.icon));
         if (icon.isNull())
             qFatal("Window %s: its icon %s cannot be loaded; is it built into this program?",
-                   qUtf8Printable(objectName()), qUtf8Printable(qtext(design.icon)));
+                   qUtf8Printable(objectName()), qUtf8Printable(qt(design.icon)));
         setWindowIcon(QIcon(icon));
     }
 
@@ -152,7 +149,7 @@ Window::Window(const WindowDesign& design) : QWidget(nullptr, flagsOf(design.fra
     std::stable_sort(stacked.begin(), stacked.end(),
                      [](const Control* a, const Control* b) { return layerOf(a->kind) < layerOf(b->kind); });
     for (const Control* control : stacked)
-        controls_.insert(qtext(control->name), build(*control));
+        controls_.insert(qt(control->name), build(*control));
 
     for (std::string_view name : design.tabOrder) {
         QWidget* member = control(name);
@@ -164,7 +161,7 @@ Window::Window(const WindowDesign& design) : QWidget(nullptr, flagsOf(design.fra
 QWidget* Window::build(const Control& control)
 {
     QWidget* widget = makeWidget(control, this);
-    widget->setObjectName(qtext(control.name));
+    widget->setObjectName(qt(control.name));
     widget->setGeometry(placeOf(control));
     if (auto* picture = qobject_cast<Picture*>(widget))
         picture->setTop(control.top);
@@ -180,9 +177,9 @@ QWidget* Window::build(const Control& control)
 // at once in every build rather than leaving a control that does nothing.
 QWidget* Window::control(std::string_view name) const
 {
-    QWidget* widget = controls_.value(qtext(name));
+    QWidget* widget = controls_.value(qt(name));
     if (!widget)
-        qFatal("Window %s has no control named %s", qUtf8Printable(objectName()), qUtf8Printable(qtext(name)));
+        qFatal("Window %s has no control named %s", qUtf8Printable(objectName()), qUtf8Printable(qt(name)));
     return widget;
 }
 
@@ -191,7 +188,7 @@ Widget* Window::controlOf(std::string_view name, const char* kind) const
 {
     auto* widget = qobject_cast<Widget*>(control(name));
     if (!widget)
-        qFatal("Control %s of window %s is no %s", qUtf8Printable(qtext(name)), qUtf8Printable(objectName()), kind);
+        qFatal("Control %s of window %s is no %s", qUtf8Printable(qt(name)), qUtf8Printable(objectName()), kind);
     return widget;
 }
 
@@ -227,9 +224,7 @@ void Window::open()
     if (design_.centred && !isVisible())
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
     if (!design_.focusOnOpening.empty())
         control(design_.focusOnOpening)->setFocus(Qt::OtherFocusReason);
 }

@@ -1,6 +1,7 @@
 #include "windows/drill/drill_history.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "ui/text.h"
 #include "windows/drill/progress_format.h"
 
 #include <QFile>
@@ -17,8 +18,7 @@ constexpr qint64 kLargestOldProgress = 16 * 1024 * 1024;
 
 QString keyOfGroup(int group)
 {
-    const std::string_view key = kOutcomeGroups[static_cast<std::size_t>(group)].key;
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return ui::qt(kOutcomeGroups[static_cast<std::size_t>(group)].key);
 }
 
 QString keyOfCard(int card)

@@ -2,6 +2,7 @@
 
 #include "core/drill/cards/card_deck.h"
 #include "ui/announce.h"
+#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
 #include "ui/program_icon.h"
 #include "windows/drill/answer_button.h"
@@ -271,9 +272,7 @@ void DrillWindow::restoreProgress()
 
 void DrillWindow::open()
 {
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
     if (!drill_.isAnswered())
         answers_.front()->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -54,11 +54,6 @@ QRect placeOf(const Area& area, int left, int top, int width, int height)
     return {x, y, ui::pixels(left + width - area.left) - x, ui::pixels(top + height - area.top) - y};
 }
 
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 PatternView::PatternView(std::array<QImage, 3> strips, QWidget* parent) : QWidget(parent), strips_(std::move(strips))
@@ -115,7 +110,7 @@ void PatternView::paintEvent(QPaintEvent*)
         painter.fillRect(box, palette().color(QPalette::WindowText));
         painter.setPen(QColor(label.look.text.r, label.look.text.g, label.look.text.b));
         painter.setFont(ui::designFont(label.font));
-        painter.drawText(box, Qt::AlignTop | Qt::AlignHCenter, qtext(label.text));
+        painter.drawText(box, Qt::AlignTop | Qt::AlignHCenter, ui::qt(label.text));
     }
     if (!painted_) {
         painted_ = true;

@@ -1,6 +1,7 @@
 #include "windows/drill/progress_format.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "ui/text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,7 +25,7 @@ QJsonObject tallyToJson(const Tally& tally)
 
 QString keyOf(const OutcomeGroup& group)
 {
-    return QString::fromUtf8(group.key.data(), static_cast<qsizetype>(group.key.size()));
+    return ui::qt(group.key);
 }
 
 // A whole number from low to high, or nothing.

@@ -49,7 +49,7 @@ LegendView::LegendView(QWidget* parent) : QWidget(parent)
         const int column = static_cast<int>(index) % kEntriesPerRow * 3;
         auto* caption = new QLabel(qt(group.caption), this);
         counts_[index] = new QLabel(this);
-        counts_[index]->setObjectName(QStringLiteral("count_") + QString::fromUtf8(group.key.data(), qsizetype(group.key.size())));
+        counts_[index]->setObjectName(QStringLiteral("count_") + qt(group.key));
         counts_[index]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         counts_[index]->setMinimumWidth(counts_[index]->fontMetrics().horizontalAdvance(QStringLiteral("000")));
         layout->addWidget(new Swatch(group, this), row, column);

@@ -2,6 +2,7 @@
 
 #include "core/reach_me_patterns.h"
 #include "ui/announce.h"
+#include "ui/bring_to_front.h"
 #include "ui/program_icon.h"
 #include "windows/pieces/table_fonts.h"
 #include "windows/reach_me_table/axis_corner.h"
@@ -142,9 +143,7 @@ void ReachMeTableWindow::open()
             size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         resize(size.boundedTo(room).expandedTo(minimumSizeHint()));
     }
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
 }
 
 void ReachMeTableWindow::showLeftPosition(int left)

@@ -1,6 +1,7 @@
 #include "windows/setting_estimate/setting_estimate_window.h"
 
 #include "core/setting_estimate/setting_estimate.h"
+#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
 #include "ui/program_icon.h"
 
@@ -170,9 +171,7 @@ QWidget* SettingEstimateWindow::buildSettings()
 
 void SettingEstimateWindow::open()
 {
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
 }
 
 void SettingEstimateWindow::update()

@@ -1,6 +1,7 @@
 #include "windows/timing/timing_window.h"
 
 #include "core/timing/target_choice.h"
+#include "ui/bring_to_front.h"
 #include "ui/program_icon.h"
 #include "ui/announce.h"
 #include "ui/fonts.h"
@@ -227,9 +228,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
 
 void TimingWindow::open()
 {
-    show();
-    raise();
-    activateWindow();
+    ui::bringToFront(this);
 }
 
 bool TimingWindow::isSpinning() const
