@@ -1,11 +1,12 @@
 // `make bench`: measures the program side by side with a bare Qt Widgets
 // baseline, each run in turn on its own Xvfb server, and prints the median of
 // several runs of every figure with its ratio to the baseline.
-//     bench_driver <program subject> <baseline subject> <pictures folder> <table subject>
-// The table subject measures the reach-me table alone, against fixed goals;
+//     bench_driver <program subject> <baseline subject> <pictures folder> <table subject> <timing subject>
+// The table and timing subjects measure the reach-me table and the timing
+// drill alone, against fixed goals;
 // the program subject measures its drill too. BENCH_RUNS (default 3),
 // BENCH_STARTUP_RUNS (default 9), BENCH_TABLE_RUNS and BENCH_DRILL_RUNS (default
-// 5 each) set the number of runs; BENCH_PHASE_SECONDS (default 10) the length
+// 5 each) and BENCH_TIMING_RUNS (default 3) set the number of runs; BENCH_PHASE_SECONDS (default 10) the length
 // of each measured phase. The drill keeps its progress in a folder of the
 // bench's own, removed afterwards.
 #include "bench/xvfb.h"
@@ -182,8 +183,17 @@ public:
             return std::nullopt;
         }
 
-        if (std::strcmp(mode, "table") == 0)
+        const auto serverCpu = [&](const std::string& phase) {
+            const auto begin = marks.find(phase + "_begin");
+            const auto end = marks.find(phase + "_end");
+            if (begin != marks.end() && end != marks.end())
+                figures[phase + "_xserver_cpu_pct"] = 100.0 * (end->second.first - begin->second.first) /
+                                                      (double(end->second.second - begin->second.second) / 1e9);
+        };
+        if (std::strcmp(mode, "table") == 0 || std::strcmp(mode, "timing") == 0) {
+            serverCpu(mode);
             return figures;  // its figures are its own, not start-up instants
+        }
         for (const char* key : {"notice_shown_ns", "ok_pressed_ns", "reel_shown_ns"})
             if (!instants.count(key))
                 return std::nullopt;
@@ -191,14 +201,8 @@ public:
         figures["startup_main_ms"] = double(instants["reel_shown_ns"] - start) / 1e6;
         figures["ok_to_main_ms"] = double(instants["reel_shown_ns"] - instants["ok_pressed_ns"]) / 1e6;
         figures["peak_rss_mib"] = double(usage.ru_maxrss) / 1024.0;
-        for (const char* phase : {"spin35", "idle", "spin100"}) {
-            const auto begin = marks.find(std::string(phase) + "_begin");
-            const auto end = marks.find(std::string(phase) + "_end");
-            if (begin != marks.end() && end != marks.end())
-                figures[std::string(phase) + "_xserver_cpu_pct"] =
-                    100.0 * (end->second.first - begin->second.first) /
-                    (double(end->second.second - begin->second.second) / 1e9);
-        }
+        for (const char* phase : {"spin35", "idle", "spin100"})
+            serverCpu(phase);
         return figures;
     }
 
@@ -272,8 +276,9 @@ std::string pad(const std::string& text, std::size_t width)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s <program subject> <baseline subject> <pictures folder> <table subject>\n",
+    if (argc != 6) {
+        std::fprintf(stderr,
+                     "usage: %s <program subject> <baseline subject> <pictures folder> <table subject> <timing subject>\n",
                      argv[0]);
         return 2;
     }
@@ -287,10 +292,12 @@ int main(int argc, char* argv[])
     const std::string program = absolute(argv[1]);
     const std::string baseline = absolute(argv[2]);
     const std::string tableSubject = absolute(argv[4]);
+    const std::string timingSubject = absolute(argv[5]);
     const int startupRuns = envCount("BENCH_STARTUP_RUNS", 9);
     const int fullRuns = envCount("BENCH_RUNS", 3);
     const int tableRuns = envCount("BENCH_TABLE_RUNS", 5);
     const int drillRuns = envCount("BENCH_DRILL_RUNS", 5);
+    const int timingRuns = envCount("BENCH_TIMING_RUNS", 3);
 
     const Xvfb server;
     if (!server.running()) {
@@ -333,10 +340,10 @@ int main(int argc, char* argv[])
     }
 
     // Runs of one subject alone, measured against fixed goals.
-    auto runsOf = [&](const std::string& subject, const char* mode, int count) {
+    auto runsOf = [&](const std::string& subject, const char* mode, int count, int timeoutS = 60) {
         std::vector<Figures> runs;
         for (int i = 0; i < count; ++i)
-            if (auto figures = bench.run(subject, mode, 60))
+            if (auto figures = bench.run(subject, mode, timeoutS))
                 runs.push_back(*figures);
         return runs;
     };
@@ -346,13 +353,18 @@ int main(int argc, char* argv[])
     std::printf("drill: %d runs of the program\n", drillRuns);
     std::fflush(stdout);
     const std::vector<Figures> drillRunsDone = runsOf(program, "drill", drillRuns);
-    if (int(tableFigures.size()) != tableRuns || int(drillRunsDone.size()) != drillRuns)
+    std::printf("timing drill: %d runs of %d s spinning\n", timingRuns, envCount("BENCH_PHASE_SECONDS", 10));
+    std::fflush(stdout);
+    const std::vector<Figures> timingFigures = runsOf(timingSubject, "timing", timingRuns, 30 + envCount("BENCH_PHASE_SECONDS", 10));
+    if (int(tableFigures.size()) != tableRuns || int(drillRunsDone.size()) != drillRuns ||
+        int(timingFigures.size()) != timingRuns)
         return 1;
 
     const Medians ps = mediansOf(programStarts), bs = mediansOf(baselineStarts);
     const Medians tr = mediansOf(tableFigures);
     const Medians pr = mediansOf(programRuns), br = mediansOf(baselineRuns);
     const Medians pd = mediansOf(drillRunsDone);
+    const Medians tm = mediansOf(timingFigures);
 
     struct Row {
         std::string figure, program, baseline, ratio, goal, verdict;
@@ -408,13 +420,28 @@ int main(int argc, char* argv[])
     add("  PDF export, 21 pages", tr["pdf_ms"], NAN, " ms", 0, "< 2 s", tr["pdf_ms"] < 2000);
     add("  CSV export, 9261 patterns", tr["csv_ms"], NAN, " ms", 1, "< 200 ms", tr["csv_ms"] < 200);
 
+    add("timing drill at 80 rpm, 60 Hz refreshes with a new frame", tm["timing_fresh_refresh_pct"], NAN, " %", 2,
+        "≥ 99 %", tm["timing_fresh_refresh_pct"] >= 99);
+    add("  frames within 16.7 ms of the last", tm["timing_gaps_within_refresh_pct"], NAN, " %", 2);
+    add("  frames a second", tm["timing_frames_per_s"], NAN, "", 1);
+    add("  longest time between frames", tm["timing_gap_max_ms"], NAN, " ms", 2);
+    add("  painting one frame, median", tm["timing_paint_median_ms"], NAN, " ms", 3);
+    add("  drawn position off the ideal, median", tm["timing_error_median_ms"], NAN, " ms", 3);
+    add("  drawn position off the ideal, p99", tm["timing_error_p99_ms"], NAN, " ms", 3, "≤ 1 ms",
+        tm["timing_error_p99_ms"] <= 1);
+    add("  drawn position off the ideal, worst frame", tm["timing_error_max_ms"], NAN, " ms", 3, "≤ 1 ms",
+        tm["timing_error_max_ms"] <= 1);
+    add("  CPU while spinning", tm["timing_cpu_pct"], NAN, " %", 2, "< 5 % of a core", tm["timing_cpu_pct"] < 5);
+    add("  X server CPU meanwhile", tm["timing_xserver_cpu_pct"], NAN, " %", 2);
+    add("  screen refresh Qt reports", tm["timing_screen_hz"], NAN, " Hz", 1);
+
     std::size_t width[5] = {6, 7, 8, 5, 4};
     const Row header{"figure", "kareto", "baseline", "ratio", "goal", ""};
     for (const Row& row : rows)
         for (std::size_t i = 0; const std::string* cell : {&row.figure, &row.program, &row.baseline, &row.ratio, &row.goal})
             width[i] = std::max(width[i], columns(*cell)), ++i;
-    std::printf("\nmedians of %d start-ups and %d runs of each; %d runs of the table, %d of the drill\n", startupRuns,
-                fullRuns, tableRuns, drillRuns);
+    std::printf("\nmedians of %d start-ups and %d runs of each; %d runs of the table, %d of the drill, %d of the timing drill\n",
+                startupRuns, fullRuns, tableRuns, drillRuns, timingRuns);
     for (const Row* row : {&header}) {
         std::printf("%s  %s  %s  %s  %s\n", pad(row->figure, width[0]).c_str(), pad(row->program, width[1]).c_str(),
                     pad(row->baseline, width[2]).c_str(), pad(row->ratio, width[3]).c_str(), row->goal.c_str());

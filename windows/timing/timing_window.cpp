@@ -96,7 +96,9 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
     frames_ = new QTimer(this);
     frames_->setObjectName(QStringLiteral("frames"));
     frames_->setTimerType(Qt::PreciseTimer);
-    connect(frames_, &QTimer::timeout, this, [this] { askedReel()->update(); });
+    // Painted at the tick itself: update() would leave it to the window
+    // system's own few-ms wait, which varies, and frames would land unevenly.
+    connect(frames_, &QTimer::timeout, this, [this] { askedReel()->repaint(); });
     buildControls(std::move(strips));
 
     statistics_ = history_.load();
