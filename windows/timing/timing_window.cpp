@@ -105,7 +105,7 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
     sayProblem();
     showStatistics();
     for (SpinningReelView* reel : reels_)
-        reel->standAt(random_.between(1, 21));
+        reel->standAt(random_.between(1, reel::kPositions));
     startTarget();
     QApplication::instance()->installEventFilter(this);
 }
@@ -322,7 +322,7 @@ void TimingWindow::stopAt(std::int64_t pressUs)
     showStatistics();
     next_->setEnabled(true);
 
-    const int stoppedCell = (result.stoppedUpperPosition - 1 + target_.row) % 21 + 1;
+    const int stoppedCell = (result.stoppedUpperPosition - 1 + target_.row) % reel::kPositions + 1;
     record({clock_.utcMs(), target_, spin_.rpm, slip, stoppedCell, result.hit, result.cellsOff, result.offsetMs});
 }
 
