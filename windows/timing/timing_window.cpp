@@ -165,7 +165,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
 
     // Wide enough for the suffix and the words of 0, which Qt's size leaves out.
     for (QSpinBox* box : {rpm_, slip_})
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("なし（ビタ押し）")) + 40);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("なし（ビタ押し）")) + 56);
 
     auto* settings = new QFormLayout;
     settings->addRow(QStringLiteral("押すリール(&L)"), reelChoice_);
