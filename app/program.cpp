@@ -40,7 +40,7 @@ void Program::showReelWindow()
     // deleted once that returns.
     notice_->hide();
     notice_.release()->deleteLater();
-    riru_ = std::make_unique<Riru>([this] { end(); });
+    riru_ = std::make_unique<Riru>(game_, [this] { end(); });
     attachFeatureEntries(riru_.get(), {
         {QStringLiteral("リーチ目ドリル (F2)"), QKeySequence(Qt::Key_F2), [this] { openDrill(); }},
         {QStringLiteral("リーチ目表 (F3)"), QKeySequence(Qt::Key_F3), [this] { openReachMeTable(); }},
@@ -54,7 +54,7 @@ void Program::openReachMeTable()
 {
     if (!reachMeTable_) {
         reachMeTable_ = std::make_unique<ReachMeTableWindow>(
-            stripsOf(*riru_), [this](int left, int center, int right) { return placeOnReels(*riru_, left, center, right); },
+            stripsOf(*riru_), [this](int left, int center, int right) { return placeOnReels(game_, left, center, right); },
             exportButtonsFor);
         closeOnEscape(reachMeTable_.get());
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game/game.h"
+
 #include <functional>
 #include <memory>
 
@@ -38,6 +40,8 @@ private:
     void end();
 
     std::function<void()> quit_;
+    // The game every window shows and acts on; the reel window plays it.
+    Game game_;
     std::unique_ptr<Form4> notice_;
     std::unique_ptr<Riru> riru_;
     // Declared after the reel window, which it places patterns on, so that it goes first.

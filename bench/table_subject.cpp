@@ -10,6 +10,7 @@
 #include "windows/reel/riru.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSpinBox>
@@ -86,7 +87,7 @@ int main(int argc, char* argv[])
     Program program([] {});
     GridPaints paints;
     app.installEventFilter(&paints);
-    program.notice()->Command1_Click();
+    program.notice()->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
     Riru* riru = program.reelWindow();
     if (!QTest::qWaitForWindowExposed(riru) || !QTest::qWaitForWindowActive(riru))
         return 1;

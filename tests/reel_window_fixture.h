@@ -4,6 +4,7 @@
 // and timers show it, its texts and its refusal boxes.
 
 #include "core/reels/strip_geometry.h"
+#include "tests/driving.h"
 #include "ui/button.h"
 #include "ui/timer.h"
 #include "windows/reel/riru.h"
@@ -128,7 +129,8 @@ inline void closeRefusal(QMessageBox* refusal)
 // A reel window for driving its handlers directly, tick by tick.
 struct ReelWindowFixture {
     int ended = 0;
-    std::unique_ptr<Riru> riru = std::make_unique<Riru>([this] { ++ended; });
+    Game game;
+    std::unique_ptr<Riru> riru = std::make_unique<Riru>(game, [this] { ++ended; });
 
     ui::Button* button(const char* name) const { return riru->findChild<ui::Button*>(name); }
     QString caption(const char* name) const { return riru->findChild<QLabel*>(name)->text(); }

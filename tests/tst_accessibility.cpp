@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
@@ -60,7 +61,7 @@ private slots:
     void reelWindowControlsAreToldApart()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QCOMPARE(said(riru, QAccessible::Name), QStringLiteral("カレト職人養成マシーン"));
         QSet<QString> names;
@@ -81,7 +82,7 @@ private slots:
     void aNewPatternIsAnnounced()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QTest::mouseClick(riru->findChild<QPushButton*>("r1ue"), Qt::LeftButton);
         const auto* readOut = riru->findChild<QLineEdit*>("Text2");
@@ -96,7 +97,7 @@ private slots:
     void theDrillIsReadAloud()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
         DrillWindow* drill = program.drill();
@@ -117,7 +118,7 @@ private slots:
     void tabReachesEveryControlOfTheNewWindows()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
         QTest::keyClick(program.reelWindow(), Qt::Key_F3);
         ReachMeTableWindow* table = program.reachMeTable();
@@ -140,7 +141,7 @@ private slots:
     void theGuidesPicturesOfButtonsTakeNoFocus()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         QTest::mouseClick(program.reelWindow()->findChild<QPushButton*>("Cmsousa"), Qt::LeftButton);
         QWidget* guide = nullptr;
         for (QWidget* top : QApplication::topLevelWidgets())

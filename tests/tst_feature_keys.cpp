@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
@@ -28,7 +29,7 @@ private slots:
     void everyWindowTakesTheKeys()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QVERIFY(QTest::qWaitForWindowActive(riru));
 
@@ -62,7 +63,7 @@ private slots:
     void aModalDialogKeepsTheKeys()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         bool openedBehind = true;

@@ -29,7 +29,9 @@ private slots:
         QCOMPARE(window.box("Text3")->text(), QStringLiteral("1200"));
         for (const char* image : {"Image1", "Image2", "Image3"})
             QCOMPARE(window.riru->findChild<ui::Picture*>(image)->top(), double(strip::kDesignTop));
-        window.riru->yaku();
+        // A step up and back judges the pattern the strips stand at.
+        click(*window.riru, "r1ue");
+        click(*window.riru, "r1sita");
         QCOMPARE(window.readOut(), QStringLiteral("1-1-1"));
     }
 
@@ -38,7 +40,7 @@ private slots:
         ReelWindowFixture window;
         window.box("Text1")->setText(QStringLiteral("250"));
         Riru& riru = *window.riru;
-        riru.cmstart_Click();
+        click(riru, "cmstart");
         QCOMPARE(int(riru.game().timint()), 250);
         QCOMPARE(window.box("Text1")->text(), QStringLiteral("250"));
         for (ui::Timer* timer : {timerOf(riru, "Timer1"), timerOf(riru, "Timer2"), timerOf(riru, "Timer3")})
@@ -50,22 +52,22 @@ private slots:
         QCOMPARE(window.readOut(), QStringLiteral("Text2"));  // no move until the first tick
 
         // Left to index 21 (position 1), center to 5 (17), right to 12 (10).
-        for (int tick = 0; tick < 21; ++tick)
-            riru.Timer1_Timer();
-        for (int tick = 0; tick < 5; ++tick)
-            riru.Timer2_Timer();
-        for (int tick = 0; tick < 12; ++tick)
-            riru.Timer3_Timer();
+        for (int n = 0; n < 21; ++n)
+            tick(riru, "Timer1");
+        for (int n = 0; n < 5; ++n)
+            tick(riru, "Timer2");
+        for (int n = 0; n < 12; ++n)
+            tick(riru, "Timer3");
         QCOMPARE(int(riru.game().reel(reel::Left).koma), 0);  // index 21 is kept as 0
 
-        riru.r3stop_Click();
+        click(riru, "r3stop");
         QCOMPARE(int(riru.game().timgoukei()), 1);
-        riru.r1stop_Click();
+        click(riru, "r1stop");
         QCOMPARE(int(riru.game().timgoukei()), 2);
         QVERIFY(window.caption("lbyakumei").isEmpty());
         QCOMPARE(window.enabledButtons(), (std::set<std::string>{"r2stop", "Cmkaisetu", "Cmsousa"}));
         QCOMPARE(window.timersOn(), std::set<std::string>{"Timer2"});
-        riru.r2stop_Click();
+        click(riru, "r2stop");
         QCOMPARE(int(riru.game().timgoukei()), 3);
         QCOMPARE(window.readOut(), QStringLiteral("1-17-10"));
         QVERIFY(window.isStanding());
@@ -79,9 +81,9 @@ private slots:
         ReelWindowFixture window;
         Riru& riru = *window.riru;
         auto* image = riru.findChild<ui::Picture*>("Image1");
-        riru.cmstart_Click();
-        riru.Timer1_Timer();
-        riru.Timer1_Timer();
+        click(riru, "cmstart");
+        tick(riru, "Timer1");
+        tick(riru, "Timer1");
         QCOMPARE(image->top(), double(std::lround(strip::topOfIndex(2) / 15.0) * 15));
         QCOMPARE(strip::positionAt(image->top()), 20);
     }
@@ -105,7 +107,7 @@ private slots:
         QFETCH(QString, boxAfter);
         ReelWindowFixture window;
         window.box("Text1")->setText(text);
-        window.riru->cmstart_Click();
+        click(*window.riru, "cmstart");
         QCOMPARE(int(window.riru->game().timint()), timint);
         QCOMPARE(timerOf(*window.riru, "Timer1")->interval(), timint);
         QCOMPARE(window.box("Text1")->text(), boxAfter);
@@ -115,14 +117,14 @@ private slots:
     {
         ReelWindowFixture window;
         Riru& riru = *window.riru;
-        riru.cmstart_Click();
-        riru.r1stop_Click();
-        riru.r2stop_Click();
-        riru.r3stop_Click();
+        click(riru, "cmstart");
+        click(riru, "r1stop");
+        click(riru, "r2stop");
+        click(riru, "r3stop");
         const QString commentary = window.caption("lbyakumei");
         for (const char* text : {"abc", "-1", "32768", "250ms"}) {
             window.box("Text1")->setText(QString::fromUtf8(text));
-            riru.cmstart_Click();
+            click(riru, "cmstart");
             QVERIFY2(window.closeRefusal(), text);
             QVERIFY(window.isStanding());
             QCOMPARE(int(riru.game().timint()), 100);
@@ -135,11 +137,11 @@ private slots:
     {
         ReelWindowFixture window;
         Riru& riru = *window.riru;
-        riru.r3ue_Click();
-        riru.r3sita_Click();  // back to 1-1-1: the sevens, with the cheer
+        click(riru, "r3ue");
+        click(riru, "r3sita");  // back to 1-1-1: the sevens, with the cheer
         QCOMPARE(window.caption("lbtamaya"), kCheerText);
         QVERIFY(window.caption("lbyakumei").startsWith(QStringLiteral("７７７")));
-        riru.r3ue_Click();  // 1-1-2: cherry, no cheer
+        click(riru, "r3ue");  // 1-1-2: cherry, no cheer
         QCOMPARE(window.caption("lbyakumei"), QStringLiteral("チェリー"));
         QVERIFY(window.caption("lbtamaya").isEmpty());
     }
@@ -148,8 +150,8 @@ private slots:
     {
         ReelWindowFixture window;
         Riru& riru = *window.riru;
-        riru.r3ue_Click();  // a result on screen before auto play
-        riru.autostart_Click();
+        click(riru, "r3ue");  // a result on screen before auto play
+        click(riru, "autostart");
         QCOMPARE(window.enabledButtons(), kAutoPlaying);
         QCOMPARE(timerOf(riru, "Timer4")->interval(), 1200);
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2", "Timer3", "Timer4"}));
@@ -161,12 +163,12 @@ private slots:
         };
         for (int cycle = 0; cycle < 2; ++cycle) {
             for (int step = 0; step < 6; ++step) {
-                for (int tick = 0; tick < 3 + step; ++tick) {  // reels move between auto ticks
-                    riru.Timer1_Timer();
-                    riru.Timer2_Timer();
-                    riru.Timer3_Timer();
+                for (int n = 0; n < 3 + step; ++n) {  // reels move between auto ticks
+                    tick(riru, "Timer1");
+                    tick(riru, "Timer2");
+                    tick(riru, "Timer3");
                 }
-                riru.Timer4_Timer();
+                tick(riru, "Timer4");
                 QCOMPARE(window.timersOn(), running[step]);
                 QCOMPARE(int(riru.game().autokaisu()), (step + 1) % 6);
                 // The first cycle keeps the earlier result until its own replaces it.
@@ -195,24 +197,24 @@ private slots:
         QFETCH(bool, resultStays);
         ReelWindowFixture window;
         Riru& riru = *window.riru;
-        riru.autostart_Click();
-        for (int tick = 0; tick < ticks; ++tick) {
-            riru.Timer1_Timer();
-            riru.Timer4_Timer();
+        click(riru, "autostart");
+        for (int n = 0; n < ticks; ++n) {
+            tick(riru, "Timer1");
+            tick(riru, "Timer4");
         }
         const QString readOut = window.readOut();
-        riru.autostop_Click();
+        click(riru, "autostop");
         QVERIFY(window.isStanding());
         QCOMPARE(window.readOut(), readOut);
         QCOMPARE(!window.caption("lbyakumei").isEmpty(), resultStays);
 
         // The next run begins its cycle afresh: its first tick stops the left reel.
-        riru.autostart_Click();
-        riru.Timer4_Timer();
+        click(riru, "autostart");
+        tick(riru, "Timer4");
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer2", "Timer3", "Timer4"}));
-        riru.autostop_Click();
+        click(riru, "autostop");
         // And a manual spin works as ever.
-        riru.cmstart_Click();
+        click(riru, "cmstart");
         QCOMPARE(window.enabledButtons(), kAllStops);
     }
 
@@ -234,7 +236,7 @@ private slots:
         QFETCH(QString, boxAfter);
         ReelWindowFixture window;
         window.box("Text3")->setText(text);
-        window.riru->autostart_Click();
+        click(*window.riru, "autostart");
         QCOMPARE(timerOf(*window.riru, "Timer4")->interval(), interval);
         QCOMPARE(window.box("Text3")->text(), boxAfter);
     }
@@ -245,13 +247,13 @@ private slots:
         Riru& riru = *window.riru;
         window.box("Text1")->setText(QStringLiteral("5"));
         window.box("Text3")->setText(QStringLiteral("00"));
-        riru.autostart_Click();
+        click(riru, "autostart");
         const QString before = window.readOut();
         QTest::qWait(100);
         QCOMPARE(int(riru.game().autokaisu()), 0);
         QVERIFY(riru.game().reel(reel::Left).koma != 0 || riru.game().reel(reel::Center).koma != 0);  // the reels really spin
         QCOMPARE(window.readOut(), before);
-        riru.autostop_Click();
+        click(riru, "autostop");
         QVERIFY(window.isStanding());
     }
 
@@ -264,11 +266,11 @@ private slots:
         window.box("Text3")->setText(QStringLiteral("20"));
         int readOuts = 0;
         QObject::connect(window.box("Text2"), &QLineEdit::textChanged, [&] { ++readOuts; });
-        riru.autostart_Click();
+        click(riru, "autostart");
         QTRY_VERIFY_WITH_TIMEOUT(readOuts >= 2, 5000);  // auto play's third and fourth ticks
         QVERIFY(window.readOut().count('-') == 2);
-        riru.autostop_Click();
-        riru.cmstart_Click();
+        click(riru, "autostop");
+        click(riru, "cmstart");
         QTRY_VERIFY(riru.game().reel(reel::Left).koma != 0 && riru.game().reel(reel::Center).koma != 0 &&
                     riru.game().reel(reel::Right).koma != 0);
     }
@@ -289,7 +291,7 @@ private slots:
         ReelWindowFixture window;
         window.box("Text1")->setText(speed);
         window.box("Text3")->setText(stopTime);
-        window.riru->autostart_Click();
+        click(*window.riru, "autostart");
         QVERIFY(window.closeRefusal());
         QVERIFY(window.isStanding());
         QCOMPARE(window.box("Text1")->text(), speed);  // not even the empty box is filled in
@@ -301,15 +303,15 @@ private slots:
         ReelWindowFixture window;
         Riru& riru = *window.riru;
         window.box("Text1")->setText(QStringLiteral("1"));
-        riru.cmstart_Click();
+        click(riru, "cmstart");
         QTest::qWait(30);
-        riru.r1stop_Click();
+        click(riru, "r1stop");
         const std::int16_t stoodAt = riru.game().reel(reel::Left).koma;
         QVERIFY(riru.game().reel(reel::Center).koma != 0 || riru.game().reel(reel::Right).koma != 0);
         QTest::qWait(30);
         QCOMPARE(riru.game().reel(reel::Left).koma, stoodAt);
-        riru.r2stop_Click();
-        riru.r3stop_Click();
+        click(riru, "r2stop");
+        click(riru, "r3stop");
     }
 };
 

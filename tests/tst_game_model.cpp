@@ -72,7 +72,7 @@ private slots:
     void placeJudgesAsAStepDoes()
     {
         Watched placed;
-        QVERIFY(placed.game.place({1, 17, 10}));
+        QCOMPARE(placed.game.place({1, 17, 10}), Game::Placing::Placed);
         QCOMPARE(placed.game.mode(), Mode::Standing);
         QCOMPARE(placed.game.positions(), (Pattern{1, 17, 10}));
         QCOMPARE(placed.told.size(), std::size_t(1));
@@ -116,13 +116,17 @@ private slots:
             game.stop(reel::Center);
         };
         const Setup autoPlaying = [](Game& game) { game.startAuto(u"100", u"1200"); };
-        const auto place = [](Pattern pattern) { return Setup([pattern](Game& game) { game.place(pattern); }); };
+        // A refused placing says why.
+        const auto place = [](Pattern pattern, Game::Placing why) {
+            return Setup([pattern, why](Game& game) { QCOMPARE(game.place(pattern), why); });
+        };
+        using enum Game::Placing;
 
-        QTest::newRow("place while spinning") << spinning << place({1, 2, 3});
-        QTest::newRow("place while auto playing") << autoPlaying << place({1, 2, 3});
-        QTest::newRow("place left 0") << standing << place({0, 1, 1});
-        QTest::newRow("place center 22") << standing << place({1, 22, 1});
-        QTest::newRow("place right -1") << standing << place({1, 1, -1});
+        QTest::newRow("place while spinning") << spinning << place({1, 2, 3}, Spinning);
+        QTest::newRow("place while auto playing") << autoPlaying << place({1, 2, 3}, AutoPlaying);
+        QTest::newRow("place left 0") << standing << place({0, 1, 1}, OffTheReels);
+        QTest::newRow("place center 22") << standing << place({1, 22, 1}, OffTheReels);
+        QTest::newRow("place right -1") << standing << place({1, 1, -1}, OffTheReels);
         QTest::newRow("start while spinning") << spinning << Setup([](Game& game) { game.start(u"100"); });
         QTest::newRow("auto start while spinning")
             << spinning << Setup([](Game& game) { game.startAuto(u"100", u"1200"); });

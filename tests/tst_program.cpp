@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(right->top(), -1312 * 15.0);
         QCOMPARE(right->width(), 80);
         QVERIFY(window.isStanding());
-        window.riru->r1sita_Click();
+        click(*window.riru, "r1sita");
         QCOMPARE(window.readOut(), QStringLiteral("21-1-1"));
     }
 
@@ -104,13 +104,13 @@ private slots:
         QFETCH(bool, withInfoWindows);
         int quits = 0;
         Program program([&] { ++quits; });
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         if (withInfoWindows) {
-            riru->Cmkaisetu_Click();
-            riru->Cmsousa_Click();
+            click(*riru, "Cmkaisetu");
+            click(*riru, "Cmsousa");
         }
-        closeBox ? (void)riru->close() : riru->cmend_Click();
+        closeBox ? (void)riru->close() : click(*riru, "cmend");
         QCOMPARE(quits, 1);
         QVERIFY(program.hasEnded());
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -121,8 +121,8 @@ private slots:
     {
         int quits = 0;
         Program program([&] { ++quits; });
-        program.notice()->Command1_Click();
-        program.reelWindow()->autostart_Click();
+        click(*program.notice(), "Command1");
+        click(*program.reelWindow(), "autostart");
         program.reelWindow()->close();
         QCOMPARE(quits, 1);
     }
@@ -140,8 +140,8 @@ private slots:
     {
         ReelWindowFixture window;
         Riru& riru = *window.riru;
-        riru.autostart_Click();
-        riru.Cmsousa_Click();
+        click(riru, "autostart");
+        click(riru, "Cmsousa");
         auto guides = [] {
             int count = 0;
             for (QWidget* top : QApplication::topLevelWidgets())
@@ -153,16 +153,16 @@ private slots:
             if (top->objectName() == QStringLiteral("Fsousa"))
                 guide = top;
         QVERIFY(guide && guide->isVisible());
-        riru.Cmsousa_Click();
+        click(riru, "Cmsousa");
         QCOMPARE(guides(), 1);
         qobject_cast<ui::Button*>(guide->findChild<QWidget*>("Command1"))->click();
         QVERIFY(!guide->isVisible());
-        riru.Cmsousa_Click();
+        click(riru, "Cmsousa");
         QVERIFY(guide->isVisible());
         QCOMPARE(guides(), 1);
-        riru.Cmkaisetu_Click();
+        click(riru, "Cmkaisetu");
         // The auto-play cycle goes on beside them.
-        riru.Timer4_Timer();
+        tick(riru, "Timer4");
         QCOMPARE(int(riru.game().autokaisu()), 1);
         QCOMPARE(window.enabledButtons(), kAutoPlaying);
     }

@@ -4,6 +4,7 @@
 #include "core/reach_me_patterns.h"
 #include "core/reels/strip_geometry.h"
 #include "tests/context_menu.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -33,7 +34,7 @@ struct Started {
 
     Started()
     {
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         riru = program.reelWindow();
     }
 
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(started.program.reachMeTable(), table);
         QCOMPARE(tablesOpen(), 1);
         // The reel window plays on beside it.
-        started.riru->autostart_Click();
+        click(*started.riru, "autostart");
         QVERIFY(started.riru->game().mode() == Game::Mode::AutoPlaying);
     }
 
@@ -234,11 +235,11 @@ private slots:
         ReachMeTableWindow* table = started.openTable();
         QVERIFY(table);
         Riru& riru = *started.riru;
-        riru.r2sita_Click();
-        state == QStringLiteral("auto") ? riru.autostart_Click() : riru.cmstart_Click();
-        riru.Timer1_Timer();
+        click(riru, "r2sita");
+        state == QStringLiteral("auto") ? click(riru, "autostart") : click(riru, "cmstart");
+        tick(riru, "Timer1");
         if (state == QStringLiteral("one stopped"))
-            riru.r1stop_Click();
+            click(riru, "r1stop");
         const auto before = std::make_tuple(riru.game().reel(reel::Left).koma, riru.game().reel(reel::Center).koma, riru.game().reel(reel::Right).koma, started.text("Text2"),
                                             started.text("lbyakumei"), started.text("lbtamaya"));
         const bool spinning = riru.game().reel(reel::Center).running;

@@ -108,9 +108,9 @@ private slots:
         }
         QVERIFY(standard.color(QPalette::Disabled, QPalette::ButtonText) !=
                 standard.color(QPalette::Active, QPalette::ButtonText));
-        window.riru->cmstart_Click();
+        click(*window.riru, "cmstart");
         const QImage spinning = window.button("r1stop")->grab().toImage();
-        window.riru->r1stop_Click();
+        click(*window.riru, "r1stop");
         QVERIFY(window.button("r1stop")->grab().toImage() != spinning);
         QCOMPARE(window.button("r1stop")->palette().color(QPalette::Disabled, QPalette::Button), QColor(255, 128, 128));
     }

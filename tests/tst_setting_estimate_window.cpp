@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "tests/context_menu.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "windows/notice_and_info/form4.h"
 #include "windows/reel/riru.h"
@@ -43,7 +44,7 @@ private slots:
     void keyAndMenuOpenOneWindow()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         QTest::keyClick(riru, Qt::Key_F5);

@@ -21,7 +21,7 @@ struct SpinningWindow : ReelWindowFixture {
         riru->open();
         if (!QTest::qWaitForWindowActive(riru.get()))
             return false;
-        riru->cmstart_Click();
+        click(*riru, "cmstart");
         return timersOn() == kAllReels;
     }
 };
@@ -93,8 +93,8 @@ private slots:
         QTest::keyClick(focus(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer1", "Timer2"}));
 
-        window.riru->r1stop_Click();
-        window.riru->r2stop_Click();
+        click(*window.riru, "r1stop");
+        click(*window.riru, "r2stop");
         QVERIFY(window.isStanding());
         const QString readOut = window.readOut();
         window.button("cmstart")->setFocus();
@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(window.readOut(), readOut);
         QCOMPARE(focus(), window.button("cmstart"));  // the only control TAB reaches
 
-        window.riru->autostart_Click();
+        click(*window.riru, "autostart");
         for (Qt::Key key : {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right})
             QTest::keyClick(focus(), key);
         QCOMPARE(window.enabledButtons(), kAutoPlaying);

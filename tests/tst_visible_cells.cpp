@@ -23,7 +23,7 @@ private slots:
         ReelWindowFixture window;
         // From the start-up position 1 each step down lowers the position by one.
         for (int step = 1; step <= 22 - position; ++step)
-            window.riru->r1sita_Click();
+            click(*window.riru, "r1sita");
         QCOMPARE(window.readOut(), QStringLiteral("%1-1-1").arg(position));
 
         // The upper row begins 1270 twips down the window, where the strip

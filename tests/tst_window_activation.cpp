@@ -63,9 +63,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(reels.riru.get()));
 
         if (window == QLatin1String("Fkaisetu"))
-            reels.riru->Cmkaisetu_Click();
+            click(*reels.riru, "Cmkaisetu");
         else
-            reels.riru->Cmsousa_Click();
+            click(*reels.riru, "Cmsousa");
         ui::Window* shown = informationWindow(window);
         QVERIFY(QTest::qWaitForWindowActive(shown));
         hide(shown, how);
@@ -83,10 +83,10 @@ private slots:
         ReelWindowFixture reels;
         reels.riru->open();
         QVERIFY(QTest::qWaitForWindowActive(reels.riru.get()));
-        reels.riru->Cmsousa_Click();
+        click(*reels.riru, "Cmsousa");
         ui::Window* guide = informationWindow(QStringLiteral("Fsousa"));
         QVERIFY(QTest::qWaitForWindowActive(guide));
-        reels.riru->Cmkaisetu_Click();
+        click(*reels.riru, "Cmkaisetu");
         ui::Window* glossary = informationWindow(QStringLiteral("Fkaisetu"));
         QVERIFY(QTest::qWaitForWindowActive(glossary));
 

@@ -1,3 +1,4 @@
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "windows/notice_and_info/fkaisetu_layout.h"
 #include "windows/notice_and_info/form4.h"
@@ -26,7 +27,13 @@ std::shared_ptr<ui::Window> opened(std::shared_ptr<ui::Window> window)
 
 std::shared_ptr<ui::Window> reelWindowAfter(const std::function<void(Riru&)>& play)
 {
-    auto riru = std::make_shared<Riru>([] {});
+    // The window shares its owner with the game it plays, which outlives it.
+    struct Played {
+        Game game;
+        Riru riru{game, [] {}};
+    };
+    const auto played = std::make_shared<Played>();
+    std::shared_ptr<Riru> riru(played, &played->riru);
     opened(riru);
     play(*riru);
     return riru;
@@ -56,15 +63,15 @@ private slots:
         QTest::newRow("fkaisetu") << Scene([] { return opened(std::make_shared<InfoWindow>(kFkaisetuWindow)); });
         QTest::newRow("fsousa") << Scene([] { return opened(std::make_shared<InfoWindow>(kFsousaWindow)); });
         QTest::newRow("riru-standing") << Scene([] { return reelWindowAfter([](Riru&) {}); });
-        QTest::newRow("riru-spinning") << Scene([] { return reelWindowAfter([](Riru& riru) { riru.cmstart_Click(); }); });
+        QTest::newRow("riru-spinning") << Scene([] { return reelWindowAfter([](Riru& riru) { click(riru, "cmstart"); }); });
         QTest::newRow("riru-result") << Scene([] {
             return reelWindowAfter([](Riru& riru) {
-                riru.r3ue_Click();
-                riru.r3sita_Click();  // back to the sevens, with the cheer
+                click(riru, "r3ue");
+                click(riru, "r3sita");  // back to the sevens, with the cheer
             });
         });
         QTest::newRow("riru-auto-playing") << Scene([] {
-            return reelWindowAfter([](Riru& riru) { riru.autostart_Click(); });
+            return reelWindowAfter([](Riru& riru) { click(riru, "autostart"); });
         });
     }
 

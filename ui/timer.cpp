@@ -7,10 +7,13 @@ Timer::Timer(QObject* parent, const char* name) : QObject(parent)
     setObjectName(QString::fromUtf8(name));
     // A coarse timer drifts by several milliseconds a tick; the reels must not.
     clock_.setTimerType(Qt::PreciseTimer);
-    connect(&clock_, &QTimer::timeout, this, [this] {
-        if (on_ && tick_)
-            tick_();
-    });
+    connect(&clock_, &QTimer::timeout, this, &Timer::tick);
+}
+
+void Timer::tick()
+{
+    if (on_ && tick_)
+        tick_();
 }
 
 void Timer::setInterval(int ms)

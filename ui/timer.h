@@ -23,6 +23,9 @@ public:
     bool isOn() const { return on_; }
 
     void onTick(std::function<void()> handler) { tick_ = std::move(handler); }
+    // One tick now, as when the interval has passed: nothing while switched
+    // off. Tests step the window's time through it.
+    void tick();
 
 private:
     void apply();

@@ -115,15 +115,19 @@ bool Game::stepUp(reel::Reel which)
     return true;
 }
 
-bool Game::place(const Pattern& pattern)
+Game::Placing Game::place(const Pattern& pattern)
 {
-    if (mode_ != Mode::Standing || !isOnTheReels(pattern))
-        return false;
+    if (mode_ == Mode::Spinning)
+        return Placing::Spinning;
+    if (mode_ == Mode::AutoPlaying)
+        return Placing::AutoPlaying;
+    if (!isOnTheReels(pattern))
+        return Placing::OffTheReels;
     reels_[reel::Left].koma = indexOf(pattern.left);
     reels_[reel::Center].koma = indexOf(pattern.center);
     reels_[reel::Right].koma = indexOf(pattern.right);
     showMoved({reel::Left, reel::Center, reel::Right});
-    return true;
+    return Placing::Placed;
 }
 
 // Reels set by hand stand at their index and the pattern is judged and shown.
@@ -216,14 +220,6 @@ bool Game::stopAuto()
 }
 
 // The pattern and its judgement.
-
-void Game::yaku()
-{
-    judge();
-    Changes changes;
-    changes.readOut = true;
-    notify(changes);
-}
 
 void Game::judge()
 {

@@ -23,7 +23,7 @@
 //
 //   Game game;
 //   game.addListener([](const Game::Changes& changes) { ... });
-//   if (game.place({1, 17, 10}))          // only while the reels stand
+//   if (game.place({1, 17, 10}) == Game::Placing::Placed)  // only while the reels stand
 //       game.evaluation().yakumei;        // its commentary
 //   game.mode();                          // Standing, Spinning or AutoPlaying
 //   game.positions();                     // where the reels stand, as a Pattern
@@ -53,6 +53,8 @@ public:
     using Listener = std::function<void(const Changes&)>;
 
     enum class Start { Started, NotStanding, BadStepInterval, BadStopTime };
+    // Why a pattern was not placed, or that it was.
+    enum class Placing { Placed, Spinning, AutoPlaying, OffTheReels };
 
     Mode mode() const { return mode_; }
     const Reel& reel(reel::Reel which) const { return reels_[which]; }
@@ -90,12 +92,8 @@ public:
     bool autoTick();
     // Auto playing: every reel stands where it is.
     bool stopAuto();
-    // Standing: puts the reels at a pattern and judges it as a step does;
-    // false also for a pattern off the reels.
-    bool place(const Pattern& pattern);
-
-    // Judges the pattern where the strips stand, showing only its read-out.
-    void yaku();
+    // Standing: puts the reels at a pattern and judges it as a step does.
+    Placing place(const Pattern& pattern);
 
 private:
     void showMoved(std::initializer_list<reel::Reel> moved);

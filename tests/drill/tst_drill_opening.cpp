@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "ui/timer.h"
 #include "windows/drill/drill_window.h"
@@ -26,7 +27,7 @@ struct ProgramFixture {
     {
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         program = std::make_unique<Program>([] {});
-        program->notice()->Command1_Click();
+        click(*program->notice(), "Command1");
     }
     ~ProgramFixture() { qunsetenv("XDG_DATA_HOME"); }
 
@@ -157,7 +158,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
         QTest::keyClick(fixture.riru(), Qt::Key_F2);
         QVERIFY(fixture.program->drill());
-        fixture.riru()->cmend_Click();
+        click(*fixture.riru(), "cmend");
         QVERIFY(!fixture.program->drill()->isVisible());
     }
 };

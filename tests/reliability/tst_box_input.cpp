@@ -32,6 +32,7 @@ class BoxInput : public QObject {
 
     QTemporaryDir folder_;
     QString startFolder_;
+    Game game_;
     std::unique_ptr<Riru> window_;
 
     QLineEdit* box(const char* name) const { return boxOf(*window_, name); }
@@ -122,7 +123,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, folder_.filePath(name)));
         startFolder_ = QDir::currentPath();
         QDir::setCurrent(folder_.path());
-        window_ = std::make_unique<Riru>([] {});
+        window_ = std::make_unique<Riru>(game_, [] {});
         window_->open();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }

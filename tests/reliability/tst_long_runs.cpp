@@ -27,6 +27,7 @@ constexpr long kFlatBytes = 1L << 20;
 struct AutoPlay {
     QTemporaryDir folder;
     QString startFolder = QDir::currentPath();
+    Game game;
     std::unique_ptr<Riru> window;
     long readOuts = 0;  // changes of the read-out
     long wrongReadOuts = 0;
@@ -37,7 +38,7 @@ struct AutoPlay {
         for (const char* name : {"r1.bmp", "r2.bmp", "r3.bmp"})
             QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, folder.filePath(name));
         QDir::setCurrent(folder.path());
-        window = std::make_unique<Riru>([] {});
+        window = std::make_unique<Riru>(game, [] {});
         window->open();
         // Every read-out the window writes, checked as it is written, when the
         // reels' cell indexes still say where they stand.
@@ -94,20 +95,14 @@ private slots:
         long highest = 0;
         long emptyCommentaries = 0;
         for (long cycle = 0; cycle < kCycles; ++cycle) {
-            for (int tick = 0; tick < 6; ++tick) {
-                const struct {
-                    ui::Timer* timer;
-                    void (Riru::*handler)();
-                } reels[] = {{timerOf(window, "Timer1"), &Riru::Timer1_Timer},
-                             {timerOf(window, "Timer2"), &Riru::Timer2_Timer},
-                             {timerOf(window, "Timer3"), &Riru::Timer3_Timer}};
-                for (const auto& reel : reels) {
+            for (int n = 0; n < 6; ++n) {
+                for (ui::Timer* timer : {timerOf(window, "Timer1"), timerOf(window, "Timer2"), timerOf(window, "Timer3")}) {
                     state = state * 1664525u + 1013904223u;
                     const quint32 ticks = (state >> 16) % 3;
-                    for (quint32 n = 0; n < ticks && reel.timer->isOn(); ++n)
-                        (window.*reel.handler)();
+                    for (quint32 n = 0; n < ticks; ++n)
+                        timer->tick();
                 }
-                window.Timer4_Timer();
+                tick(window, "Timer4");
                 if (window.game().autokaisu() == 3 || window.game().autokaisu() == 4) {
                     ++judged;
                     const QString readOut = readOutBox->text();

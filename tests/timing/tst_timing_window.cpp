@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "core/reels/symbols_in_words.h"
 #include "tests/context_menu.h"
+#include "tests/driving.h"
 #include "ui/look.h"
 #include "windows/notice_and_info/form4.h"
 #include "windows/reel/riru.h"
@@ -167,7 +168,7 @@ private slots:
     void keyAndMenuOpenOneWindow()
     {
         Program program([] {});
-        program.notice()->Command1_Click();
+        click(*program.notice(), "Command1");
         Riru* riru = program.reelWindow();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         QTest::keyClick(riru, Qt::Key_F4);

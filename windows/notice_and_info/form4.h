@@ -12,8 +12,8 @@ class Form4 : public ui::Window {
 public:
     explicit Form4(std::function<void()> goOn);
 
+private:
     void Command1_Click();
 
-private:
     std::function<void()> goOn_;
 };

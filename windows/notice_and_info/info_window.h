@@ -11,5 +11,6 @@ class InfoWindow : public ui::Window {
 public:
     explicit InfoWindow(const ui::WindowDesign& design);
 
+private:
     void Command1_Click();
 };

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-class Riru;
+class Game;
 
 // Stands a pattern on the reel window's reels and judges it as a step does,
-// when the reels stand; answers why not while they spin or auto play runs,
-// or nothing when the pattern stands.
-QString placeOnReels(Riru& riru, int left, int center, int right);
+// when the reels stand; answers why not, in the reel window's words, or
+// nothing when the pattern stands.
+QString placeOnReels(Game& game, int left, int center, int right);

@@ -52,23 +52,6 @@ constexpr struct {
     {Mode::AutoPlaying, kAutoPlayingButtons},
 };
 
-// Each reel's handlers, left to right.
-constexpr struct {
-    void (Riru::*tick)();
-    void (Riru::*stop)();
-    void (Riru::*up)();
-    void (Riru::*down)();
-} kReelHandlers[] = {
-    {&Riru::Timer1_Timer, &Riru::r1stop_Click, &Riru::r1ue_Click, &Riru::r1sita_Click},
-    {&Riru::Timer2_Timer, &Riru::r2stop_Click, &Riru::r2ue_Click, &Riru::r2sita_Click},
-    {&Riru::Timer3_Timer, &Riru::r3stop_Click, &Riru::r3ue_Click, &Riru::r3sita_Click},
-};
-
-constexpr std::pair<std::string_view, void (Riru::*)()> kWindowClicks[] = {
-    {"cmstart", &Riru::cmstart_Click}, {"autostart", &Riru::autostart_Click}, {"autostop", &Riru::autostop_Click},
-    {"cmend", &Riru::cmend_Click},     {"Cmkaisetu", &Riru::Cmkaisetu_Click}, {"Cmsousa", &Riru::Cmsousa_Click},
-};
-
 std::size_t indexOf(Mode mode)
 {
     return static_cast<std::size_t>(mode);
@@ -89,8 +72,9 @@ void run(ui::Timer* timer, bool on)
 
 }  // namespace
 
-Riru::Riru(std::function<void()> endProgram)
+Riru::Riru(Game& game, std::function<void()> endProgram)
     : ui::Window(kRiruWindow),
+      game_(game),
       endProgram_(std::move(endProgram)),
       Timer4(new ui::Timer(this, "Timer4")),
       cmstart(button("cmstart")),
@@ -123,7 +107,7 @@ Riru::Riru(std::function<void()> endProgram)
 
     bindHandlers();
     new StopKeys(this, {reels_[reel::Left].stop, reels_[reel::Center].stop, reels_[reel::Right].stop});
-    game_.addListener([this](const Game::Changes& changes) { show(changes); });
+    listener_ = game_.addListener([this](const Game::Changes& changes) { showChanges(changes); });
     onClose([this] { endProgram_(); });
     riru_accessibility::nameControls(this);
     Form_Load();
@@ -138,10 +122,31 @@ void Riru::describeReels()
                                        game_.reel(reel::Right).running});
 }
 
-Riru::~Riru() = default;
+// The game goes on without the window, which no longer shows it.
+Riru::~Riru()
+{
+    game_.removeListener(listener_);
+}
 
 void Riru::bindHandlers()
 {
+    // Each reel's handlers, left to right.
+    static constexpr struct {
+        void (Riru::*tick)();
+        void (Riru::*stop)();
+        void (Riru::*up)();
+        void (Riru::*down)();
+    } kReelHandlers[] = {
+        {&Riru::Timer1_Timer, &Riru::r1stop_Click, &Riru::r1ue_Click, &Riru::r1sita_Click},
+        {&Riru::Timer2_Timer, &Riru::r2stop_Click, &Riru::r2ue_Click, &Riru::r2sita_Click},
+        {&Riru::Timer3_Timer, &Riru::r3stop_Click, &Riru::r3ue_Click, &Riru::r3sita_Click},
+    };
+
+    static constexpr std::pair<std::string_view, void (Riru::*)()> kWindowClicks[] = {
+        {"cmstart", &Riru::cmstart_Click}, {"autostart", &Riru::autostart_Click}, {"autostop", &Riru::autostop_Click},
+        {"cmend", &Riru::cmend_Click},     {"Cmkaisetu", &Riru::Cmkaisetu_Click}, {"Cmsousa", &Riru::Cmsousa_Click},
+    };
+
     for (const auto& [name, handler] : kWindowClicks)
         onClick(name, [this, handler = handler] { (this->*handler)(); });
     Timer4->onTick([this] { Timer4_Timer(); });
@@ -304,13 +309,6 @@ void Riru::autostop_Click()
         autostart->setFocus(Qt::OtherFocusReason);
 }
 
-// The pattern and its commentary.
-
-void Riru::yaku()
-{
-    game_.yaku();
-}
-
 void Riru::refuse(Game::Start refusal)
 {
     if (refusal == Game::Start::BadStepInterval)
@@ -322,7 +320,7 @@ void Riru::refuse(Game::Start refusal)
 // What the game changed, in the order the window shows it: boxes and timer
 // intervals, strips, the cleared or new texts (the cheer before the
 // commentary), then which timers run and which buttons take clicks.
-void Riru::show(const Game::Changes& changes)
+void Riru::showChanges(const Game::Changes& changes)
 {
     if (changes.speedBoxText)
         Text1->setText(qt(*changes.speedBoxText));

@@ -27,8 +27,9 @@ class Riru : public ui::Window {
     Q_OBJECT
 
 public:
+    // game: the game the window plays and shows, which outlives it.
     // endProgram ends the program with every window.
-    explicit Riru(std::function<void()> endProgram);
+    Riru(Game& game, std::function<void()> endProgram);
     ~Riru() override;
 
     // The game the window shows. Another window may read it, or place a
@@ -36,6 +37,13 @@ public:
     Game& game() { return game_; }
     const Game& game() const { return game_; }
 
+    // The strip picture a reel shows (0 left, 1 center, 2 right): the file it
+    // loaded, or the one it carries from its design.
+    QImage stripPicture(int reel) const;
+
+private:
+    // The window's handlers, bound to its controls and timers in one place
+    // (bindHandlers); each reads as the sequence its control starts.
     void Form_Load();
 
     void cmstart_Click();
@@ -61,13 +69,7 @@ public:
     void Cmkaisetu_Click();
     void Cmsousa_Click();
 
-    void yaku();
 
-    // The strip picture a reel shows (0 left, 1 center, 2 right): the file it
-    // loaded, or the one it carries from its design.
-    QImage stripPicture(int reel) const;
-
-private:
     // Everything of one reel: the timer that spins it, its strip and its buttons.
     struct ReelControls {
         ui::Timer* timer;
@@ -79,13 +81,14 @@ private:
 
     void bindHandlers();
     void loadStrip(ui::Picture* strip, const char* fileName);
-    void show(const Game::Changes& changes);
+    void showChanges(const Game::Changes& changes);
     void describeReels();
     void showMode();
     void refuse(Game::Start refusal);
     void openInfoWindow(std::unique_ptr<InfoWindow>& window, const ui::WindowDesign& design);
 
-    Game game_;
+    Game& game_;
+    int listener_ = 0;  // the window's listener to the game, removed with it
     std::function<void()> endProgram_;
     std::unique_ptr<InfoWindow> Fkaisetu_;
     std::unique_ptr<InfoWindow> Fsousa_;
