@@ -13,7 +13,7 @@ PICTURES := pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp pictures/kareto-32.p
 DRAW_MISSING_PICTURES := for picture in $(PICTURES); do \
 	test -f $$picture || { cmake --build $(BUILD) --target strips; break; }; done
 
-.PHONY: all program installable tests-built run check test bench install uninstall package clean
+.PHONY: all program installable tests-configured tests-built run check test bench install uninstall package clean
 
 all: program
 
@@ -29,19 +29,25 @@ program:
 installable: program
 	cmake --build $(BUILD) --target docs
 
-# Everything, the tests included.
-tests-built:
+# A build folder with the tests. One already configured with them is not
+# configured again: the build itself notices a changed CMakeLists.txt.
+tests-configured:
 	@scripts/install-deps run test
-	$(CONFIGURE) -DBUILD_TESTING=ON
+	grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || $(CONFIGURE) -DBUILD_TESTING=ON
 	@$(DRAW_MISSING_PICTURES)
+
+# Everything, the tests included.
+tests-built: tests-configured
 	cmake --build $(BUILD) --parallel $(JOBS)
 
 # The program reads its strip pictures from the working directory.
 run: program
 	cd pictures && ../$(BUILD)/kareto
 
-# The quick loop while working: the unit and window tests, in seconds.
-check: tests-built
+# The quick loop while working: the unit and window tests, built and run in
+# seconds; the slower suites are not even linked.
+check: tests-configured
+	cmake --build $(BUILD) --target quick_tests --parallel $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L '^(unit|window)$$' -j $(JOBS)
 
 # The full gate: every test, then all again under the sanitizers, with fuzzing.

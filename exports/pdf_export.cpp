@@ -10,26 +10,26 @@
 namespace {
 
 constexpr int kDotsPerInch = 96;  // the window's pixels, so that sizes match the screen's
-constexpr qreal kGap = 24;
-constexpr int kLegendColumns = 1;
+constexpr qreal kPageGap = 24;
+constexpr int kPageLegendColumns = 1;
 
 // Title on top; grid on the left, legend beside it; scaled to fill the page.
 void drawPage(QPainter& painter, const QRectF& page, int left, const ReelCellPictures& pictures)
 {
     const QSizeF title = table_drawing::titleSize();
     const QSizeF grid = table_drawing::gridSize();
-    const QSizeF legend = table_drawing::legendSize(kLegendColumns);
-    const QSizeF content(std::max(title.width(), grid.width() + kGap + legend.width()),
-                         title.height() + kGap + grid.height());
+    const QSizeF legend = table_drawing::legendSize(kPageLegendColumns);
+    const QSizeF content(std::max(title.width(), grid.width() + kPageGap + legend.width()),
+                         title.height() + kPageGap + grid.height());
     const qreal scale = std::min(page.width() / content.width(), page.height() / content.height());
 
     painter.save();
     painter.translate(page.left() + (page.width() - content.width() * scale) / 2, page.top());
     painter.scale(scale, scale);
     table_drawing::drawTitle(painter, QPointF(0, 0), left, pictures);
-    const qreal gridTop = title.height() + kGap;
+    const qreal gridTop = title.height() + kPageGap;
     table_drawing::drawGrid(painter, QPointF(0, gridTop), left, pictures);
-    table_drawing::drawLegend(painter, QPointF(grid.width() + kGap, gridTop), left, kLegendColumns);
+    table_drawing::drawLegend(painter, QPointF(grid.width() + kPageGap, gridTop), left, kPageLegendColumns);
     painter.restore();
 }
 

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr qreal kMargin = 16;
-constexpr qreal kGap = 12;
-constexpr int kLegendColumns = 4;
+constexpr qreal kPictureMargin = 16;
+constexpr qreal kPictureGap = 12;
+constexpr int kPictureLegendColumns = 4;
 
 }  // namespace
 
@@ -18,19 +18,19 @@ QImage reachMeTablePicture(int left, const ReelCellPictures& pictures)
 {
     const QSizeF title = table_drawing::titleSize();
     const QSizeF grid = table_drawing::gridSize();
-    const QSizeF legend = table_drawing::legendSize(kLegendColumns);
-    const qreal width = std::max({title.width(), grid.width(), legend.width()}) + 2 * kMargin;
-    const qreal height = title.height() + grid.height() + legend.height() + 2 * kGap + 2 * kMargin;
+    const QSizeF legend = table_drawing::legendSize(kPictureLegendColumns);
+    const qreal width = std::max({title.width(), grid.width(), legend.width()}) + 2 * kPictureMargin;
+    const qreal height = title.height() + grid.height() + legend.height() + 2 * kPictureGap + 2 * kPictureMargin;
     QImage picture(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
     picture.fill(Qt::white);
 
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    QPointF at(kMargin, kMargin);
+    QPointF at(kPictureMargin, kPictureMargin);
     table_drawing::drawTitle(painter, at, left, pictures);
-    at.ry() += title.height() + kGap;
+    at.ry() += title.height() + kPictureGap;
     table_drawing::drawGrid(painter, at, left, pictures);
-    at.ry() += grid.height() + kGap;
-    table_drawing::drawLegend(painter, at, left, kLegendColumns);
+    at.ry() += grid.height() + kPictureGap;
+    table_drawing::drawLegend(painter, at, left, kPictureLegendColumns);
     return picture;
 }

@@ -20,13 +20,14 @@ const ReachMeGrid* gridOfClass(int evaluatorClass);
 // and kept.
 class Evaluation {
 public:
-    // Tops of the left, center and right strip pictures, in twips.
+    // yaku: reads and judges the pattern where the left, center and right
+    // strip pictures stand (their tops, in twips).
     void yaku(double leftTop, double centerTop, double rightTop);
 
     std::u16string readOut;  // the three positions, such as "1-17-10"
-    std::int16_t r1jyoudan = 0;
-    std::int16_t r2jyoudan = 0;
-    std::int16_t r3jyoudan = 0;
+    std::int16_t r1jyoudan = 0;  // jyoudan, "upper row": the left reel's upper-row position
+    std::int16_t r2jyoudan = 0;  // the center reel's
+    std::int16_t r3jyoudan = 0;  // the right reel's
     std::u16string yakumei;  // commentary of the last judged pattern
     std::u16string tamaya;   // its cheer, or empty
 

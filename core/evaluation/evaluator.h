@@ -18,7 +18,7 @@ public:
 
     // Always clears the cheer first, so that no cheer carries over. A pair
     // outside the grid is no pattern: the commentary then stays as it was.
-    void yaku();
+    void yaku();  // yaku: judge the pattern
 
 private:
     const ReachMeGrid& grid_;

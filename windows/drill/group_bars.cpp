@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kBarWidth = 160;
-constexpr int kGap = 6;
+constexpr int kBarGap = 6;
 
 QString figuresOf(const Tally& tally)
 {
@@ -53,7 +53,7 @@ int GroupBars::captionWidth() const
 QSize GroupBars::sizeHint() const
 {
     const int figures = fontMetrics().horizontalAdvance(QStringLiteral("100%  9999/9999"));
-    return {captionWidth() + kBarWidth + figures + 2 * kGap, rowHeight() * static_cast<int>(groups_.size())};
+    return {captionWidth() + kBarWidth + figures + 2 * kBarGap, rowHeight() * static_cast<int>(groups_.size())};
 }
 
 void GroupBars::paintEvent(QPaintEvent*)
@@ -67,7 +67,7 @@ void GroupBars::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, top, captions, height), Qt::AlignVCenter | Qt::AlignRight, captionOf(group));
 
-        const QRect track(captions + kGap, top + 3, kBarWidth, height - 6);
+        const QRect track(captions + kBarGap, top + 3, kBarWidth, height - 6);
         painter.fillRect(track, palette().color(QPalette::Base));
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(track.adjusted(0, 0, -1, -1));
@@ -81,7 +81,7 @@ void GroupBars::paintEvent(QPaintEvent*)
         }
 
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRect(track.right() + kGap, top, width() - track.right() - kGap, height),
+        painter.drawText(QRect(track.right() + kBarGap, top, width() - track.right() - kBarGap, height),
                          Qt::AlignVCenter | Qt::AlignLeft, figuresOf(tally));
     }
 }

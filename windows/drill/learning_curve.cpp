@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kDayWidth = 12;
 constexpr int kPlotHeight = 80;
-constexpr int kMargin = 4;
+constexpr int kChartMargin = 4;
 // The time axis reaches at least this far, so that a fast day does not look slow.
 constexpr int kLeastTimeScaleMs = 5000;
 const QColor kAccuracy(0x43, 0xA0, 0x47);
@@ -31,8 +31,8 @@ LearningCurve::LearningCurve(QWidget* parent) : QWidget(parent)
 
 QSize LearningCurve::sizeHint() const
 {
-    return {std::max(kDays * kDayWidth, fontMetrics().horizontalAdvance(legendText(99'999))) + 2 * kMargin,
-            kPlotHeight + 2 * kMargin + fontMetrics().height()};
+    return {std::max(kDays * kDayWidth, fontMetrics().horizontalAdvance(legendText(99'999))) + 2 * kChartMargin,
+            kPlotHeight + 2 * kChartMargin + fontMetrics().height()};
 }
 
 void LearningCurve::setDays(std::vector<DayResult> days)
@@ -52,7 +52,7 @@ void LearningCurve::setDays(std::vector<DayResult> days)
 void LearningCurve::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect plot(kMargin, kMargin, kDays * kDayWidth, kPlotHeight);
+    const QRect plot(kChartMargin, kChartMargin, kDays * kDayWidth, kPlotHeight);
     painter.fillRect(plot, palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
@@ -85,6 +85,6 @@ void LearningCurve::paintEvent(QPaintEvent*)
         painter.drawEllipse(point, 2.5, 2.5);
 
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(kMargin, plot.bottom() + 2, width() - 2 * kMargin, fontMetrics().height()), Qt::AlignLeft,
+    painter.drawText(QRect(kChartMargin, plot.bottom() + 2, width() - 2 * kChartMargin, fontMetrics().height()), Qt::AlignLeft,
                      legendText(slowest));
 }

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int kSquare = 14;
-constexpr int kGap = 2;
+constexpr int kSquareGap = 2;
 constexpr int kMostCardsInARow = 14;
 const QColor kNotLearned(0xC8, 0xC8, 0xC8);
 const QColor kForgotten(0xE5, 0x39, 0x35);
@@ -47,13 +47,13 @@ void MasteryMap::showCards(const CardDrill& drill, std::int64_t nowMs)
 
 int MasteryMap::captionWidth() const
 {
-    return fontMetrics().horizontalAdvance(QStringLiteral("左 21 ")) + kGap;
+    return fontMetrics().horizontalAdvance(QStringLiteral("左 21 ")) + kSquareGap;
 }
 
 QSize MasteryMap::sizeHint() const
 {
-    const int rowHeight = kSquare + kGap;
-    return {captionWidth() + kMostCardsInARow * (kSquare + kGap), reel::kPositions * std::max(rowHeight, fontMetrics().height())};
+    const int rowHeight = kSquare + kSquareGap;
+    return {captionWidth() + kMostCardsInARow * (kSquare + kSquareGap), reel::kPositions * std::max(rowHeight, fontMetrics().height())};
 }
 
 QRect MasteryMap::squareOf(int left, int card) const
@@ -62,8 +62,8 @@ QRect MasteryMap::squareOf(int left, int card) const
     const auto at = std::find(cards.begin(), cards.end(), card);
     if (at == cards.end())
         return {};
-    const int rowHeight = std::max(kSquare + kGap, fontMetrics().height());
-    return {captionWidth() + static_cast<int>(at - cards.begin()) * (kSquare + kGap), (left - 1) * rowHeight, kSquare,
+    const int rowHeight = std::max(kSquare + kSquareGap, fontMetrics().height());
+    return {captionWidth() + static_cast<int>(at - cards.begin()) * (kSquare + kSquareGap), (left - 1) * rowHeight, kSquare,
         kSquare};
 }
 
@@ -120,7 +120,7 @@ bool MasteryMap::event(QEvent* event)
 void MasteryMap::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int rowHeight = std::max(kSquare + kGap, fontMetrics().height());
+    const int rowHeight = std::max(kSquare + kSquareGap, fontMetrics().height());
     for (int left = 1; left <= reel::kPositions; ++left) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, (left - 1) * rowHeight, captionWidth(), rowHeight), Qt::AlignLeft | Qt::AlignTop,

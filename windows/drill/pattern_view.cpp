@@ -27,7 +27,7 @@ const ui::Control& reelWindowControl(std::string_view name)
 constexpr std::string_view kStrips[] = {"Image1", "Image2", "Image3"};
 constexpr std::string_view kSeparators[] = {"Command5", "Command6", "Command7", "Command8"};
 constexpr std::string_view kPayLines[] = {"Label2_0", "Label2_1", "Label2_2", "Label2_3", "Label2_4"};
-constexpr int kMargin = 120;  // twips of window face round the picture
+constexpr int kFaceMargin = 120;  // twips of window face round the picture
 
 // Every position stands its upper row at the same height: index i places the
 // strip so that position 22 - i's cell starts there.
@@ -43,8 +43,8 @@ Area pictureArea()
     const ui::Control& firstLabel = reelWindowControl(kPayLines[0]);
     const ui::Control& lastLabel = reelWindowControl(kPayLines[4]);
     const ui::Control& lastBar = reelWindowControl(kSeparators[3]);
-    return {firstLabel.left - kMargin, firstLabel.top - kMargin, lastBar.left + lastBar.width + kMargin,
-            lastLabel.top + lastLabel.height + kMargin};
+    return {firstLabel.left - kFaceMargin, firstLabel.top - kFaceMargin, lastBar.left + lastBar.width + kFaceMargin,
+            lastLabel.top + lastLabel.height + kFaceMargin};
 }
 
 QRect placeOf(const Area& area, int left, int top, int width, int height)
@@ -93,8 +93,8 @@ void PatternView::paintEvent(QPaintEvent*)
     bar.state = QStyle::State_Raised;
     for (std::string_view name : kSeparators) {
         const ui::Control& separator = reelWindowControl(name);
-        bar.rect = placeOf(area, separator.left, upperLine.top - kMargin, separator.width,
-                           lowerLine.top - upperLine.top + 2 * kMargin);
+        bar.rect = placeOf(area, separator.left, upperLine.top - kFaceMargin, separator.width,
+                           lowerLine.top - upperLine.top + 2 * kFaceMargin);
         style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &bar, &painter, this);
     }
 

@@ -12,7 +12,7 @@ constexpr Look kTerm{.face = kTooltipBackground, .bordered = true};
 
 // Each term box (Label1_n) has its explanation to its right; the boxes run
 // down in reading order, not in index order.
-constexpr Control kControls[] = {
+constexpr Control kFkaisetuControls[] = {
     // name       kind       text                                  left  top   width  height font          look
     {"Label7",   TextLabel,  "リーチ目は、３枚がけ、順押しが基準です。     挟み打ちの場合は、成立フラグが違ったり、ガセる可能性の出目が、数個あります。     さらに、１，２枚がけ 及び、中押し、逆押しは、除きます",
                                                                    240,  120,  6015,  615,   bold(9.75),   kNote},
@@ -45,7 +45,7 @@ constexpr Control kControls[] = {
     {"Command1", PushButton, "ＯＫ",                                5040, 6720, 1575,  495,   bold(14.25)},
 };
 
-constexpr std::string_view kTabOrder[] = {"Command1"};
+constexpr std::string_view kFkaisetuTabOrder[] = {"Command1"};
 
 }  // namespace
 
@@ -57,7 +57,7 @@ const WindowDesign kFkaisetuWindow{
     .clientHeight = 7425,
     .centred = false,
     .icon = kProgramIcon,
-    .controls = kControls,
-    .tabOrder = kTabOrder,
+    .controls = kFkaisetuControls,
+    .tabOrder = kFkaisetuTabOrder,
     .focusOnOpening = "Command1",
 };

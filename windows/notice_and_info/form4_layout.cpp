@@ -11,7 +11,7 @@ constexpr Look kDisclaimer{.text = rgb(192, 0, 0)};
 
 // The runs of spaces in the disclaimer fill out its lines, so each sentence
 // starts on a line of its own.
-constexpr Control kControls[] = {
+constexpr Control kForm4Controls[] = {
     // name       kind        text                      left  top   width  height font          look
     {"Label1",   TextLabel,  "カレト職人養成マシーン",  480,  240,  4935,  495,   bold(20.25),  kTitle},
     {"Label5",   TextLabel,  "注意！",                  600,  1080, 1095,  255,   bold(11.25),  kWarning},
@@ -20,7 +20,7 @@ constexpr Control kControls[] = {
     {"Command1", PushButton, "ＯＫ",                    2160, 2520, 1575,  615,   bold(18)},
 };
 
-constexpr std::string_view kTabOrder[] = {"Command1"};
+constexpr std::string_view kForm4TabOrder[] = {"Command1"};
 
 }  // namespace
 
@@ -32,7 +32,7 @@ const WindowDesign kForm4Window{
     .clientHeight = 3450,
     .centred = true,
     .icon = {},  // none: no title bar to show it
-    .controls = kControls,
-    .tabOrder = kTabOrder,
+    .controls = kForm4Controls,
+    .tabOrder = kForm4TabOrder,
     .focusOnOpening = "Command1",
 };

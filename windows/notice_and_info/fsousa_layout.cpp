@@ -13,7 +13,7 @@ constexpr Look kCopiedBox{.readOnly = true};
 
 // Copies of the reel window's controls, each explained by the label beside
 // or under it. The copies have no handlers: only OK does anything.
-constexpr Control kControls[] = {
+constexpr Control kFsousaControls[] = {
     // name        kind        text                        left  top   width  height font          look
     {"r1ue",      PushButton, "Ｓｔａｒｔ",                120,  360,  1575,  525,   regular(20.25)},
     {"r1sita",    PushButton, "Ｓｔｏｐ",                  2400, 360,  1455,  525,   regular(20.25)},
@@ -56,7 +56,7 @@ constexpr Control kControls[] = {
     {"Command1",  PushButton, "OK",                        5640, 6720, 1575,  615,   bold(14.25)},
 };
 
-constexpr std::string_view kTabOrder[] = {
+constexpr std::string_view kFsousaTabOrder[] = {
     "Command1", "comauto1", "r1ue", "r1sita", "Command2", "Command3", "Command5", "Command6", "Text1", "Text2",
     "Command4_0", "Command4_1", "Command4_2", "Command4_3", "Command4_4", "Command4_5",
 };
@@ -71,7 +71,7 @@ const WindowDesign kFsousaWindow{
     .clientHeight = 7530,
     .centred = false,
     .icon = kProgramIcon,
-    .controls = kControls,
-    .tabOrder = kTabOrder,
+    .controls = kFsousaControls,
+    .tabOrder = kFsousaTabOrder,
     .focusOnOpening = "Command1",
 };

@@ -22,7 +22,7 @@ constexpr int kStrip = strip::kDesignTop;
 constexpr Font kTableHead = withWordSpacing(bold(9), 300);
 constexpr Font kTableRow = withWordSpacing(bold(9), 60);
 
-constexpr Control kControls[] = {
+constexpr Control kRiruControls[] = {
     // Reel area: strips, plates and frame lines.
     // name        kind        text                      left   top    width  height font         look / state
     {"Command4",  PushButton, "カレト職人養成マシーン",  1320,  0,     5295,  615,   bold(15.75)},
@@ -93,7 +93,7 @@ constexpr Control kControls[] = {
     {"cmend",     PushButton, "終了",                    8520,  5760,  1455,  495,   bold(14.25)},
 };
 
-constexpr std::string_view kTabOrder[] = {"cmstart", "r1stop", "r2stop", "r3stop"};
+constexpr std::string_view kRiruTabOrder[] = {"cmstart", "r1stop", "r2stop", "r3stop"};
 
 }  // namespace
 
@@ -105,7 +105,7 @@ const WindowDesign kRiruWindow{
     .clientHeight = 6375,
     .centred = true,
     .icon = kProgramIcon,
-    .controls = kControls,
-    .tabOrder = kTabOrder,
+    .controls = kRiruControls,
+    .tabOrder = kRiruTabOrder,
     .focusOnOpening = "cmstart",
 };

@@ -44,31 +44,30 @@ public:
 private:
     // The window's handlers, bound to its controls and timers in one place
     // (bindHandlers); each reads as the sequence its control starts.
-    void Form_Load();
+    void Form_Load();  // the window's opening: strips, texts, the standing mode
 
-    void cmstart_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void r1stop_Click();
+    void cmstart_Click();  // start: spin the three reels
+    void Timer1_Timer();   // a step of the left reel while it spins
+    void Timer2_Timer();   // the center reel's
+    void Timer3_Timer();   // the right reel's
+    void r1stop_Click();   // stop (teisi) the left reel; the third stop judges (yaku)
     void r2stop_Click();
     void r3stop_Click();
 
-    void r1ue_Click();
+    void r1ue_Click();    // ue, "up": the left reel's ▲ step of one cell, then judge
     void r2ue_Click();
     void r3ue_Click();
-    void r1sita_Click();
+    void r1sita_Click();  // sita, "down": its ▼ step
     void r2sita_Click();
     void r3sita_Click();
 
-    void autostart_Click();
-    void autostop_Click();
-    void Timer4_Timer();
+    void autostart_Click();  // auto play: spin, stop left to right, judge, again
+    void autostop_Click();   // end auto play where the reels stand
+    void Timer4_Timer();     // a step of auto play's cycle
 
-    void cmend_Click();
-    void Cmkaisetu_Click();
-    void Cmsousa_Click();
-
+    void cmend_Click();      // end the program
+    void Cmkaisetu_Click();  // kaisetu, "commentary": open the glossary window
+    void Cmsousa_Click();    // sousa, "operation": open the operating guide
 
     // Everything of one reel: the timer that spins it, its strip and its buttons.
     struct ReelControls {
@@ -94,15 +93,15 @@ private:
     std::unique_ptr<InfoWindow> Fsousa_;
 
     std::array<ReelControls, 3> reels_;
-    ui::Timer* Timer4;
+    ui::Timer* Timer4;  // auto play's clock
     std::array<std::vector<ui::Button*>, 3> enabledIn_;  // by mode
     std::vector<ui::Button*> gameButtons_;               // every button a mode enables or disables
     ui::Button* cmstart;
     ui::Button* autostart;
     ui::Button* autostop;
-    QLabel* lbtamaya;
-    QLabel* lbyakumei;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QLineEdit* Text3;
+    QLabel* lbtamaya;   // the cheer (tamaya), or empty
+    QLabel* lbyakumei;  // the commentary (yakumei) of the pattern
+    QLineEdit* Text1;   // the step interval in ms (timint)
+    QLineEdit* Text2;   // the read-out, such as 1-17-10
+    QLineEdit* Text3;   // auto play's stop time in ms
 };
