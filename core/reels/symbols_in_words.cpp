@@ -26,6 +26,17 @@ std::u16string_view nameOf(Symbol symbol)
     return {};
 }
 
+std::u16string_view nameOf(Reel reel)
+{
+    static constexpr std::u16string_view kReelNames[] = {u"左リール", u"中リール", u"右リール"};
+    return kReelNames[reel];
+}
+
+std::u16string_view rowName(int row)
+{
+    return kRows[static_cast<std::size_t>(row)];
+}
+
 namespace {
 
 // Row by row, the symbols of the given reels standing at the given upper rows,

@@ -41,6 +41,7 @@ PressResult pressAt(const ReelSpin& spin, const Target& target, int slip, std::i
 
     PressResult result;
     result.stoppedUpperPosition = spin.cellAfter(stopped, Upper);
+    result.stoppedCell = spin.cellAfter(stopped, target.row);
     result.hit = stopped == aimed;
     result.cellsOff = int(stopped - aimed);
     result.offsetCells = double(distance(aimed)) / double(ReelSpin::kCellUnits);
@@ -68,9 +69,7 @@ std::u16string resultText(const PressResult& result)
 
 std::u16string targetText(const Target& target)
 {
-    static constexpr std::u16string_view kReelNames[] = {u"左リール", u"中リール", u"右リール"};
-    static constexpr std::u16string_view kRowNames[] = {u"上段", u"中段", u"下段"};
-    return std::u16string(kReelNames[target.reel]) + u" " + std::u16string(kRowNames[target.row]) + u"に "
+    return std::u16string(reel::nameOf(target.reel)) + u" " + std::u16string(reel::rowName(target.row)) + u"に "
         + std::u16string(reel::nameOf(target.symbol));
 }
 

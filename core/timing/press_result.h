@@ -21,6 +21,7 @@ struct Target {
 
 struct PressResult {
     int stoppedUpperPosition = 1;  // where the reel comes to rest
+    int stoppedCell = 1;           // the cell it stops on the target's row
     bool hit = false;
     int cellsOff = 0;              // 0 on a hit; early negative, late positive
     double offsetMs = 0;           // press minus ideal moment; early negative

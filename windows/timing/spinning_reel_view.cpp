@@ -2,6 +2,7 @@
 
 #include "core/reels/strip_geometry.h"
 #include "core/reels/symbols_in_words.h"
+#include "ui/text.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,8 +16,6 @@ constexpr double kCellPx = strip::kCellPitch / 15.0;
 constexpr int kRows = 3;
 constexpr int kStripWidth = 100;
 
-constexpr std::u16string_view kReelNames[] = {u"左リール", u"中リール", u"右リール"};
-
 }  // namespace
 
 SpinningReelView::SpinningReelView(reel::Reel reel, QImage strip, std::function<std::int64_t()> clockUs, QWidget* parent)
@@ -24,7 +23,7 @@ SpinningReelView::SpinningReelView(reel::Reel reel, QImage strip, std::function<
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(sizeHint());
-    setAccessibleName(QString::fromStdU16String(std::u16string(kReelNames[reel])));
+    setAccessibleName(ui::qt(reel::nameOf(reel)));
     standAt(1);
 }
 
@@ -37,7 +36,7 @@ void SpinningReelView::standAt(int upperPosition)
 {
     spinning_ = false;
     standing_ = upperPosition;
-    setAccessibleDescription(QString::fromStdU16String(reel::reelInWords(reel_, upperPosition)));
+    setAccessibleDescription(ui::qt(reel::reelInWords(reel_, upperPosition)));
     update();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/reels/symbols_in_words.h"
 #include "core/timing/press_result.h"
+#include "ui/text.h"
 
 #include <QHeaderView>
 
@@ -16,7 +17,7 @@ QStringList rowTexts(const timing::OffsetSummary& summary)
     const QString none = QStringLiteral("—");
     return {QString::number(summary.presses),
             summary.presses == 0 ? none : QStringLiteral("%1 %").arg(summary.hitRate() * 100, 0, 'f', 0),
-            summary.presses == 0 ? none : QString::fromStdU16String(timing::signedMs(summary.meanMs)),
+            summary.presses == 0 ? none : ui::qt(timing::signedMs(summary.meanMs)),
             summary.presses < 2 ? none : QStringLiteral("%1 ms").arg(summary.spreadMs, 0, 'f', 0)};
 }
 
@@ -28,7 +29,7 @@ StatisticsTable::StatisticsTable(QWidget* parent) : QTableWidget(kOverallRow + 1
                                QStringLiteral("ばらつき")});
     QStringList rows;
     for (Symbol symbol : kSymbols)
-        rows << QString::fromStdU16String(std::u16string(reel::nameOf(symbol)));
+        rows << ui::qt(reel::nameOf(symbol));
     rows << QStringLiteral("全体");
     setVerticalHeaderLabels(rows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,10 +1,11 @@
 #include "windows/timing/timing_window.h"
 
 #include "core/timing/target_choice.h"
-#include "ui/bring_to_front.h"
-#include "ui/program_icon.h"
 #include "ui/announce.h"
+#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
+#include "ui/program_icon.h"
+#include "ui/text.h"
 #include "windows/timing/offset_histogram.h"
 #include "windows/timing/spinning_reel_view.h"
 #include "windows/timing/statistics_table.h"
@@ -53,11 +54,6 @@ bool isStopKey(int key)
 bool isNextKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-QString fromCore(const std::u16string& text)
-{
-    return QString::fromStdU16String(text);
 }
 
 // A bold label as wide as the widest of its texts, so that nothing round it
@@ -294,7 +290,7 @@ void TimingWindow::startTarget()
     spin_ = {rpm_->value(), askedReel()->upperPosition(), clock_.steadyUs()};
     askedReel()->spin(spin_);
 
-    targetLabel_->setText(fromCore(timing::targetText(target_)));
+    targetLabel_->setText(ui::qt(timing::targetText(target_)));
     ui::announceNameChange(targetLabel_);
     result_->clear();
     // Left on a disabled button, the focus would move on to a setting.
@@ -316,14 +312,14 @@ void TimingWindow::stopAt(std::int64_t pressUs)
     askedReel()->standAt(result.stoppedUpperPosition);
     runFrames();
 
-    result_->setText(fromCore(timing::resultText(result)));
+    result_->setText(ui::qt(timing::resultText(result)));
     ui::announceNameChange(result_);
     statistics_.add(target_.symbol, result.hit, result.offsetMs, result.offsetCells);
     showStatistics();
     next_->setEnabled(true);
 
-    const int stoppedCell = (result.stoppedUpperPosition - 1 + target_.row) % reel::kPositions + 1;
-    record({clock_.utcMs(), target_, spin_.rpm, slip, stoppedCell, result.hit, result.cellsOff, result.offsetMs});
+    record({clock_.utcMs(), target_, spin_.rpm, slip, result.stoppedCell, result.hit, result.cellsOff,
+            result.offsetMs});
 }
 
 void TimingWindow::goOn()
@@ -331,7 +327,7 @@ void TimingWindow::goOn()
     if (isSpinning())
         return;
     if (reelChoice_->currentIndex() == kInOrder)
-        target_.reel = static_cast<reel::Reel>((target_.reel + 1) % 3);
+        target_.reel = static_cast<reel::Reel>((target_.reel + 1) % std::size(reel::kReels));
     startTarget();
 }
 
@@ -359,7 +355,7 @@ void TimingWindow::showStatistics()
     table_->showStatistics(statistics_);
     histogram_->showCounts(statistics_.histogram(OffsetHistogram::kBinMs, OffsetHistogram::kBins),
                            timing::ReelSpin{rpm_->value()}.cellUs() / 2000.0);
-    const QString hint = fromCore(statistics_.biasHint());
+    const QString hint = ui::qt(statistics_.biasHint());
     if (hint != hint_->text()) {
         hint_->setText(hint);
         ui::announceNameChange(hint_);
