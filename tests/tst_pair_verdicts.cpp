@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
@@ -87,8 +88,7 @@ private slots:
         QFETCH(QString, order);
         QFETCH(QList<int>, verdicts);
         const StopOrder stopOrder = orderNamed(order);
-        const QStringList verdictKeys = {"BIG", "REG", "BONUS", "OPEN", "NOSTOP"};
-        QList<int> counted(verdictKeys.size());
+        QList<int> counted(kPairVerdicts.size());
         for (int left = 1; left <= 21; ++left)
             for (int second = 1; second <= 21; ++second) {
                 std::array<int, kOutcomeGroups.size()> standing{};
@@ -104,7 +104,7 @@ private slots:
                 const QByteArray where = QByteArray::number(left) + " " + QByteArray::number(second);
                 QVERIFY2(reading.standing == standing, where);
                 QVERIFY2(verdictKey(reading.verdict) == verdictOfGroups(keys), where);
-                ++counted[verdictKeys.indexOf(QString::fromUtf8(verdictKey(reading.verdict)))];
+                ++counted[std::ranges::find(kPairVerdicts, reading.verdict) - kPairVerdicts.begin()];
             }
         QCOMPARE(counted, verdicts);
     }

@@ -40,6 +40,7 @@ enum class PairVerdict {
     Open,    // some completion is no bonus
     NoStop,  // no completion can stand
 };
+// The verdicts in the order the player's answers are offered.
 inline constexpr std::array<PairVerdict, 5> kPairVerdicts = {
     PairVerdict::Big, PairVerdict::Reg, PairVerdict::Bonus, PairVerdict::Open, PairVerdict::NoStop};
 
