@@ -60,7 +60,7 @@ void drawTitle(QPainter& painter, QPointF topLeft, int left, const ReelCellPictu
     painter.save();
     const QRectF cells(topLeft, kLeftCells);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(cells, pictures.stacked(ReelCellPictures::Left, left));
+    painter.drawImage(cells, pictures.stacked(reel::Left, left));
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cells);
@@ -97,9 +97,9 @@ void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictur
         drawBox(painter, column, kHeaderFace);
         drawBox(painter, row, kHeaderFace);
         painter.setPen(Qt::black);
-        header_drawing::drawReelHeader(painter, column, position, pictures.stacked(ReelCellPictures::Right, position),
+        header_drawing::drawReelHeader(painter, column, position, pictures.stacked(reel::Right, position),
                                        Qt::Horizontal);
-        header_drawing::drawReelHeader(painter, row, position, pictures.sideBySide(ReelCellPictures::Center, position),
+        header_drawing::drawReelHeader(painter, row, position, pictures.sideBySide(reel::Center, position),
                                        Qt::Vertical);
     }
     for (int center = 1; center <= reel::kPositions; ++center)

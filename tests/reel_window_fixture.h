@@ -3,7 +3,6 @@
 // Driving a reel window and reading what it shows: its mode, as its buttons
 // and timers show it, its texts and its refusal boxes.
 
-#include "core/reels/strip_geometry.h"
 #include "tests/driving.h"
 #include "ui/button.h"
 #include "ui/timer.h"
@@ -102,9 +101,9 @@ inline Shown shownState(const Riru& window)
 inline QString expectedReadOut(const Riru& window)
 {
     return QStringLiteral("%1-%2-%3")
-        .arg(strip::positionOfIndex(window.game().reel(reel::Left).koma))
-        .arg(strip::positionOfIndex(window.game().reel(reel::Center).koma))
-        .arg(strip::positionOfIndex(window.game().reel(reel::Right).koma));
+        .arg(reel::positionOfIndex(window.game().reel(reel::Left).koma))
+        .arg(reel::positionOfIndex(window.game().reel(reel::Center).koma))
+        .arg(reel::positionOfIndex(window.game().reel(reel::Right).koma));
 }
 
 // Whether a read-out names three upper-row positions of the reels, 1..21.

@@ -26,29 +26,30 @@ struct Snapshot {
     Mode mode;
     std::array<std::int16_t, 3> koma, teisi;
     std::array<bool, 3> running;
-    std::array<double, 3> top;
+    std::array<std::optional<std::int16_t>, 3> shownIndex;
     std::int16_t timgoukei, timint, stopTime, autokaisu;
-    std::u16string readOut, yakumei, tamaya;
+    Pattern judged;
+    std::u16string_view yakumei, tamaya;
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 
 Snapshot snapshotOf(const Game& game)
 {
     Snapshot snapshot{game.mode(), {}, {}, {}, {}, game.timgoukei(), game.timint(), game.stopTime(),
-                      game.autokaisu(), game.evaluation().readOut, game.evaluation().yakumei,
-                      game.evaluation().tamaya};
+                      game.autokaisu(), game.judged(), game.judgement().yakumei, game.judgement().tamaya};
     for (reel::Reel which : reel::kReels) {
         snapshot.koma[which] = game.reel(which).koma;
         snapshot.teisi[which] = game.reel(which).teisi;
         snapshot.running[which] = game.reel(which).running;
-        snapshot.top[which] = game.reel(which).top;
+        snapshot.shownIndex[which] = game.reel(which).shownIndex;
     }
     return snapshot;
 }
 
+// The read-out of the last judged pattern, as the window shows it.
 QString readOutOf(const Game& game)
 {
-    return QString::fromStdU16String(game.evaluation().readOut);
+    return QString::fromStdString(readOutOf(game.judged()));
 }
 
 void spinAndStopAll(Game& game)
@@ -88,10 +89,10 @@ private slots:
             stepped.stepDown(reel::Right);
         QCOMPARE(stepped.positions(), placed.game.positions());
         for (const Game* game : {&stepped, &placed.game}) {
-            QCOMPARE(QString::fromStdU16String(game->evaluation().readOut), QStringLiteral("1-17-10"));
+            QCOMPARE(readOutOf(*game), QStringLiteral("1-17-10"));
             const Judgement judgement = judge({1, 17, 10});
-            QCOMPARE(game->evaluation().yakumei, std::u16string(judgement.yakumei));
-            QCOMPARE(game->evaluation().tamaya, std::u16string(judgement.tamaya));
+            QVERIFY(game->judgement().yakumei == judgement.yakumei);
+            QVERIFY(game->judgement().tamaya == judgement.tamaya);
         }
 
         // From a placed pattern the reels step and spin on as usual.
@@ -198,17 +199,22 @@ private slots:
     void tickCountsDownAndWraps()
     {
         Game game;
+        QCOMPARE(game.reel(reel::Left).shownIndex, std::nullopt);  // the design place, position 1
+        QCOMPARE(game.positions(), (Pattern{1, 1, 1}));
         game.start(u"100");
         QList<int> positions;
         for (int tick = 0; tick < 23; ++tick) {
             game.tick(reel::Left);
             positions << game.positions().left;
-            if (tick == 20)
-                QCOMPARE(int(game.reel(reel::Left).koma), 0);  // index 21 is kept as 0
+            if (tick == 20) {
+                // Index 21 is kept as 0, while the strip stays at 21's place.
+                QCOMPARE(int(game.reel(reel::Left).koma), 0);
+                QCOMPARE(game.reel(reel::Left).shownIndex, std::int16_t(21));
+            }
         }
         QCOMPARE(positions.mid(0, 3), (QList<int>{21, 20, 19}));
         QCOMPARE(positions.mid(19, 4), (QList<int>{2, 1, 21, 20}));
-        QCOMPARE(game.reel(reel::Left).top, double(strip::topOfIndex(2)));
+        QCOMPARE(game.reel(reel::Left).shownIndex, std::int16_t(2));
     }
 
     void startFromWhereTheReelsStand()
@@ -268,7 +274,9 @@ private slots:
         Game game;
         game.stepDown(reel::Center);  // index 0 to 1: position 21
         QCOMPARE(readOutOf(game), QStringLiteral("1-21-1"));
-        game.stepUp(reel::Center);  // back to index 0
+        game.stepUp(reel::Center);  // back to index 0, a whole turn above 21's place
+        QCOMPARE(game.reel(reel::Center).shownIndex, std::int16_t(0));
+        QCOMPARE(readOutOf(game), QStringLiteral("1-1-1"));
         game.stepUp(reel::Center);  // index 20: position 2
         QCOMPARE(readOutOf(game), QStringLiteral("1-2-1"));
         game.stepDown(reel::Center);  // index 21: position 1

@@ -1,7 +1,5 @@
 #include "core/evaluation/evaluation.h"
 
-#include "core/reels/strip_geometry.h"
-
 #include <iterator>
 
 namespace {
@@ -11,14 +9,6 @@ const ReachMeGrid* const kGridOfClass[22] = {
     &kGrid8, &kGrid9,  &kGrid10, &kGrid11, &kGrid12, &kGrid13, &kGrid14, nullptr,
     &kGrid16, &kGrid17, nullptr, &kGrid19, &kGrid20, &kGrid21,
 };
-
-std::u16string decimal(int value)
-{
-    std::u16string text;
-    for (char digit : std::to_string(value))
-        text += static_cast<char16_t>(digit);
-    return text;
-}
 
 }  // namespace
 
@@ -36,34 +26,4 @@ const ReachMeGrid* gridOfClass(int evaluatorClass)
     if (evaluatorClass < 0 || evaluatorClass >= static_cast<int>(std::size(kGridOfClass)))
         return nullptr;
     return kGridOfClass[evaluatorClass];
-}
-
-void Evaluation::yaku(double leftTop, double centerTop, double rightTop)
-{
-    const std::int16_t left = strip::positionAt(leftTop);
-    const std::int16_t center = strip::positionAt(centerTop);
-    const std::int16_t right = strip::positionAt(rightTop);
-    readOut = decimal(left) + u"-" + decimal(center) + u"-" + decimal(right);
-    r1jyoudan = left;
-    r2jyoudan = center;
-    r3jyoudan = right;
-
-    const int evaluatorClass = evaluatorClassOf(r1jyoudan);
-    if (evaluatorClass == 0)
-        return;  // no evaluator: the last texts stay
-    std::unique_ptr<Evaluator>& evaluator = evaluators_[evaluatorClass];
-    if (!evaluator)
-        evaluator = std::make_unique<Evaluator>(*gridOfClass(evaluatorClass));
-    evaluator->r2jyoudan = r2jyoudan;
-    evaluator->r3jyoudan = r3jyoudan;
-    evaluator->yaku();
-    yakumei = evaluator->yakumei;
-    tamaya = evaluator->tamaya;
-}
-
-const Evaluator* Evaluation::instanceOf(int evaluatorClass) const
-{
-    if (evaluatorClass < 0 || evaluatorClass >= static_cast<int>(evaluators_.size()))
-        return nullptr;
-    return evaluators_[evaluatorClass].get();
 }

@@ -14,8 +14,11 @@ std::int16_t indexOf(int position)
 
 Pattern Game::positions() const
 {
-    return {strip::positionAt(reels_[reel::Left].top), strip::positionAt(reels_[reel::Center].top),
-            strip::positionAt(reels_[reel::Right].top)};
+    // A strip at its design place reads as index 0.
+    const auto positionOf = [this](reel::Reel which) {
+        return reel::positionOfIndex(reels_[which].shownIndex.value_or(0));
+    };
+    return {positionOf(reel::Left), positionOf(reel::Center), positionOf(reel::Right)};
 }
 
 int Game::addListener(Listener listener)
@@ -60,7 +63,7 @@ bool Game::tick(reel::Reel which)
     if (!reel.running)
         return false;
     reel.koma = static_cast<std::int16_t>(reel.koma + 1 > reel::kPositions ? 1 : reel.koma + 1);
-    reel.top = strip::topOfIndex(reel.koma);
+    reel.shownIndex = reel.koma;
     if (reel.koma == reel::kPositions)
         reel.koma = 0;
     Changes changes;
@@ -80,7 +83,7 @@ bool Game::stop(reel::Reel which)
     Changes changes;
     changes.running = true;
     if (timgoukei_ == 3) {
-        judge();
+        yaku();
         changes.readOut = true;
         changes.result = true;
         mode_ = Mode::Standing;
@@ -135,10 +138,10 @@ void Game::showMoved(std::initializer_list<reel::Reel> moved)
 {
     Changes changes;
     for (reel::Reel which : moved) {
-        reels_[which].top = strip::topOfIndex(reels_[which].koma);
+        reels_[which].shownIndex = reels_[which].koma;
         changes.moved[which] = true;
     }
-    judge();
+    yaku();
     changes.readOut = true;
     changes.result = true;
     notify(changes);
@@ -190,7 +193,7 @@ bool Game::autoTick()
     case 4:  // the reels stand still since, so the same texts show again
         reels_[reel::Right].running = false;
         changes.running = true;
-        judge();
+        yaku();
         changes.readOut = true;
         changes.result = true;
         break;
@@ -221,9 +224,11 @@ bool Game::stopAuto()
 
 // The pattern and its judgement.
 
-void Game::judge()
+// yaku: reads the upper row where the reels stand and judges the pattern.
+void Game::yaku()
 {
-    evaluation_.yaku(reels_[reel::Left].top, reels_[reel::Center].top, reels_[reel::Right].top);
+    jyoudan_ = positions();
+    judgement_ = judge(jyoudan_);
 }
 
 void Game::setRunning(bool running)

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/evaluation/evaluation.h"
 #include "core/evaluation/judgement.h"
+#include "core/pattern.h"
 #include "core/reels/reel_cells.h"
-#include "core/reels/strip_geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +23,7 @@
 //   Game game;
 //   game.addListener([](const Game::Changes& changes) { ... });
 //   if (game.place({1, 17, 10}) == Game::Placing::Placed)  // only while the reels stand
-//       game.evaluation().yakumei;        // its commentary
+//       game.judgement().yakumei;         // its commentary
 //   game.mode();                          // Standing, Spinning or AutoPlaying
 //   game.positions();                     // where the reels stand, as a Pattern
 class Game {
@@ -32,10 +31,14 @@ public:
     enum class Mode { Standing, Spinning, AutoPlaying };
 
     struct Reel {
-        std::int16_t koma = 0;              // cell index 0..21; 0 stands for what 21 shows
-        std::int16_t teisi = 0;             // 1 once its stop button stopped it in this spin
-        bool running = false;               // its timer moves it
-        double top = strip::kDesignTop;     // where its strip stands, in twips
+        std::int16_t koma = 0;   // cell index 0..21; 0 stands for what 21 shows
+        std::int16_t teisi = 0;  // 1 once its stop button stopped it in this spin
+        bool running = false;    // its timer moves it
+        // The cell index whose place the strip stands at: koma, except that a
+        // tick past 21 leaves the strip at 21's place while koma becomes 0.
+        // None until the reel first moves: the strip stands at its design
+        // place, which reads as position 1.
+        std::optional<std::int16_t> shownIndex;
     };
 
     // What an operation changed, in the order a window shows it.
@@ -64,8 +67,10 @@ public:
     std::int16_t timint() const { return timint_; }        // reel step interval, ms
     std::int16_t stopTime() const { return stopTime_; }    // auto play's stop time, ms
     std::int16_t autokaisu() const { return autokaisu_; }  // step of the auto-play cycle, 0..5
-    // Read-out, commentary and cheer of the last judged pattern.
-    const Evaluation& evaluation() const { return evaluation_; }
+    // The last judged pattern, as its read-out shows it, and its commentary
+    // (yakumei) and cheer (tamaya); before the first, 1-1-1 and no texts.
+    const Pattern& judged() const { return jyoudan_; }
+    const Judgement& judgement() const { return judgement_; }
 
     // Listeners are told in the order they were added; the number removes one.
     int addListener(Listener listener);
@@ -97,7 +102,7 @@ public:
 
 private:
     void showMoved(std::initializer_list<reel::Reel> moved);
-    void judge();
+    void yaku();
     void setRunning(bool running);
     void notify(const Changes& changes);
 
@@ -107,7 +112,8 @@ private:
     std::int16_t timint_ = 0;
     std::int16_t stopTime_ = 0;
     std::int16_t autokaisu_ = 0;
-    Evaluation evaluation_;
+    Pattern jyoudan_;        // jyoudan, "upper row": the positions the last yaku read
+    Judgement judgement_{};  // and what they mean
     std::vector<std::pair<int, Listener>> listeners_;
     int lastListener_ = 0;
 };

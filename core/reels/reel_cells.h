@@ -12,9 +12,6 @@ namespace reel {
 
 using enum Symbol;
 
-enum Reel { Left, Center, Right };
-inline constexpr Reel kReels[] = {Left, Center, Right};
-
 // Cell 1 to 21 of each reel, top to bottom; cell 1 follows cell 21.
 // A reel at upper-row position p shows cells p, p + 1 and p + 2.
 inline constexpr std::array<std::array<Symbol, 3>, kPositions> kCellSymbols = {{

@@ -1,11 +1,11 @@
 #include "windows/drill/pattern_view.h"
 
-#include "core/reels/strip_geometry.h"
 #include "core/reels/symbols_in_words.h"
 #include "ui/fonts.h"
 #include "ui/text.h"
 #include "ui/twips.h"
 #include "windows/pieces/riru_layout.h"
+#include "windows/pieces/strip_geometry.h"
 #include "windows/pieces/visible_cells.h"
 
 #include <QPainter>

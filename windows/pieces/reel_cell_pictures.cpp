@@ -39,18 +39,18 @@ ReelCellPictures ReelCellPictures::design()
                              QImage(QStringLiteral(":/pictures/r3.bmp"))});
 }
 
-const QImage& ReelCellPictures::stacked(Reel reel, int position) const
+const QImage& ReelCellPictures::stacked(reel::Reel which, int position) const
 {
-    QImage& cells = stacked_[reel][static_cast<std::size_t>(position - 1)];
+    QImage& cells = stacked_[which][static_cast<std::size_t>(position - 1)];
     if (cells.isNull())
-        cells = visibleCells(strips_[reel], position);
+        cells = visibleCells(strips_[which], position);
     return cells;
 }
 
-const QImage& ReelCellPictures::sideBySide(Reel reel, int position) const
+const QImage& ReelCellPictures::sideBySide(reel::Reel which, int position) const
 {
-    QImage& cells = sideBySide_[reel][static_cast<std::size_t>(position - 1)];
+    QImage& cells = sideBySide_[which][static_cast<std::size_t>(position - 1)];
     if (cells.isNull())
-        cells = laidSideBySide(stacked(reel, position));
+        cells = laidSideBySide(stacked(which, position));
     return cells;
 }

@@ -10,8 +10,6 @@
 // reels' strip pictures when first asked for and kept.
 class ReelCellPictures {
 public:
-    enum Reel { Left, Center, Right };
-
     // Strips of the left, center and right reel.
     explicit ReelCellPictures(const std::array<QImage, 3>& strips);
     // The strips the program carries from its design, for when no reel
@@ -19,9 +17,9 @@ public:
     static ReelCellPictures design();
 
     // Upper, middle and lower cell stacked as the reel shows them.
-    const QImage& stacked(Reel reel, int position) const;
+    const QImage& stacked(reel::Reel which, int position) const;
     // The same three cells side by side, upper first, for a row's header.
-    const QImage& sideBySide(Reel reel, int position) const;
+    const QImage& sideBySide(reel::Reel which, int position) const;
 
 private:
     std::array<QImage, 3> strips_;

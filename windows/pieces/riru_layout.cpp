@@ -1,8 +1,8 @@
 #include "windows/pieces/riru_layout.h"
 
-#include "core/reels/strip_geometry.h"
 #include "core/setting_estimate/setting_odds.h"
 #include "ui/program_icon.h"
+#include "windows/pieces/strip_geometry.h"
 
 using namespace ui;
 using ui::Kind::PushButton, ui::Kind::TextLabel, ui::Kind::TextBox, ui::Kind::PictureBox;

@@ -1,6 +1,6 @@
 #include "windows/pieces/visible_cells.h"
 
-#include "core/reels/strip_geometry.h"
+#include "windows/pieces/strip_geometry.h"
 
 #include <QPainter>
 

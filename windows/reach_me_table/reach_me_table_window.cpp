@@ -144,7 +144,7 @@ void ReachMeTableWindow::showLeftPosition(int left)
     model_.setLeftPosition(left);
     leftPosition_->setValue(left);
     title_->setText(leftReelTitle(left));
-    const QImage& cells = pictures_.stacked(ReelCellPictures::Left, left);
+    const QImage& cells = pictures_.stacked(reel::Left, left);
     leftCells_->setPixmap(QPixmap::fromImage(
         cells.scaled(kLeftCellsShown - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     leftCells_->setAccessibleName(leftReelTitle(left) + QStringLiteral("の三つの図柄"));

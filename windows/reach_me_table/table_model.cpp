@@ -71,8 +71,8 @@ QVariant ReachMeTableModel::headerData(int section, Qt::Orientation orientation,
     case Qt::DisplayRole:
         return position;
     case Qt::DecorationRole:
-        return columns ? pictures_.stacked(ReelCellPictures::Right, position)
-                       : pictures_.sideBySide(ReelCellPictures::Center, position);
+        return columns ? pictures_.stacked(reel::Right, position)
+                       : pictures_.sideBySide(reel::Center, position);
     case Qt::ToolTipRole:
         return (columns ? QStringLiteral("右リール %1") : QStringLiteral("中リール %1")).arg(position);
     case Qt::AccessibleTextRole:

@@ -10,6 +10,7 @@
 #include "windows/notice_and_info/fsousa_layout.h"
 #include "windows/notice_and_info/info_window.h"
 #include "windows/pieces/riru_layout.h"
+#include "windows/pieces/strip_geometry.h"
 #include "windows/reel/riru_accessibility.h"
 #include "windows/reel/stop_keys.h"
 
@@ -57,6 +58,12 @@ std::size_t indexOf(Mode mode)
 std::u16string textOf(const QLineEdit* box)
 {
     return box->text().toStdU16String();
+}
+
+// Where the game's reel puts its strip.
+double topOf(const Game::Reel& reel)
+{
+    return reel.shownIndex ? strip::topOfIndex(*reel.shownIndex) : strip::kDesignTop;
 }
 
 void run(ui::Timer* timer, bool on)
@@ -162,8 +169,10 @@ void Riru::bindHandlers()
 
 void Riru::Form_Load()
 {
-    for (reel::Reel which : reel::kReels)
+    for (reel::Reel which : reel::kReels) {
         reels_[which].strip->setPicture(strips_[which]);
+        reels_[which].strip->setTop(topOf(game_.reel(which)));
+    }
     showMode();
 }
 
@@ -307,17 +316,16 @@ void Riru::showChanges(const Game::Changes& changes)
         Timer4->setInterval(game_.stopTime());
     for (reel::Reel which : reel::kReels)
         if (changes.moved[which])
-            reels_[which].strip->setTop(game_.reel(which).top);
+            reels_[which].strip->setTop(topOf(game_.reel(which)));
     if (changes.cleared) {
         lbyakumei->clear();
         lbtamaya->clear();
     }
-    const Evaluation& evaluation = game_.evaluation();
     if (changes.readOut)
-        Text2->setText(qt(evaluation.readOut));
+        Text2->setText(qt(readOutOf(game_.judged())));
     if (changes.result) {
-        lbtamaya->setText(qt(evaluation.tamaya));
-        lbyakumei->setText(qt(evaluation.yakumei));
+        lbtamaya->setText(qt(game_.judgement().tamaya));
+        lbyakumei->setText(qt(game_.judgement().yakumei));
         ui::announceNameChange(lbyakumei);
     }
     if (changes.running)

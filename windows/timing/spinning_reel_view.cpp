@@ -1,8 +1,8 @@
 #include "windows/timing/spinning_reel_view.h"
 
-#include "core/reels/strip_geometry.h"
 #include "core/reels/symbols_in_words.h"
 #include "ui/text.h"
+#include "windows/pieces/strip_geometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
