@@ -3,8 +3,8 @@
 #include "core/drill/memory/grade.h"
 #include "core/drill/schedule/card_schedule.h"
 #include "core/drill/score.h"
-#include "core/drill/seeded_random.h"
 #include "core/pattern.h"
+#include "core/random/seeded_random.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drill/seeded_random.h"
+#include "core/random/seeded_random.h"
 #include "core/timing/press_result.h"
 
 // A target for `reel`: one of the symbols its strip carries, each as likely

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/drill/seeded_random.h"
+#include "core/random/seeded_random.h"
 #include "core/timing/event_clock.h"
 #include "core/timing/press_result.h"
 #include "core/timing/press_statistics.h"

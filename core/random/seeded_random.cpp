@@ -1,4 +1,4 @@
-#include "core/drill/seeded_random.h"
+#include "core/random/seeded_random.h"
 
 int SeededRandom::below(int below)
 {

@@ -4,7 +4,7 @@
 #include <random>
 
 // Random choices from a seed, the same on every run and every standard
-// library for the same seed, so that tests can fix what the drill asks.
+// library for the same seed, so that tests can fix what the drills ask.
 class SeededRandom {
 public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
