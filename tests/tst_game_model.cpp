@@ -27,7 +27,7 @@ struct Snapshot {
     std::array<std::int16_t, 3> koma, teisi;
     std::array<bool, 3> running;
     std::array<std::optional<std::int16_t>, 3> shownIndex;
-    std::int16_t timgoukei, timint, stopTime, autokaisu;
+    std::int16_t timint, stopTime;
     Pattern judged;
     std::u16string_view yakumei, tamaya;
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
@@ -35,8 +35,8 @@ struct Snapshot {
 
 Snapshot snapshotOf(const Game& game)
 {
-    Snapshot snapshot{game.mode(), {}, {}, {}, {}, game.timgoukei(), game.timint(), game.stopTime(),
-                      game.autokaisu(), game.judged(), game.judgement().yakumei, game.judgement().tamaya};
+    Snapshot snapshot{game.mode(), {}, {}, {}, {}, game.timint(), game.stopTime(), game.judged(),
+                      game.judgement().yakumei, game.judgement().tamaya};
     for (reel::Reel which : reel::kReels) {
         snapshot.koma[which] = game.reel(which).koma;
         snapshot.teisi[which] = game.reel(which).teisi;

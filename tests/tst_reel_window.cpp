@@ -132,12 +132,13 @@ private slots:
         }
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // stops the left reel
-        QCOMPARE(int(riru->game().timgoukei()), 1);
-        QVERIFY(!window.button("r1stop")->isEnabled());
+        const std::set<std::string> leftStopped = {"r2stop", "r3stop", "Cmkaisetu", "Cmsousa"};
+        QCOMPARE(window.enabledButtons(), leftStopped);
         // The focus stays where it was: Enter presses nothing, TAB goes on from there.
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(riru));
         QTest::keyClick(riru, Qt::Key_Return);
-        QCOMPARE(int(riru->game().timgoukei()), 1);
+        QCOMPARE(window.enabledButtons(), leftStopped);
+        QCOMPARE(window.timersOn(), (std::set<std::string>{"Timer2", "Timer3"}));
         QTest::keyClick(riru, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.button("r2stop"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -163,8 +164,8 @@ private slots:
         riru->open();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         QTest::mouseClick(window.button("r1stop"), Qt::LeftButton);
-        QCOMPARE(int(riru->game().timgoukei()), 0);
         QVERIFY(window.isStanding());
+        QCOMPARE(window.readOut(), QStringLiteral("Text2"));  // nothing judged
         QTest::mouseClick(window.button("r3sita"), Qt::LeftButton);
         QCOMPARE(window.readOut(), QStringLiteral("1-1-21"));
         QTest::mouseClick(window.box("Text1"), Qt::LeftButton);

@@ -63,10 +63,8 @@ public:
     const Reel& reel(reel::Reel which) const { return reels_[which]; }
     // The upper-row positions where the strips stand.
     Pattern positions() const;
-    std::int16_t timgoukei() const { return timgoukei_; }  // reels stopped in this spin
-    std::int16_t timint() const { return timint_; }        // reel step interval, ms
-    std::int16_t stopTime() const { return stopTime_; }    // auto play's stop time, ms
-    std::int16_t autokaisu() const { return autokaisu_; }  // step of the auto-play cycle, 0..5
+    std::int16_t timint() const { return timint_; }      // reel step interval, ms
+    std::int16_t stopTime() const { return stopTime_; }  // auto play's stop time, ms
     // The last judged pattern, as its read-out shows it, and its commentary
     // (yakumei) and cheer (tamaya); before the first, 1-1-1 and no texts.
     const Pattern& judged() const { return jyoudan_; }
@@ -108,10 +106,10 @@ private:
 
     std::array<Reel, 3> reels_{};
     Mode mode_ = Mode::Standing;
-    std::int16_t timgoukei_ = 0;
+    std::int16_t timgoukei_ = 0;  // reels stopped in this spin
     std::int16_t timint_ = 0;
     std::int16_t stopTime_ = 0;
-    std::int16_t autokaisu_ = 0;
+    std::int16_t autokaisu_ = 0;  // step of the auto-play cycle, 0..5
     Pattern jyoudan_;        // jyoudan, "upper row": the positions the last yaku read
     Judgement judgement_{};  // and what they mean
     std::vector<std::pair<int, Listener>> listeners_;

@@ -103,7 +103,9 @@ private slots:
                         timer->tick();
                 }
                 tick(window, "Timer4");
-                if (window.game().autokaisu() == 3 || window.game().autokaisu() == 4) {
+                // The cycle's third and fourth steps judge, with every reel stopped.
+                if (n == 2 || n == 3) {
+                    QCOMPARE(timersOn(window), std::set<std::string>{"Timer4"});
                     ++judged;
                     const QString readOut = readOutBox->text();
                     if ((!isPattern(readOut) || readOut != expectedReadOut(window)) && play.wrongReadOuts++ == 0)
@@ -112,7 +114,6 @@ private slots:
                         ++emptyCommentaries;
                 }
             }
-            QCOMPARE(window.game().autokaisu(), std::int16_t(0));
             if (cycle % 1000 == 999) {
                 QCoreApplication::sendPostedEvents();
                 const long resident = residentBytes();
