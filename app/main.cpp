@@ -9,8 +9,14 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // A file that grows beyond the size the system allows then fails its
+    // write with the system's reason (File too large), said like any other,
+    // instead of the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Names the data folder the drill keeps its progress in, and the program in --version.
     QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KARETO_VERSION));

@@ -4,8 +4,41 @@
 #include "exports/pdf_export.h"
 #include "exports/png_export.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+
+// The table in the format's bytes, or nothing when it could not be drawn.
+std::optional<QByteArray> tableBytes(TableFormat format, int left, const ReelCellPictures& pictures)
+{
+    if (format == TableFormat::Csv)
+        return reachMeTableCsv();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const bool drawn = format == TableFormat::Pdf ? writeReachMeTablePdf(buffer, pictures)
+                                                  : reachMeTablePicture(left, pictures).save(&buffer, "PNG");
+    if (!drawn)
+        return std::nullopt;
+    return bytes;
+}
+
+// A write that stores less than asked (the last blocks of a full disk) sets
+// no error; the next one, for the rest, fails with the system's reason.
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::optional<TableFormat> tableFormatOf(const QString& fileName)
 {
@@ -19,29 +52,20 @@ std::optional<TableFormat> tableFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
+// The table is drawn in memory first, so that every format reaches the disk
+// the same way: unbuffered, each write's failure the system's own.
 QString writeTable(const QString& fileName, TableFormat format, int left, const ReelCellPictures& pictures)
 {
+    const std::optional<QByteArray> bytes = tableBytes(format, left, pictures);
+    if (!bytes)
+        return QStringLiteral("the table could not be drawn");
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    bool written = false;
-    switch (format) {
-    case TableFormat::Pdf:
-        written = writeReachMeTablePdf(file, pictures);
-        break;
-    case TableFormat::Csv: {
-        const QByteArray csv = reachMeTableCsv();
-        written = file.write(csv) == csv.size();
-        break;
-    }
-    case TableFormat::Png:
-        written = reachMeTablePicture(left, pictures).save(&file, "PNG");
-        break;
-    }
-    if (!written) {
+    if (!writeAll(file, *bytes)) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("the data could not be written") : reason;
+        return reason;
     }
     if (!file.commit())
         return file.errorString();

@@ -10,8 +10,9 @@ struct Run {
     QString err;
 };
 
-// The real program, with no display and no platform chosen.
-inline Run kareto(const QStringList& arguments, const QString& folder)
+// The real program, with no display and no platform chosen; started through
+// the launcher's command line when one is given.
+inline Run kareto(const QStringList& arguments, const QString& folder, const QStringList& launcher = {})
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -20,7 +21,10 @@ inline Run kareto(const QStringList& arguments, const QString& folder)
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder);
-    program.start(QStringLiteral(KARETO_BINARY), arguments);
+    if (launcher.isEmpty())
+        program.start(QStringLiteral(KARETO_BINARY), arguments);
+    else
+        program.start(launcher.constFirst(), launcher.mid(1) + QStringList{QStringLiteral(KARETO_BINARY)} + arguments);
     if (!program.waitForFinished(30000))
         program.kill();
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,

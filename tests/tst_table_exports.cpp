@@ -22,6 +22,9 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 // One CSV record split into its fields, each with whether it was quoted.
@@ -322,6 +325,40 @@ private slots:
         QVERIFY(run.status != 0);
         QVERIFY2(run.err.contains("no-such-platform"), qPrintable(run.err));
         QVERIFY(filesIn(folder.path()).isEmpty());
+    }
+
+    // A full disk, and a file beyond the size the system lets a program
+    // write, are named in the system's own words in every format, and no
+    // file is left behind. The full disk is a file system of 8 KiB mounted
+    // over the folder in a namespace of the program's own.
+    void writeFailuresNameTheSystemsReason_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("fullDisk");
+        for (const char* file : {"t.csv", "t.png", "t.pdf"}) {
+            QTest::addRow("%s on a full disk", file) << file << true;
+            QTest::addRow("%s beyond the file size limit", file) << file << false;
+        }
+    }
+
+    void writeFailuresNameTheSystemsReason()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, fullDisk);
+        QTemporaryDir folder;
+        const QStringList launcher =
+            fullDisk ? QStringList{"unshare", "--user", "--map-root-user", "--mount", "sh", "-c",
+                                   "mount -t tmpfs -o size=8k tmpfs \"$1\" || exit 77; shift; exec \"$@\"", "sh",
+                                   folder.path()}
+                     : QStringList{"prlimit", "--fsize=4096"};
+        const Run run = kareto({"--export-table", folder.filePath(file)}, folder.path(), launcher);
+        if (fullDisk && run.status == 77)
+            QSKIP(qPrintable("no file system of its own can be mounted here: " + run.err.trimmed()));
+        QCOMPARE(run.status, 1);
+        const QString reason = QString::fromLocal8Bit(std::strerror(fullDisk ? ENOSPC : EFBIG));
+        const QString said = QStringLiteral("kareto: cannot write '%1': %2\n").arg(folder.filePath(file), reason);
+        QVERIFY2(run.err.contains(said), qPrintable(run.err));
+        QCOMPARE(filesIn(folder.path()), QStringList{});
     }
 
     void aFolderInTheWayFailsCleanly()
