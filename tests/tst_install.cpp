@@ -330,14 +330,18 @@ void TestInstall::debianPackage()
     QCOMPARE(debs.size(), 1);
     const QString deb = out + u'/' + debs.first();
 
-    // Whatever the package needs must be a package that exists: every name is
-    // one installed here, where the program was built and tested.
-    const Run depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
-    QCOMPARE(depends.exitCode, 0);
-    QStringList names;
-    for (const QString& dependency : depends.output.split(u',', Qt::SkipEmptyParts))
-        names << dependency.section(u'|', 0, 0).trimmed().section(u' ', 0, 0).section(u'(', 0, 0);
-    for (const QString& name : names) {
+    // Whatever the package needs or recommends must be a package that exists:
+    // every name is one installed here, where the program was built and tested.
+    const auto namesIn = [&deb](const QString& field) {
+        const Run listed = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, field});
+        QStringList names;
+        for (const QString& dependency : listed.output.split(u',', Qt::SkipEmptyParts))
+            names << dependency.section(u'|', 0, 0).trimmed().section(u' ', 0, 0).section(u'(', 0, 0);
+        return names;
+    };
+    const QStringList names = namesIn(QStringLiteral("Depends"));
+    const QStringList recommended = namesIn(QStringLiteral("Recommends"));
+    for (const QString& name : names + recommended) {
         const Run status = run(QStringLiteral("dpkg-query"), {QStringLiteral("-W"), QStringLiteral("-f=${Status}"), name});
         QVERIFY2(status.output.endsWith(QLatin1String("installed")), qPrintable(name + QStringLiteral(" is no package here")));
     }
@@ -351,7 +355,13 @@ void TestInstall::debianPackage()
     const QString xcbPlugin =
         owner(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqxcb.so"));
     for (const QString& needed : {widgets, xcbPlugin, QStringLiteral("fonts-ipafont-gothic")})
-        QVERIFY2(!needed.isEmpty() && names.contains(needed), qPrintable(needed + QStringLiteral(" missing from ") + depends.output));
+        QVERIFY2(!needed.isEmpty() && names.contains(needed), qPrintable(needed + QStringLiteral(" missing from ") + names.join(u',')));
+    // Qt's Japanese texts, every language's catalogues in one package, are a
+    // recommendation: without them Qt's own few texts stay English.
+    const QString translations =
+        owner(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm"));
+    QVERIFY2(!translations.isEmpty() && recommended.contains(translations) && !names.contains(translations),
+             qPrintable(translations + QStringLiteral(" not recommended alone: ") + recommended.join(u',')));
 
     const QString root = work_.filePath(QStringLiteral("deb-root"));
     QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root}).exitCode, 0);
