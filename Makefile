@@ -29,11 +29,14 @@ program:
 installable: program
 	cmake --build $(BUILD) --target docs
 
-# A build folder with the tests. One already configured with them is not
-# configured again: the build itself notices a changed CMakeLists.txt.
+# A build folder with the tests, where any warning fails the build. One
+# already configured so is not configured again: the build itself notices a
+# changed CMakeLists.txt.
 tests-configured:
 	@scripts/install-deps run test
-	grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null || $(CONFIGURE) -DBUILD_TESTING=ON
+	grep -qx 'BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt 2>/dev/null && \
+	grep -qx 'KARETO_WARNINGS_AS_ERRORS:BOOL=ON' $(BUILD)/CMakeCache.txt || \
+	$(CONFIGURE) -DBUILD_TESTING=ON -DKARETO_WARNINGS_AS_ERRORS=ON
 	@$(DRAW_MISSING_PICTURES)
 
 # Everything, the tests included.

@@ -51,7 +51,7 @@ install -y -qq --no-install-recommends $run_packages" \
     run
 
 # The tests want all the package step wants, so that step asks for nothing more.
-test_packages="clang-14 libclang-rt-14-dev llvm-14 xvfb libxcb-xtest0-dev desktop-file-utils dpkg-dev lintian poppler-utils appstream"
+test_packages="clang-14 libclang-rt-14-dev llvm-14 lld-14 xvfb libxcb-xtest0-dev desktop-file-utils dpkg-dev lintian poppler-utils appstream"
 check "a package two tasks share is asked for once" 0 \
     "update -qq
 install -y -qq --no-install-recommends $run_packages $test_packages" \
