@@ -61,19 +61,6 @@ void mark(const char* name)
     std::fflush(stdout);
 }
 
-struct Move {
-    std::int64_t at;
-    int strip;
-};
-
-// One pass of the event loop that painted the watched window; `strips` has
-// bit i set when strip i was painted in it, and kPatternBit when the drill's
-// pattern picture was.
-struct Frame {
-    std::int64_t at;
-    unsigned strips;
-};
-
 constexpr unsigned kPatternBit = 1u << 3;
 constexpr int kDrillQuestions = 60;
 
@@ -87,6 +74,20 @@ double percentile(std::vector<double> values, double share)
 }
 
 }  // namespace
+
+// What the session records, beside it in bench:: as its fields' types must be.
+struct Move {
+    std::int64_t at;
+    int strip;
+};
+
+// One pass of the event loop that painted the watched window; `strips` has
+// bit i set when strip i was painted in it, and kPatternBit when the drill's
+// pattern picture was.
+struct Frame {
+    std::int64_t at;
+    unsigned strips;
+};
 
 class Session {
 public:
