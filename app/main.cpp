@@ -3,9 +3,8 @@
 #include "app/command_run.h"
 #include "app/platform_choice.h"
 #include "app/program.h"
+#include "app/window_setup.h"
 #include "ui/look.h"
-#include "ui/message.h"
-#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -33,13 +32,7 @@ int main(int argc, char* argv[])
     // texts turn Japanese only for the windows.
     if (!windows)
         return runCommand(readCommandLine(QCoreApplication::arguments()));
-    ui::useJapaneseQtTexts();
-    // Not the application's display name, which Qt would add to every window
-    // title, the reel window's empty one too.
-    ui::setProgramName(QStringLiteral("カレト職人養成マシーン"));
-    // The program ends by its own quit button or close box, not because no
-    // window happens to be showing between the notice and the reel window.
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpForWindows();
     Program program([] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

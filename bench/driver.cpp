@@ -298,6 +298,7 @@ int main(int argc, char* argv[])
     const int tableRuns = envCount("BENCH_TABLE_RUNS", 5);
     const int drillRuns = envCount("BENCH_DRILL_RUNS", 5);
     const int timingRuns = envCount("BENCH_TIMING_RUNS", 3);
+    const int readingRuns = envCount("BENCH_READING_RUNS", 5);
 
     const Xvfb server;
     if (!server.running()) {
@@ -347,6 +348,11 @@ int main(int argc, char* argv[])
                 runs.push_back(*figures);
         return runs;
     };
+    // A player reads the notice before pressing OK; meanwhile the program may
+    // prepare the reel window.
+    std::printf("start-up with a second on the notice: %d runs of the program\n", readingRuns);
+    std::fflush(stdout);
+    const std::vector<Figures> readingStarts = runsOf(program, "reading", readingRuns);
     std::printf("reach-me table: %d runs\n", tableRuns);
     std::fflush(stdout);
     const std::vector<Figures> tableFigures = runsOf(tableSubject, "table", tableRuns);
@@ -356,11 +362,13 @@ int main(int argc, char* argv[])
     std::printf("timing drill: %d runs of %d s spinning\n", timingRuns, envCount("BENCH_PHASE_SECONDS", 10));
     std::fflush(stdout);
     const std::vector<Figures> timingFigures = runsOf(timingSubject, "timing", timingRuns, 30 + envCount("BENCH_PHASE_SECONDS", 10));
-    if (int(tableFigures.size()) != tableRuns || int(drillRunsDone.size()) != drillRuns ||
+    if (int(readingStarts.size()) != readingRuns || int(tableFigures.size()) != tableRuns ||
+        int(drillRunsDone.size()) != drillRuns ||
         int(timingFigures.size()) != timingRuns)
         return 1;
 
     const Medians ps = mediansOf(programStarts), bs = mediansOf(baselineStarts);
+    const Medians rs = mediansOf(readingStarts);
     const Medians tr = mediansOf(tableFigures);
     const Medians pr = mediansOf(programRuns), br = mediansOf(baselineRuns);
     const Medians pd = mediansOf(drillRunsDone);
@@ -378,10 +386,11 @@ int main(int argc, char* argv[])
     };
 
     add("start-up, exec → first window shown", ps["startup_first_ms"], bs["startup_first_ms"], " ms", 1,
-        "≤ 1.2× baseline", ps["startup_first_ms"] <= 1.2 * bs["startup_first_ms"]);
+        "≤ 1.1× baseline", ps["startup_first_ms"] <= 1.1 * bs["startup_first_ms"]);
     add("start-up, exec → reel window shown", ps["startup_main_ms"], bs["startup_main_ms"], " ms", 1,
-        "≤ 1.2× baseline", ps["startup_main_ms"] <= 1.2 * bs["startup_main_ms"]);
+        "≤ 1.3× baseline", ps["startup_main_ms"] <= 1.3 * bs["startup_main_ms"]);
     add("  of which OK → reel window shown", ps["ok_to_main_ms"], NAN, " ms", 1);
+    add("  the same, OK after a second on the notice", rs["ok_to_main_ms"], NAN, " ms", 1);
     add("peak RSS, start-up", ps["peak_rss_mib"], bs["peak_rss_mib"], " MiB", 1, "≤ 1.2× baseline",
         ps["peak_rss_mib"] <= 1.2 * bs["peak_rss_mib"]);
     add("peak RSS, whole run", pr["peak_rss_mib"], br["peak_rss_mib"], " MiB", 1, "≤ 1.2× baseline",

@@ -1,6 +1,7 @@
 // The program under measurement: what main.cpp does, inside the probe, with
 // a user's clicks on its own buttons and keys.
 #include "app/program.h"
+#include "app/window_setup.h"
 #include "bench/probe.h"
 #include "ui/button.h"
 #include "ui/look.h"
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     bench::ProbedApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kareto"));
     ui::useClassicLook();
-    QApplication::setQuitOnLastWindowClosed(false);
+    setUpForWindows();
     Program program([] { QCoreApplication::exit(0); });
 
     auto click = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };

@@ -91,7 +91,9 @@ struct Frame {
 
 class Session {
 public:
-    enum class Scenario { Startup, Run, Drill };
+    // ReadingStartup: start-up as a player goes through it, OK pressed after a
+    // second on the notice instead of at once.
+    enum class Scenario { Startup, ReadingStartup, Run, Drill };
 
     Session(const Subject& subject, Scenario scenario) : subject_(subject), scenario_(scenario)
     {
@@ -180,7 +182,7 @@ public:
                 mainShown();
                 return;
             }
-            after(0, [this] {
+            after(scenario_ == Scenario::ReadingStartup ? 1000 : 0, [this] {
                 putInstant("ok_pressed_ns", monotonicNs());
                 watched_ = subject_.pressOk();
                 whenShown([this](std::int64_t shown) {
@@ -210,7 +212,7 @@ private:
             after(300, [this] { drillPhase(); });
             return;
         }
-        if (scenario_ == Scenario::Startup) {
+        if (scenario_ == Scenario::Startup || scenario_ == Scenario::ReadingStartup) {
             // Long enough for anything the window does after its first frame.
             after(300, [] { QCoreApplication::exit(0); });
             return;
@@ -406,12 +408,15 @@ int ProbedApplication::run(const Subject& subject)
     const QStringList args = arguments();
     const QString mode = args.size() > 1 ? args[1] : QString();
     const bool drill = mode == QLatin1String("drill") && subject.openDrill;
-    if (mode != QLatin1String("startup") && mode != QLatin1String("run") && !drill) {
-        std::fprintf(stderr, "usage: %s startup|run%s\n", qPrintable(args.value(0)), subject.openDrill ? "|drill" : "");
+    const bool reading = mode == QLatin1String("reading");
+    if (mode != QLatin1String("startup") && mode != QLatin1String("run") && !reading && !drill) {
+        std::fprintf(stderr, "usage: %s startup|reading|run%s\n", qPrintable(args.value(0)),
+                     subject.openDrill ? "|drill" : "");
         return 2;
     }
     session_ = new Session(subject, drill                           ? Session::Scenario::Drill
                                     : mode == QLatin1String("run") ? Session::Scenario::Run
+                                    : reading                      ? Session::Scenario::ReadingStartup
                                                                    : Session::Scenario::Startup);
     session_->start();
     return exec();

@@ -48,8 +48,9 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // Runs the scenario named by the first argument, `startup`, `run` or
-    // `drill`, and prints its figures as key=value lines on standard output.
+    // Runs the scenario named by the first argument, `startup`, `reading`
+    // (start-up with a second on the notice before OK), `run` or `drill`, and
+    // prints its figures as key=value lines on standard output.
     int run(const Subject& subject);
 
 private:
