@@ -10,11 +10,17 @@
 
 #include <random>
 
-Program::Program(std::function<void()> quit) : quit_(std::move(quit))
+Program::Program(std::function<void()> quit)
+    : quit_(std::move(quit)), stripsRead_(std::async(std::launch::deferred, loadStripPictures))
 {
     notice_ = std::make_unique<Form4>([this] { showReelWindow(); });
     // Closed without its OK, the notice leaves nothing to go on with.
     notice_->onClose([this] { end(); });
+    // Read on another core, not competing with the notice's first frame.
+    notice_->afterFirstFrame([this] {
+        if (!riru_)
+            stripsRead_ = std::async(std::launch::async, loadStripPictures);
+    });
     notice_->open();
 }
 
@@ -26,7 +32,7 @@ void Program::showReelWindow()
     // deleted once that returns.
     notice_->hide();
     notice_.release()->deleteLater();
-    strips_ = loadStripPictures();
+    strips_ = stripsRead_.get();
     riru_ = std::make_unique<Riru>(game_, strips_, [this] { end(); });
     features_.resize(featureWindows().size());
     std::vector<FeatureEntry> entries;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -43,7 +44,10 @@ private:
     std::function<void()> quit_;
     // The game every window shows and acts on; the reel window plays it.
     Game game_;
-    // The reels' pictures, loaded as the reel window opens, for every window that draws reels.
+    // The reels' pictures, for every window that draws reels: read beside the
+    // notice once its first frame is up, while it is read, and taken as the
+    // reel window opens (read then, if the notice never showed).
+    std::future<std::array<QImage, 3>> stripsRead_;
     std::array<QImage, 3> strips_;
     std::unique_ptr<Form4> notice_;
     std::unique_ptr<Riru> riru_;

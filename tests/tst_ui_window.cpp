@@ -5,6 +5,7 @@
 #include "ui/window.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
@@ -82,6 +83,38 @@ private slots:
         QCOMPARE(question.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
         QCOMPARE(question.button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("ファイル名(&N):"));
+    }
+
+    // Work put off until the first frame runs once that frame is on the
+    // screen, after every control of it is painted, and never again.
+    void afterFirstFrameRunsOnceTheFrameIsUp()
+    {
+        ui::Window window(design({}));
+        int runs = 0;
+        bool labelPainted = false;
+        struct PaintSeen : QObject {
+            bool* seen;
+            explicit PaintSeen(bool* s) : seen(s) {}
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *seen |= event->type() == QEvent::Paint;
+                return false;
+            }
+        } paintSeen(&labelPainted);
+        window.label("Label1")->installEventFilter(&paintSeen);
+        window.afterFirstFrame([&] {
+            QVERIFY(labelPainted);
+            ++runs;
+        });
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0);  // not shown: no frame
+        window.open();
+        QTRY_COMPARE(runs, 1);
+        window.repaint();
+        window.hide();
+        window.open();
+        QTest::qWait(50);
+        QCOMPARE(runs, 1);
     }
 
     void refusalBoxCarriesTheProgramName()

@@ -32,19 +32,40 @@ QStringList wrapped(const QString& paragraph, const QFontMetrics& metrics, int w
     qsizetype start = 0;
     auto next = breaks.begin();
     while (start < size) {
-        qsizetype fit = -1, afterRun = -1, afterSpace = -1;
-        for (auto at = next; at != breaks.end(); ++at) {
-            const QString line = withoutTrailingSpaces(paragraph.mid(start, *at - start));
-            if (fit != -1 && metrics.horizontalAdvance(line) > width)
+        const auto fits = [&](qsizetype at) {
+            return metrics.horizontalAdvance(withoutTrailingSpaces(paragraph.mid(start, at - start))) <= width;
+        };
+        // A line takes its first break whatever its width. Each later break
+        // makes the line only wider, so the last one that still fits is found
+        // by halving: Japanese may break at every character, and measuring
+        // each is most of a window's first frame.
+        auto low = next + 1, high = breaks.end();
+        while (low < high) {
+            const auto middle = low + (high - low) / 2;
+            if (fits(*middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        const qsizetype fit = *(low - 1);
+        // The last breaks after a space, and after a run of spaces, that end
+        // a line holding more than spaces.
+        qsizetype printed = start;
+        while (printed < size && paragraph[printed] == u' ')
+            ++printed;
+        qsizetype afterRun = -1, afterSpace = -1;
+        for (auto at = low; at != next; --at) {
+            const qsizetype end = *(at - 1);
+            if (end >= size || end <= printed || paragraph[end - 1] != u' ')
+                continue;
+            if (afterSpace == -1)
+                afterSpace = end;
+            if (paragraph[end - 2] == u' ') {
+                afterRun = end;
                 break;
-            fit = *at;
-            next = at + 1;
-            if (fit < size && paragraph[fit - 1] == u' ' && !line.isEmpty()) {
-                afterSpace = fit;
-                if (paragraph[fit - 2] == u' ')
-                    afterRun = fit;
             }
         }
+        next = low;
         qsizetype end = fit;
         if (atSpaces && end < size)
             end = afterRun != -1 ? afterRun : afterSpace != -1 ? afterSpace : end;

@@ -18,9 +18,11 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
+#include <QTimer>
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -227,6 +229,15 @@ void Window::open()
     ui::bringToFront(this);
     if (!design_.focusOnOpening.empty())
         control(design_.focusOnOpening)->setFocus(Qt::OtherFocusReason);
+}
+
+// A window paints before its controls, and hands the whole frame to the
+// window system when they are done: the timer fires after that.
+void Window::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (afterFirstFrame_)
+        QTimer::singleShot(0, this, std::exchange(afterFirstFrame_, {}));
 }
 
 bool Window::focusNextPrevChild(bool next)

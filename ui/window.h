@@ -45,10 +45,15 @@ public:
     // focus on its opening control.
     void open();
 
+    // Runs `then` once, as soon as the window's first frame has been painted
+    // and handed to the window system: for work that frame does not need.
+    void afterFirstFrame(std::function<void()> then) { afterFirstFrame_ = std::move(then); }
+
 protected:
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* control(std::string_view name) const;
@@ -64,6 +69,7 @@ private:
     QPointer<QWidget> focusPlace_;  // where a control lost the focus by being disabled
     QPointer<QWidget> openedFrom_;  // the window active when this one last opened
     std::function<void()> close_;
+    std::function<void()> afterFirstFrame_;
 };
 
 }  // namespace ui
