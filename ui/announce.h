@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace ui {
@@ -8,5 +9,13 @@ namespace ui {
 // for a label with no name of its own, its new text. Qt sends nothing when a
 // label's text changes, so a screen reader would not speak the new one.
 void announceNameChange(QWidget* control);
+
+// Has a screen reader say `words` now, through `control`: they become its
+// accessible description and it takes the keyboard focus. A reader speaks
+// the control it follows the focus to, with its name, role and description,
+// where a label that changes without the focus stays unspoken. A control
+// that has the focus already tells its new description as a change, which
+// the reader speaks too.
+void sayThrough(QWidget* control, const QString& words);
 
 }  // namespace ui

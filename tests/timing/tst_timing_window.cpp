@@ -5,6 +5,7 @@
 #include "ui/look.h"
 #include "windows/notice_and_info/form4.h"
 #include "windows/reel/riru.h"
+#include "windows/timing/press_still.h"
 #include "windows/timing/spinning_reel_view.h"
 #include "windows/timing/timing_window.h"
 
@@ -86,23 +87,28 @@ struct TimingFixture {
         this->key(key, static_cast<quint64>((atUs + kEventClockAheadUs) / 1000));
     }
 
-    // The middle of the target's first passage through its row three cells
-    // or more from now: the ideal moment, with room for an early press.
-    std::int64_t idealUs() const
+    // The cells turned when the target first stands on its row three cells
+    // or more from now, with room for an early press.
+    std::int64_t targetStep() const
     {
         const ReelSpin& spin = window->spin();
         const timing::Target& target = window->target();
         for (std::int64_t step = spin.cellsTurned(*nowUs) + 3;; ++step)
             if (reel::symbolOf(target.reel, spin.cellAfter(step, target.row)) == target.symbol)
-                return spin.startUs
-                    + std::llround((step + 0.5) * ReelSpin::kCellUnits / (21.0 * spin.rpm));
+                return step;
+    }
+    // Its ideal moment: half a cell before it stands on the row.
+    std::int64_t idealUs() const
+    {
+        const ReelSpin& spin = window->spin();
+        return spin.startUs + std::llround((targetStep() - 0.5) * ReelSpin::kCellUnits / (21.0 * spin.rpm));
     }
     // True when the target's symbol is alone within three cells of its next passage.
     bool targetStandsAlone() const
     {
         const ReelSpin& spin = window->spin();
         const timing::Target& target = window->target();
-        const std::int64_t step = spin.cellsTurned(idealUs());
+        const std::int64_t step = targetStep();
         for (std::int64_t s = step - 3; s <= step + 3; ++s)
             if (s != step && reel::symbolOf(target.reel, spin.cellAfter(s, target.row)) == target.symbol)
                 return false;
@@ -120,10 +126,26 @@ struct TimingFixture {
             choice->setCurrentIndex(chosen);
         }
     }
+    // A press at `us`, and the time on to when the reel stands.
     void pressAt(std::int64_t us) const
     {
         *nowUs = us;
         key(Qt::Key_Space);
+        standStill();
+    }
+    // A stop key now, and the time on to the stand.
+    void stop(int stopKey = Qt::Key_Space) const
+    {
+        key(stopKey);
+        standStill();
+    }
+    // The time on to the moment the pressed reel stands, as the stand's timer fires then.
+    void standStill() const
+    {
+        if (!window->isSliding())
+            return;
+        *nowUs = std::max(*nowUs, *window->spin().standUs());
+        tick(*window, "stand");
     }
     // The symbol the asked reel shows on the target's row, from its description in words.
     QString shownOnTargetRow() const
@@ -148,6 +170,13 @@ struct TimingFixture {
 QString statisticsCell(const TimingFixture& fixture, int row, int column)
 {
     return fixture.child<QTableWidget>("statistics")->item(row, column)->text();
+}
+
+// What the reel choice, the speed and the slip boxes show.
+QStringList boxValues(const TimingFixture& fixture)
+{
+    return {fixture.child<QComboBox>("reelChoice")->currentText(), fixture.child<QSpinBox>("rpm")->text(),
+            fixture.child<QSpinBox>("slip")->text()};
 }
 
 }  // namespace
@@ -244,19 +273,24 @@ private slots:
         TimingFixture t;
         t.aimAtLoneTarget();
         t.stampedKey(Qt::Key_Space, t.idealUs(), 0);  // compares the clocks
+        t.standStill();
         QCOMPARE(t.text("result"), QStringLiteral("命中 (0 ms)"));
         t.key(Qt::Key_Space);
         t.aimAtLoneTarget();
         t.stampedKey(Qt::Key_Space, t.idealUs(), 45'000);
+        t.standStill();
         QVERIFY2(t.text("result").startsWith(u"命中") && std::abs(t.shownMs()) <= 1, qPrintable(t.text("result")));
         t.key(Qt::Key_Space);
         t.aimAtLoneTarget();
         const std::int64_t arrival = t.idealUs() + 20'000;
         t.stampedKey(Qt::Key_Space, arrival - 150'000, 150'000);
+        t.standStill();
         QCOMPARE(t.text("result"), QStringLiteral("1 コマ遅い (+20 ms)"));
     }
 
-    // Every stop key stops the asked reel, whichever control has the focus; a held key does nothing more.
+    // Every stop key stops the asked reel, whichever control has the focus,
+    // and never changes a box, turning, on the way to the stop or standing;
+    // a held key does nothing more, nor does any key on the way to the stop.
     void stopAndNextKeys_data()
     {
         QTest::addColumn<int>("key");
@@ -268,23 +302,97 @@ private slots:
         QFETCH(int, key);
         TimingFixture t;
         auto* next = t.child<QPushButton>("next");
-        t.child<QSpinBox>("rpm")->setFocus();
-        QVERIFY(!next->isEnabled());
-        t.key(Qt::Key_Return);
-        QVERIFY(t.window->isSpinning());
-        t.key(key);
-        QVERIFY(!t.window->isSpinning());
-        QVERIFY(next->isEnabled());
-        QCOMPARE(t.child<QSpinBox>("rpm")->value(), 80);  // the box took none of the keys
-        t.key(Qt::Key_Space, 0, true);
-        QVERIFY(!t.window->isSpinning());
-        if (key != Qt::Key_Space) {
-            t.key(key);  // standing, a stop key is the focused control's again
+        const QStringList before = boxValues(t);
+        for (const char* box : {"reelChoice", "rpm", "slip"}) {
+            t.child(box)->setFocus();
+            QVERIFY(!next->isEnabled());
+            t.key(Qt::Key_Return);
+            QVERIFY(t.window->isSpinning());
+            *t.nowUs += 10'000;  // off the boundaries, so that the reel slides
+            t.key(key);
+            QVERIFY(t.window->isSliding());
+            for (int more : {key, int(Qt::Key_Return), int(Qt::Key_Space)})
+                t.key(more);
+            QVERIFY(t.window->isSliding());
+            t.standStill();
+            QVERIFY(!t.window->isSpinning() && !t.window->isSliding());
+            QVERIFY(next->isEnabled());
+            t.key(Qt::Key_Space, 0, true);
             QVERIFY(!t.window->isSpinning());
+            t.child(box)->setFocus();
+            for (int standing : {int(Qt::Key_Down), int(Qt::Key_Left), int(Qt::Key_Right), key})
+                if (standing != Qt::Key_Space)
+                    t.key(standing);
+            QVERIFY(!t.window->isSpinning());
+            QCOMPARE(boxValues(t), before);
+            QCOMPARE(t.window->target().reel, reel::Left);
+            QTest::mouseClick(next, Qt::LeftButton);
+            QVERIFY(t.window->isSpinning());
+            QVERIFY(!next->isEnabled());
         }
-        QTest::mouseClick(next, Qt::LeftButton);
-        QVERIFY(t.window->isSpinning());
-        QVERIFY(!next->isEnabled());
+    }
+
+    // From a key stamped at a chosen moment, the reel turns on at its speed
+    // to its stop and stands there: every frame drawn from just before the
+    // press to the stand is as far on as the one before, the stand shows the
+    // last frame's picture, and the result comes with the stand, never before;
+    // at 80 rpm the reel stands within 190 ms of the press. Then the still
+    // draws the press against its target.
+    void slideIsDrawnForwardToTheStop_data()
+    {
+        QTest::addColumn<int>("slip");
+        QTest::addColumn<double>("cellsFromIdeal");
+        QTest::newRow("slip 0, at the ideal moment") << 0 << 0.0;
+        QTest::newRow("slip 0, a tenth of a cell before a boundary") << 0 << 0.4;
+        QTest::newRow("slip 0, a tenth of a cell after it, late") << 0 << 0.6;
+        QTest::newRow("slip 4, pulled in from 3.9 cells early") << 4 << -3.9;
+    }
+    void slideIsDrawnForwardToTheStop()
+    {
+        QFETCH(int, slip);
+        QFETCH(double, cellsFromIdeal);
+        TimingFixture t;
+        QVERIFY(QTest::qWaitForWindowExposed(t.window.get()));
+        t.child<QSpinBox>("slip")->setValue(slip);
+        t.stampedKey(Qt::Key_Space, *t.nowUs, 0);  // compares the clocks
+        t.standStill();
+        t.key(Qt::Key_Return);
+        t.aimAtLoneTarget();
+
+        SpinningReelView* reel = t.window->askedReel();
+        std::vector<double> drawn;
+        QObject::connect(reel, &SpinningReelView::framePainted, t.window.get(),
+                         [&](std::int64_t, double cells) { drawn.push_back(cells); });
+        const std::int64_t pressUs = t.idealUs() + std::llround(cellsFromIdeal * kCellUs80);
+        *t.nowUs = pressUs - 1000;
+        reel->repaint();
+        t.stampedKey(Qt::Key_Space, pressUs, 1000);
+        QVERIFY(t.window->isSliding());
+        const std::int64_t standUs = *t.window->spin().standUs();
+        QVERIFY2(standUs - pressUs <= 190'000, qPrintable(QString::number(standUs - pressUs)));
+        for (std::int64_t us = *t.nowUs; us <= standUs; us = std::min(us + 4000, us < standUs ? standUs : us + 1)) {
+            *t.nowUs = us;
+            reel->repaint();
+            tick(*t.window, "stand");
+            QCOMPARE(t.text("result").isEmpty(), us < standUs);
+        }
+        QVERIFY(drawn.size() >= 3);
+        for (std::size_t frame = 1; frame < drawn.size(); ++frame)
+            QVERIFY2(drawn[frame] >= drawn[frame - 1], qPrintable(QStringLiteral("frame %1").arg(frame)));
+        QVERIFY(std::abs(drawn.back() - double(t.window->spin().stopSteps.value())) < 1.0 / 63);
+
+        *t.nowUs = standUs - 1;
+        t.window->askedReel()->repaint();
+        QVERIFY(!t.window->isSliding() && !t.window->isSpinning());
+        const QImage stood = reel->grab().toImage();
+        t.window->setFocus();
+        *t.nowUs += 5'000'000;
+        QCOMPARE(reel->grab().toImage(), stood);
+        QCOMPARE(t.shownOnTargetRow() == t.targetName(), t.text("result").startsWith(u"命中"));
+        const auto* still = t.child<PressStill>("pressStill");
+        // The stamp counts in whole ms: up to 0.028 cell earlier.
+        QVERIFY(std::abs(still->drawnOffsetCells() - std::clamp(cellsFromIdeal, -2.0, 2.0)) < 0.03);
+        QVERIFY(still->accessibleDescription().startsWith(QStringLiteral("目標から ")));
     }
 
     // A click stops the asked reel, and only that one.
@@ -313,7 +421,7 @@ private slots:
             for (reel::Reel r : reel::kReels)
                 QCOMPARE(reels[r]->isSpinning(), r == asked);
             *t.nowUs += 700'000;
-            t.key(Qt::Key_Space);
+            t.stop();
             t.key(Qt::Key_Return);
         }
     }
@@ -357,7 +465,7 @@ private slots:
                 QVERIFY2(shown.copy(4, y, 90, 1) == row, qPrintable(QStringLiteral("%1 cells, row %2").arg(cells).arg(y)));
             }
         }
-        t.key(Qt::Key_Space);
+        t.stop();
         QVERIFY(!timer->isActive());
         t.key(Qt::Key_Space);
         t.window->hide();
@@ -371,8 +479,9 @@ private slots:
         QVERIFY(!QFile::exists(t.path));  // opening writes nothing
         t.aimAtLoneTarget();
         const timing::Target first = t.window->target();
-        t.pressAt(t.idealUs() + 10'000);
-        const qint64 firstAtMs = kUtc + *t.nowUs / 1000;
+        const std::int64_t firstUs = t.idealUs() + 10'000;
+        t.pressAt(firstUs);
+        const qint64 firstAtMs = kUtc + firstUs / 1000;  // kept as pressed, before the reel stands
         t.key(Qt::Key_Space);
         t.aimAtLoneTarget();
         t.pressAt(t.idealUs() + 40'000);
@@ -423,12 +532,12 @@ private slots:
         t.open();
         auto* note = t.child<QLabel>("historyNote");
         QVERIFY(!note->isVisible());
-        t.key(Qt::Key_Space);
+        t.stop();
         QVERIFY(note->isVisible());
         QVERIFY(note->text().contains(u"保存できません"));
         note->clear();
         t.key(Qt::Key_Space);
-        t.key(Qt::Key_Space);
+        t.stop();
         QVERIFY(note->text().isEmpty());
         QCOMPARE(statisticsCell(t, 7, 0), QStringLiteral("2"));
     }
