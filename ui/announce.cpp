@@ -13,16 +13,8 @@ void announceNameChange(QWidget* control)
 
 void sayThrough(QWidget* control, const QString& words)
 {
-    if (!control->hasFocus()) {
-        control->setAccessibleDescription(words);
-        control->setFocus(Qt::OtherFocusReason);
-    } else if (control->accessibleDescription() != words) {
-        control->setAccessibleDescription(words);  // which tells the change
-    } else {
-        // The same words again are news all the same.
-        QAccessibleEvent changed(control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    control->setAccessibleDescription(words);
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace ui

@@ -395,6 +395,37 @@ private slots:
         QVERIFY(still->accessibleDescription().startsWith(QStringLiteral("目標から ")));
     }
 
+    // What a screen reader speaks is what has the focus, read by its name,
+    // value and description: after each stop the focus is on 次へ, described
+    // by the result; with each next target on the turning reel, described by
+    // the target; the reel choice describes itself by its value and the
+    // target, and the keys that would change it unheard open its list.
+    void eachStopAndTargetIsHeard()
+    {
+        TimingFixture t;
+        QVERIFY(QTest::qWaitForWindowActive(t.window.get()));
+        auto* choice = t.child<QComboBox>("reelChoice");
+        QCOMPARE(choice->accessibleDescription(), QStringLiteral("左、") + t.text("target"));
+        for (int round = 0; round < 2; ++round) {
+            t.pressAt(t.idealUs());
+            QCOMPARE(QApplication::focusWidget(), t.child("next"));
+            QCOMPARE(t.child("next")->accessibleDescription(), QStringLiteral("命中 (0 ms)"));
+            t.key(Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), t.window->askedReel());
+            QCOMPARE(t.window->askedReel()->accessibleDescription(), t.text("target"));
+        }
+        choice->setFocus();
+        for (int key : {Qt::Key_Up, Qt::Key_End}) {
+            t.key(key);
+            QVERIFY(QApplication::activePopupWidget());
+            QApplication::activePopupWidget()->close();
+            QCOMPARE(choice->currentIndex(), 0);
+        }
+        choice->setCurrentIndex(2);
+        QCOMPARE(choice->accessibleDescription(), QStringLiteral("右、") + t.text("target"));
+        QVERIFY(t.text("target").startsWith(QStringLiteral("右リール")));
+    }
+
     // A click stops the asked reel, and only that one.
     void clickStopsTheAskedReel()
     {
@@ -553,6 +584,8 @@ private slots:
             t.key(Qt::Key_Space);
         }
         QCOMPARE(t.text("hint"), QStringLiteral("平均 1.1 コマ遅い: 少し早めに押しましょう"));
+        // Said with the stop that brought it, as no reader speaks a label that changes unfocused.
+        QCOMPARE(t.child("next")->accessibleDescription(), QStringLiteral("1 コマ遅い (+40 ms)。") + t.text("hint"));
         QAccessibleInterface* hint = QAccessible::queryAccessibleInterface(t.child("hint"));
         QCOMPARE(hint->text(QAccessible::Name), t.text("hint"));
     }

@@ -59,6 +59,21 @@ bool isNextKey(int key)
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The keys that would change a combo box in place, where a screen reader
+// says nothing of the new value (Qt 6.4): its list opens instead, and the
+// reader reads each item there, and the box with its new value after.
+bool changesInPlace(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: return true;
+    default: return false;
+    }
+}
+
 // A box whose value a key could change: the reel choice, the speed, the slip.
 bool isBox(const QObject* watched)
 {
@@ -259,6 +274,10 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
     if (!isPlain(key))
         return false;
     const int k = key->key();
+    if (watched == reelChoice_ && changesInPlace(k)) {
+        reelChoice_->showPopup();
+        return true;
+    }
     bool ours = false;
     switch (phase_) {
     case Phase::Turning: ours = isStopKey(k); break;
@@ -322,7 +341,8 @@ void TimingWindow::startTarget(bool sayOnReel)
     const QString target = ui::qt(timing::targetText(target_));
     targetLabel_->setText(target);
     ui::announceNameChange(targetLabel_);
-    reelChoice_->setAccessibleDescription(target);
+    // A screen reader reads no value of a combo box from Qt 6.4: its description says it first.
+    reelChoice_->setAccessibleDescription(reelChoice_->currentText() + QStringLiteral("、") + target);
     result_->clear();
     still_->clear();
     // Left on a disabled button, the focus would move on to a setting.
@@ -358,8 +378,12 @@ void TimingWindow::standWhenDue()
         stand_->switchOn();
         return;
     }
+    const QString hintBefore = hint_->text();
     stand();
-    ui::sayThrough(next_, result_->text());
+    QString said = result_->text();
+    if (!hint_->text().isEmpty() && hint_->text() != hintBefore)
+        said += QStringLiteral("。") + hint_->text();
+    ui::sayThrough(next_, said);
 }
 
 void TimingWindow::stand()
