@@ -30,6 +30,7 @@ const QColor kStillPressFrame(0x10, 0x40, 0xc0);
 PressStill::PressStill(QWidget* parent) : QWidget(parent)
 {
     setAccessibleName(QStringLiteral("押した位置"));
+    setToolTip(QStringLiteral("赤い枠: 目標　青い点線: 押した瞬間の枠の位置（半コマ先）\n点線が赤い枠に重なれば理想のタイミング、上なら遅い、下なら早い"));
     setFixedSize(sizeHint());
     clear();
 }
@@ -92,16 +93,20 @@ void PressStill::paintEvent(QPaintEvent*)
     // Late is up: the strip had turned on past the ideal moment.
     const double pressMiddle = middle - drawnOffsetCells() * kStillCellPx;
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kStillPressFrame, 2, Qt::DashLine));
-    painter.drawRect(QRectF(left + 4, pressMiddle - kStillCellPx / 2 + 3, kStillWidth - 8, kStillCellPx - 6));
+    // Dashes on a white line, seen on dark cells and light ones alike.
+    const QRectF pressFrame(left + 4, pressMiddle - kStillCellPx / 2 + 3, kStillWidth - 8, kStillCellPx - 6);
+    painter.setPen(QPen(Qt::white, 4));
+    painter.drawRect(pressFrame);
+    painter.setPen(QPen(kStillPressFrame, 3, Qt::DashLine));
+    painter.drawRect(pressFrame);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kStillPressFrame);
     for (const double side : {left, left + kStillWidth}) {
-        const double inward = side == left ? 7 : -7;
+        const double inward = side == left ? 9 : -9;
         QPainterPath arrow;
-        arrow.moveTo(side, pressMiddle - 6);
+        arrow.moveTo(side, pressMiddle - 8);
         arrow.lineTo(side + inward, pressMiddle);
-        arrow.lineTo(side, pressMiddle + 6);
+        arrow.lineTo(side, pressMiddle + 8);
         arrow.closeSubpath();
         painter.drawPath(arrow);
     }
