@@ -1,6 +1,8 @@
 #include "history/drill/drill_history.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
+#include "core/pairs/pair_words.h"
 #include "history/drill/progress_format.h"
 #include "history/stored_key.h"
 
@@ -19,25 +21,38 @@ QString keyOfGroup(int group)
     return storedKey(kOutcomeGroups[static_cast<std::size_t>(group)].key);
 }
 
+// Each deck's keys name its cards alone, so that both decks' cards share the table.
+template <typename Deck>
 QString keyOfCard(int card)
 {
-    return QString::fromStdString(CardDeck::instance().keyOf(card));
+    return QString::fromStdString(Deck::instance().keyOf(card));
 }
 
-bool storeCard(Statements& sql, int card, const CardState& state)
+bool storeCard(Statements& sql, const QString& card, const CardState& state)
 {
     return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_cards"
                                   " (card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses)"
                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {keyOfCard(card), static_cast<int>(state.phase), state.memory.stability, state.memory.difficulty,
+                   {card, static_cast<int>(state.phase), state.memory.stability, state.memory.difficulty,
                     state.step, static_cast<qint64>(state.lastAnswerMs), static_cast<qint64>(state.dueMs),
                     state.answers, state.lapses});
 }
 
+template <typename Deck>
+bool storeAllCards(Statements& sql, const std::vector<CardState>& cards)
+{
+    for (std::size_t card = 0; card < cards.size(); ++card)
+        if (cards[card].phase != Phase::New && !storeCard(sql, keyOfCard<Deck>(static_cast<int>(card)), cards[card]))
+            return false;
+    return true;
+}
+
 bool storeProgress(Statements& sql, const Progress& progress)
 {
+    // The cards have a table of their own.
     Progress withoutCards = progress;
     withoutCards.cards.clear();
+    withoutCards.pairs.cards.clear();
     return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_progress (id, document) VALUES (1, ?)"),
                    {QString::fromUtf8(progressToJson(withoutCards))});
 }
@@ -68,11 +83,15 @@ std::optional<Progress> DrillHistory::readStored()
                 "SELECT card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses FROM drill_cards")))
             return false;
         while (cards.next()) {
-            const int card = CardDeck::instance().cardOfKey(cards.value(0).toString().toStdString());
+            const std::string key = cards.value(0).toString().toStdString();
+            const int card = CardDeck::instance().cardOfKey(key);
+            const int pairCard = card < 0 ? PairDeck::instance().cardOfKey(key) : -1;
             const int phase = cards.value(1).toInt();
-            if (card < 0 || phase < static_cast<int>(Phase::Learning) || phase > static_cast<int>(Phase::Relearning))
-                continue;  // a card of another version's deck
-            progress->cards[static_cast<std::size_t>(card)] = {static_cast<Phase>(phase),
+            if ((card < 0 && pairCard < 0) || phase < static_cast<int>(Phase::Learning)
+                || phase > static_cast<int>(Phase::Relearning))
+                continue;  // a card of another version's decks
+            std::vector<CardState>& states = card >= 0 ? progress->cards : progress->pairs.cards;
+            states[static_cast<std::size_t>(card >= 0 ? card : pairCard)] = {static_cast<Phase>(phase),
                 {cards.value(2).toDouble(), cards.value(3).toDouble()}, cards.value(4).toInt(),
                 cards.value(5).toLongLong(), cards.value(6).toLongLong(), cards.value(7).toInt(), cards.value(8).toInt()};
         }
@@ -103,26 +122,41 @@ Progress DrillHistory::load(std::int64_t nowMs)
     if (!progress)
         progress = Progress{};
     progress->cards.resize(static_cast<std::size_t>(CardDeck::instance().size()));
+    progress->pairs.cards.resize(static_cast<std::size_t>(PairDeck::instance().size()));
     return *progress;
 }
 
 bool DrillHistory::record(const AnswerRecord& answer, const Progress& progress)
 {
+    return recordRow({answer.atMs, QString::fromStdString(readOutOf(answer.pattern)), keyOfCard<CardDeck>(answer.card),
+                      keyOfGroup(answer.groupAnswered), answer.right, answer.answerMs, answer.after},
+                     progress);
+}
+
+bool DrillHistory::record(const PairAnswerRecord& answer, const Progress& progress)
+{
+    return recordRow({answer.atMs, QString::fromStdString(readOutOf(answer.order, answer.pair)),
+                      keyOfCard<PairDeck>(answer.card),
+                      storedKey(verdictKey(kPairVerdicts[static_cast<std::size_t>(answer.verdictAnswered)])),
+                      answer.right, answer.answerMs, answer.after},
+                     progress);
+}
+
+bool DrillHistory::recordRow(const Row& row, const Progress& progress)
+{
     const bool written = database().write([&](Statements& sql) {
-        const CardState& after = answer.after;
+        const CardState& after = row.after;
         if (!sql.run(QStringLiteral("INSERT INTO drill_answers (answered_at_ms, pattern, card, group_answered, is_right,"
                                     " answer_ms, phase, stability, difficulty, step, due_ms, answers, lapses)"
                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {static_cast<qint64>(answer.atMs), QString::fromStdString(readOutOf(answer.pattern)),
-                      keyOfCard(answer.card), keyOfGroup(answer.groupAnswered), answer.right ? 1 : 0, answer.answerMs,
-                      static_cast<int>(after.phase), after.memory.stability, after.memory.difficulty, after.step,
-                      static_cast<qint64>(after.dueMs), after.answers, after.lapses}))
+                     {static_cast<qint64>(row.atMs), row.readOut, row.card, row.answered, row.right ? 1 : 0,
+                      row.answerMs, static_cast<int>(after.phase), after.memory.stability, after.memory.difficulty,
+                      after.step, static_cast<qint64>(after.dueMs), after.answers, after.lapses}))
             return false;
         if (storeAllCards_) {
-            for (std::size_t card = 0; card < progress.cards.size(); ++card)
-                if (progress.cards[card].phase != Phase::New && !storeCard(sql, static_cast<int>(card), progress.cards[card]))
-                    return false;
-        } else if (!storeCard(sql, answer.card, after)) {
+            if (!storeAllCards<CardDeck>(sql, progress.cards) || !storeAllCards<PairDeck>(sql, progress.pairs.cards))
+                return false;
+        } else if (!storeCard(sql, row.card, after)) {
             return false;
         }
         return storeProgress(sql, progress);

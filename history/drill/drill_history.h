@@ -22,6 +22,18 @@ struct AnswerRecord {
     CardState after;
 };
 
+// One answer to a 2確目 question as the history keeps it, beside the others.
+struct PairAnswerRecord {
+    std::int64_t atMs = 0;  // UTC
+    StopOrder order = StopOrder::LeftCenter;
+    StoppedPair pair;
+    int card = 0;             // of the pair deck
+    int verdictAnswered = 0;  // an index of kPairVerdicts
+    bool right = false;
+    int answerMs = 0;
+    CardState after;
+};
+
 // The drill's part of the program's history database: every answer, each
 // card's state and the progress besides. The drill.json that earlier versions
 // kept is taken over while the database holds no drill progress, and is
@@ -42,8 +54,11 @@ public:
 
     // Keeps one answer and the progress after it, in one transaction. The
     // first record after a load stores every card, so that a taken-over
-    // progress is stored whole.
+    // progress is stored whole. A 2確目 answer is kept among the others, its
+    // read-out such as 7-12-?, its card's key such as 7:left-center:BIG and
+    // its verdict's key as the answer.
     bool record(const AnswerRecord& answer, const Progress& progress);
+    bool record(const PairAnswerRecord& answer, const Progress& progress);
 
     // Keeps the progress alone (a setting changed), if any is stored yet.
     bool keep(const Progress& progress);
@@ -61,6 +76,17 @@ public:
     std::vector<DayResult> daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs);
 
 private:
+    // The answer's row and the cards after it.
+    struct Row {
+        std::int64_t atMs;
+        QString readOut;
+        QString card;
+        QString answered;
+        bool right;
+        int answerMs;
+        const CardState& after;
+    };
+    bool recordRow(const Row& row, const Progress& progress);
     std::optional<Progress> readStored();
     std::optional<Progress> readOld(std::int64_t nowMs) const;
 
