@@ -82,3 +82,7 @@ struct PairReading {
 
 // What the pair tells; both positions must lie on their reels.
 PairReading readPair(StopOrder order, const StoppedPair& pair);
+
+// How many of the order's 441 pairs tell each verdict, in the order of
+// kPairVerdicts.
+std::array<int, kPairVerdicts.size()> verdictCounts(StopOrder order);
