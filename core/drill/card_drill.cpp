@@ -21,8 +21,7 @@ CardDrill::CardDrill(std::uint64_t seed, std::int64_t nowMs)
 
 std::int64_t CardDrill::dayOf(std::int64_t nowMs) const
 {
-    const std::int64_t local = nowMs + settings_.utcOffsetMs;
-    return local / kMsPerDay - (local % kMsPerDay < 0 ? 1 : 0);
+    return playerDayOf(nowMs, settings_.utcOffsetMs);
 }
 
 void CardDrill::rollDay(std::int64_t nowMs)
@@ -44,7 +43,12 @@ bool CardDrill::newCardAllowed(std::int64_t nowMs) const
 
 double CardDrill::retrievabilityOf(int card, std::int64_t nowMs) const
 {
-    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs);
+    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
+}
+
+double CardDrill::recallADayLaterOf(int card, std::int64_t nowMs) const
+{
+    return recallADayLater(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
 }
 
 int CardDrill::chooseCard(std::int64_t nowMs, bool& caughtUp) const
@@ -127,7 +131,7 @@ AnswerResult CardDrill::answer(int group, int answerMs, std::int64_t nowMs)
         ++dayTally_.newCards;
     else
         ++dayTally_.reviews;
-    state = afterAnswer(state, grade, nowMs, settings_.retention);
+    state = afterAnswer(state, grade, nowMs, settings_.retention, memoryModel_);
     score_.record(rightGroup, right);
     answered_ = true;
     return {right, rightGroup, code, grade, current_.card, state};
