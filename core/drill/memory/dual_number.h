@@ -36,6 +36,14 @@ struct DualNumber {
 
     friend DualNumber operator-(const DualNumber& x) { return x.chained(-x.value, -1.0); }
 
+    DualNumber& operator+=(const DualNumber& b)
+    {
+        value += b.value;
+        for (std::size_t i = 0; i < N; ++i)
+            slopes[i] += b.slopes[i];
+        return *this;
+    }
+
     friend DualNumber operator+(const DualNumber& a, const DualNumber& b)
     {
         DualNumber y(a.value + b.value);
