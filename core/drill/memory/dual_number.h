@@ -96,11 +96,6 @@ struct DualNumber {
         return x.chained(e, e);
     }
     friend DualNumber log(const DualNumber& x) { return x.chained(std::log(x.value), 1.0 / x.value); }
-    friend DualNumber pow(const DualNumber& base, double power)
-    {
-        const double result = std::pow(base.value, power);
-        return base.chained(result, power * result / base.value);
-    }
     friend DualNumber pow(double base, const DualNumber& power)
     {
         const double result = std::pow(base, power.value);

@@ -125,6 +125,7 @@ MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWei
     const std::size_t heldOutFrom = ordered.size() - heldOut;
 
     MemoryFit fit;
+    fit.currentWeights = current;
     fit.answers = static_cast<int>(ordered.size());
     fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(heldOutFrom)});
     fit.defaults = figuresOf(ordered, heldOutFrom, MemoryModel::kDefaultWeights, fit.heldOutAnswers);

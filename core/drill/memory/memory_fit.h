@@ -27,6 +27,7 @@ struct HeldOutFigures {
 // A fit checked on answers it has not seen.
 struct MemoryFit {
     MemoryWeights weights{};  // fitted to the answers before the held-out ones
+    MemoryWeights currentWeights{};
     int answers = 0;
     int heldOutAnswers = 0;  // the held-out answers with a prediction, which the figures are of
     HeldOutFigures defaults;
