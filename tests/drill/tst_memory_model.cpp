@@ -142,6 +142,40 @@ private slots:
         const CardState strict = afterAnswer(easy, Grade::Good, easy.dueMs, kMostRetention);
         QVERIFY(strict.dueMs < loose.dueMs);
     }
+
+    // Other weights give other memories and due dates: the first stability
+    // of a Good answer is w2, and a steeper forgetting curve (w20) lowers
+    // the recall once the stability has passed.
+    void theModelRunsOnTheWeightsItHolds()
+    {
+        MemoryWeights weights = MemoryModel::kDefaultWeights;
+        weights[2] = 20.0;
+        weights[20] = 0.5;
+        const MemoryModel model(weights);
+        QCOMPARE(model.weights(), weights);
+        QCOMPARE(afterAnswer({}, Grade::Good, kStart, 0.9, model).dueMs, kStart + 20 * kMsPerDay);
+        QVERIFY(qAbs(model.retrievability(20.0, 20.0) - 0.9) < 1e-12);
+        QVERIFY(model.retrievability(60.0, 20.0) < MemoryModel().retrievability(60.0, 20.0));
+        QVERIFY(model != MemoryModel());
+    }
+
+    // Just after an answer the recall is near 1 whatever it was; a day on, a
+    // card just missed has fallen well below one answered right, the more
+    // so the more it was missed.
+    void aCardJustMissedIsRecalledLessADayLater()
+    {
+        const CardState missed = afterAnswer({}, Grade::Again, kStart, 0.9);
+        const CardState known = afterAnswer({}, Grade::Good, kStart, 0.9);
+        CardState missedSixTimes = missed;
+        for (int i = 1; i < 6; ++i)
+            missedSixTimes = afterAnswer(missedSixTimes, Grade::Again, kStart + i * kMinute, 0.9);
+        const std::int64_t now = kStart + 6 * kMinute;
+        QVERIFY(retrievabilityAt(missed, now) > 0.99);
+        QVERIFY(recallADayLater(missed, now) < 0.8);
+        QVERIFY(recallADayLater(known, now) > 0.9);
+        QVERIFY(recallADayLater(missedSixTimes, now) < 0.5);
+        QCOMPARE(recallADayLater({}, now), 0.0);
+    }
 };
 
 QTEST_APPLESS_MAIN(MemoryModelTest)
