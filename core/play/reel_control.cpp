@@ -23,7 +23,7 @@ FlagChances chancesFor(const FlagCodes& codes)
             ReachChances(allowed), ReachChances(codes.reachMe)};
 }
 
-// Worked out for every flag at the first stop of a session (some 0.1 s).
+// Worked out for every flag at the first stop of a session (some 15 ms).
 const FlagChances& chancesOf(Flag flag)
 {
     static const std::array<FlagChances, kFlagCount> chances = [] {
