@@ -41,17 +41,17 @@ private slots:
                 glossary = top;
         QVERIFY(glossary);
         QTest::keyClick(glossary, Qt::Key_F5);
-        QVERIFY(program.settingEstimate() && program.settingEstimate()->isVisible());
+        QVERIFY(program.window<SettingEstimateWindow>() && program.window<SettingEstimateWindow>()->isVisible());
         QTest::keyClick(glossary, Qt::Key_Escape);
         QVERIFY2(glossary->isVisible(), "the glossary keeps the keys of its design");
 
-        QTest::keyClick(program.settingEstimate(), Qt::Key_F2);
-        QVERIFY(program.drill() && program.drill()->isVisible());
-        QTest::keyClick(program.drill(), Qt::Key_F3);
-        QVERIFY(program.reachMeTable() && program.reachMeTable()->isVisible());
+        QTest::keyClick(program.window<SettingEstimateWindow>(), Qt::Key_F2);
+        QVERIFY(program.window<DrillWindow>() && program.window<DrillWindow>()->isVisible());
+        QTest::keyClick(program.window<DrillWindow>(), Qt::Key_F3);
+        QVERIFY(program.window<ReachMeTableWindow>() && program.window<ReachMeTableWindow>()->isVisible());
 
-        for (QWidget* window : std::initializer_list<QWidget*>{program.reachMeTable(), program.drill(),
-                                                               program.settingEstimate()}) {
+        for (QWidget* window : std::initializer_list<QWidget*>{program.window<ReachMeTableWindow>(), program.window<DrillWindow>(),
+                                                               program.window<SettingEstimateWindow>()}) {
             QTest::keyClick(window, Qt::Key_Escape);
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
         }
@@ -71,7 +71,7 @@ private slots:
             QWidget* modal = QApplication::activeModalWidget();
             QVERIFY(modal);
             QTest::keyClick(modal, Qt::Key_F5);
-            openedBehind = program.settingEstimate() != nullptr;
+            openedBehind = program.window<SettingEstimateWindow>() != nullptr;
             modal->close();
         });
         QMessageBox::question(riru, QString(), QStringLiteral("?"));

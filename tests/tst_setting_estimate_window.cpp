@@ -48,7 +48,7 @@ private slots:
         Riru* riru = program.reelWindow();
         QVERIFY(QTest::qWaitForWindowActive(riru));
         QTest::keyClick(riru, Qt::Key_F5);
-        SettingEstimateWindow* window = program.settingEstimate();
+        SettingEstimateWindow* window = program.window<SettingEstimateWindow>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("設定判別"));
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -58,7 +58,7 @@ private slots:
         const QStringList offered =
             rightClickAndChoose(riru->findChild<QLabel*>("lbyakumei"), QStringLiteral("設定判別 (F5)"));
         QVERIFY2(offered.contains(QStringLiteral("設定判別 (F5)")), qPrintable(offered.join(u',')));
-        QCOMPARE(program.settingEstimate(), window);
+        QCOMPARE(program.window<SettingEstimateWindow>(), window);
         QVERIFY(window->isVisible());
     }
 

@@ -1,9 +1,7 @@
 #include "windows/setting_estimate/setting_estimate_window.h"
 
 #include "core/setting_estimate/setting_estimate.h"
-#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
-#include "ui/program_icon.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -55,12 +53,8 @@ QSpinBox* countBox(QWidget* parent, const char* name, int most)
 
 }  // namespace
 
-SettingEstimateWindow::SettingEstimateWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+SettingEstimateWindow::SettingEstimateWindow() : FeatureWindow("SettingEstimate", QStringLiteral("設定判別"))
 {
-    setObjectName(QStringLiteral("SettingEstimate"));
-    setWindowTitle(QStringLiteral("設定判別"));
-    setWindowIcon(programIcon());
-    setFont(ui::designFont(ui::regular(12)));
 
     caution_ = new QLabel(this);
     caution_->setObjectName(QStringLiteral("caution"));
@@ -167,11 +161,6 @@ QWidget* SettingEstimateWindow::buildSettings()
     grid->addWidget(meanSetting_, kSettings, 0, 1, 4);
     grid->addWidget(fourOrHigher_, kSettings + 1, 0, 1, 4);
     return box;
-}
-
-void SettingEstimateWindow::open()
-{
-    ui::bringToFront(this);
 }
 
 void SettingEstimateWindow::update()

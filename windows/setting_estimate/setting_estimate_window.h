@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "windows/pieces/feature_window.h"
 
 #include <array>
 
@@ -13,14 +13,11 @@ class QWidget;
 
 // 設定判別: how likely each of the machine's six settings is, from the games
 // played and the BIG and REG counts, updated as the numbers change.
-class SettingEstimateWindow : public QWidget {
+class SettingEstimateWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
-    explicit SettingEstimateWindow(QWidget* parent = nullptr);
-
-    // Shows the window, or brings it to the front.
-    void open();
+    SettingEstimateWindow();
 
 private:
     QWidget* buildCounts();
