@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/evaluation/legend.h"
-
 #include <cstdint>
 #include <string_view>
 

@@ -22,7 +22,7 @@ struct FlagCodes {
     CodeSet prize;      // the flagged prize lined up: what the control pulls in first
     CodeSet otherwise;  // what may stand when the prize is out of reach
     CodeSet reachMe;    // with a bonus held: the reach-me patterns the control keeps possible
-    CodeSet allowed() const { return prize | otherwise; }
+    constexpr CodeSet allowed() const { return prize | otherwise; }
 };
 
 // In the order of Flag. A drawn or held bonus lines up as 777 (A) or as the

@@ -1,6 +1,5 @@
 #include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
-#include "core/play/play_arguments.h"
 #include "core/play/play_report.h"
 #include "core/play/reach_chances.h"
 #include "core/setting_estimate/setting_odds.h"
@@ -16,7 +15,6 @@ using namespace play;
 
 Q_DECLARE_METATYPE(Flag)
 Q_DECLARE_METATYPE(play::Stops)
-Q_DECLARE_METATYPE(play::ArgumentFault)
 Q_DECLARE_METATYPE(play::SmallPrizeOdds)
 
 namespace {
@@ -429,68 +427,6 @@ private slots:
         QVERIFY(!session.stop(reel::Left, 10));
         QCOMPARE(session.counts().games, std::int64_t{1});
         QCOMPARE(session.counts().shown[int(session.game()->flag())][indexOfCode(session.game()->code())], std::int64_t{1});
-    }
-
-    void readsTheCommandsNumbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qlonglong>("games");  // -1: a fault
-        QTest::addColumn<int>("gamesFault");
-        QTest::addColumn<int>("setting");  // 0: a fault
-        QTest::addColumn<int>("seedFault");  // -1: read
-        const int none = -1;
-        const int notWhole = int(ArgumentFault::NotWholeNumber);
-        const int negative = int(ArgumentFault::Negative);
-        const int tooLarge = int(ArgumentFault::TooLarge);
-        QTest::newRow("0") << "0" << 0LL << none << 0 << none;
-        QTest::newRow("6") << "6" << 6LL << none << 6 << none;
-        QTest::newRow("+3") << "+3" << 3LL << none << 3 << none;
-        QTest::newRow("-0") << "-0" << 0LL << none << 0 << none;
-        QTest::newRow("007") << "007" << 7LL << none << 0 << none;
-        QTest::newRow("10^9") << "1000000000" << 1'000'000'000LL << none << 0 << none;
-        QTest::newRow("10^9 + 1") << "1000000001" << -1LL << tooLarge << 0 << none;
-        QTest::newRow("2^64 - 1") << "18446744073709551615" << -1LL << tooLarge << 0 << none;
-        QTest::newRow("2^64") << "18446744073709551616" << -1LL << tooLarge << 0 << tooLarge;
-        QTest::newRow("forty digits") << QString(40, u'9') << -1LL << tooLarge << 0 << tooLarge;
-        QTest::newRow("-5") << "-5" << -1LL << negative << 0 << negative;
-        QTest::newRow("- forty digits") << "-" + QString(40, u'9') << -1LL << negative << 0 << negative;
-        QTest::newRow("empty") << "" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("sign alone") << "-" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("fraction") << "2.5" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("exponent") << "1e5" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("blank") << " 5" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("word") << "many" << -1LL << notWhole << 0 << notWhole;
-        QTest::newRow("two signs") << "--5" << -1LL << notWhole << 0 << notWhole;
-    }
-
-    void readsTheCommandsNumbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(qlonglong, games);
-        QFETCH(int, gamesFault);
-        QFETCH(int, setting);
-        QFETCH(int, seedFault);
-        const std::string word = text.toStdString();
-        const auto readGamesOf = readGames(word);
-        if (games >= 0)
-            QCOMPARE(std::get<std::int64_t>(readGamesOf), games);
-        else
-            QCOMPARE(int(std::get<ArgumentFault>(readGamesOf)), gamesFault);
-        const auto readSettingOf = readSetting(word);
-        if (setting > 0) {
-            QCOMPARE(std::get<int>(readSettingOf), setting);
-        } else {
-            const ArgumentFault fault = std::get<ArgumentFault>(readSettingOf);
-            QCOMPARE(fault, gamesFault == int(ArgumentFault::NotWholeNumber) ? ArgumentFault::NotWholeNumber
-                                                                              : ArgumentFault::NotASetting);
-        }
-        const auto readSeedOf = readSeed(word);
-        if (seedFault < 0)
-            QVERIFY(std::holds_alternative<std::uint64_t>(readSeedOf));
-        else
-            QCOMPARE(int(std::get<ArgumentFault>(readSeedOf)), seedFault);
-        if (text == "18446744073709551615")
-            QCOMPARE(std::get<std::uint64_t>(readSeedOf), std::numeric_limits<std::uint64_t>::max());
     }
 };
 
