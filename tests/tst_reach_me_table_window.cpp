@@ -43,7 +43,7 @@ struct Started {
         if (!QTest::qWaitForWindowActive(riru))
             return nullptr;
         QTest::keyClick(riru, Qt::Key_F3);
-        return program.reachMeTable();
+        return program.window<ReachMeTableWindow>();
     }
 
     QString text(const char* name) const
@@ -115,7 +115,7 @@ private slots:
             rightClickAndChoose(started.riru->findChild<QLabel*>("lbyakumei"), QStringLiteral("リーチ目表 (F3)"));
         QVERIFY2(offered.contains(QStringLiteral("リーチ目表 (F3)")), qPrintable(offered.join(',')));
         QVERIFY(table->isVisible());
-        QCOMPARE(started.program.reachMeTable(), table);
+        QCOMPARE(started.program.window<ReachMeTableWindow>(), table);
         QCOMPARE(tablesOpen(), 1);
         // The reel window plays on beside it.
         click(*started.riru, "autostart");

@@ -295,8 +295,24 @@ private slots:
                 QCOMPARE(run.out, help.out);
             }
         }
-        QVERIFY2(seen.contains(QLatin1String("--help-all")) && seen.contains(QLatin1String("--version")),
+        QVERIFY2(seen.contains(QLatin1String("--help")) && seen.contains(QLatin1String("--version")),
                  qPrintable(help.out));
+        // No --help-all: the program lists no options of Qt's own to add.
+        QVERIFY(!seen.contains(QLatin1String("--help-all")));
+        QCOMPARE(kareto({QStringLiteral("--help-all")}, folder.path()).status, 2);
+    }
+
+    // Without options the program would open windows; with no display it
+    // says so in one line, naming what works without one, instead of Qt's abort.
+    void noDisplayIsSaidInOneLine()
+    {
+        QTemporaryDir folder;
+        const Run run = kareto({}, folder.path());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QLatin1String("kareto: no display (DISPLAY is not set); --export-table, "
+                                                  "--estimate-setting")),
+                 qPrintable(run.err));
+        QCOMPARE(run.err.count(u'\n'), 1);
     }
 
     void aPlatformChosenIsKept()

@@ -338,7 +338,7 @@ private slots:
         QCOMPARE(drill.child<QSpinBox>("newCardCap")->value(), 3);
         QCOMPARE(drill.child<QDoubleSpinBox>("retention")->value(), 0.95);
         QCOMPARE(drill.child("groupBars")->accessibleDescription(), bars);
-        QVERIFY(!drill.child("progressNote")->isVisible());
+        QVERIFY(!drill.child("recordNote")->isVisible());
         // The missed card is due a minute later and comes first.
         QCOMPARE(CardDeck::instance().cardOf(drill.shown()), CardDeck::instance().cardOf(missed));
     }
@@ -369,7 +369,7 @@ private slots:
         blocker.close();
         DrillWindow window(designStrips(),
                            DrillHistory(data.filePath("kareto/kareto.sqlite"), data.filePath("kareto/drill.json")), 3);
-        auto* note = window.findChild<QLabel*>("progressNote");
+        auto* note = window.findChild<QLabel*>("recordNote");
         auto* next = window.findChild<QPushButton*>("next");
         window.open();
         QVERIFY(!note->isVisible());

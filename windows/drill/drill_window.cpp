@@ -2,9 +2,7 @@
 
 #include "core/drill/cards/card_deck.h"
 #include "ui/announce.h"
-#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
-#include "ui/program_icon.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/drill_button.h"
 #include "windows/drill/group_bars.h"
@@ -29,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -69,12 +66,11 @@ void paintFace(QWidget* widget, QPalette::ColorRole role, const QColor& face)
 }  // namespace
 
 DrillWindow::DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std::uint64_t seed, DrillClock clock)
-    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), drill_(seed, clock_.utcMs()), history_(std::move(history))
+    : FeatureWindow("Drill", QStringLiteral("リーチ目ドリル")),
+      clock_(std::move(clock)),
+      drill_(seed, clock_.utcMs()),
+      history_(std::move(history))
 {
-    setObjectName(QStringLiteral("Drill"));
-    setWindowTitle(QStringLiteral("リーチ目ドリル"));
-    setWindowIcon(programIcon());
-    setFont(ui::designFont(ui::regular(12)));
     buildControls(std::move(strips));
     restoreProgress();
     showScore();
@@ -184,12 +180,6 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     bars_ = new GroupBars(this);
     bars_->setObjectName(QStringLiteral("groupBars"));
 
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("progressNote"));
-    note_->setTextFormat(Qt::PlainText);
-    note_->setWordWrap(true);
-    note_->hide();
-
     auto* question = new QHBoxLayout;
     question->addWidget(pattern_, 0, Qt::AlignTop);
     question->addWidget(verdict_, 1);
@@ -236,7 +226,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     drillColumn->addWidget(status_);
     drillColumn->addLayout(controls);
     drillColumn->addWidget(results);
-    drillColumn->addWidget(note_);
+    drillColumn->addWidget(recordNote());
 
     auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
@@ -272,7 +262,7 @@ void DrillWindow::restoreProgress()
 
 void DrillWindow::open()
 {
-    ui::bringToFront(this);
+    FeatureWindow::open();
     if (!drill_.isAnswered())
         answers_.front()->setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -413,12 +403,10 @@ void DrillWindow::record(const AnswerRecord& answer)
 // Says once why the history cannot be kept; the drill goes on in memory.
 void DrillWindow::sayProblem()
 {
-    const QString problem = history_.takeNewProblem();
-    if (problem.isEmpty())
-        return;
-    std::fprintf(stderr, "kareto: drill history: %s\n", qPrintable(problem));
-    note(QStringLiteral("成績を保存できません（%1）。ドリルはこのまま続けられますが、次に開いたときには残っていません。")
-             .arg(problem));
+    sayRecordProblem(history_.takeNewProblem(),
+                     {QStringLiteral("成績を保存できません（%1）。ドリルはこのまま続けられますが、次に開いたときには残っていません。"),
+                      QStringLiteral("これまでの成績を読めません（%1）。ドリルは新しく始めます。")},
+                     "drill history");
 }
 
 void DrillWindow::confirmReset()
@@ -452,6 +440,6 @@ void DrillWindow::resetProgress()
 
 void DrillWindow::note(const QString& line)
 {
-    note_->setText(line);
-    note_->setVisible(!line.isEmpty());
+    recordNote()->setText(line);
+    recordNote()->setVisible(!line.isEmpty());
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core/drill/card_drill.h"
+#include "history/drill/drill_history.h"
 #include "windows/drill/drill_clock.h"
-#include "windows/drill/drill_history.h"
+#include "windows/pieces/feature_window.h"
 
 #include <QImage>
 #include <QWidget>
@@ -29,7 +30,7 @@ class PatternView;
 //
 // Keys: 1 to 8 answer (unless a setting has the focus, where digits choose
 // a value); Enter presses the focused button; Enter or Space on "next" goes on.
-class DrillWindow : public QWidget {
+class DrillWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
@@ -40,8 +41,8 @@ public:
                 DrillClock clock = DrillClock::system());
     ~DrillWindow() override;
 
-    // Shows the window without blocking, in front.
-    void open();
+    // In front, with the focus on the first answer while a question waits.
+    void open() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -86,6 +87,5 @@ private:
     QComboBox* leftFilter_ = nullptr;
     QPushButton* next_ = nullptr;
     QPushButton* reset_ = nullptr;
-    QLabel* note_ = nullptr;
     std::vector<AnswerButton*> answers_;
 };

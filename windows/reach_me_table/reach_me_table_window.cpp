@@ -2,8 +2,6 @@
 
 #include "core/reach_me_patterns.h"
 #include "ui/announce.h"
-#include "ui/bring_to_front.h"
-#include "ui/program_icon.h"
 #include "windows/pieces/table_fonts.h"
 #include "windows/reach_me_table/axis_corner.h"
 #include "windows/reach_me_table/cell_delegate.h"
@@ -35,17 +33,12 @@ QString leftReelTitle(int left)
 }  // namespace
 
 ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern,
-                                       const MakeActions& makeActions, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+                                       const MakeActions& makeActions)
+    : FeatureWindow("ReachMeTable", QStringLiteral("リーチ目表"), tableFont()),
       pictures_(strips),
       model_(pictures_),
       place_(std::move(placePattern))
 {
-    setObjectName(QStringLiteral("ReachMeTable"));
-    setWindowTitle(QStringLiteral("リーチ目表"));
-    setWindowIcon(programIcon());
-    // Set before the controls exist, so that they are built in it once.
-    setFont(tableFont());
     grid_ = new QTableView(this);
     legend_ = new LegendView(this);
     status_ = new QLabel(this);
@@ -143,7 +136,7 @@ void ReachMeTableWindow::open()
             size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         resize(size.boundedTo(room).expandedTo(minimumSizeHint()));
     }
-    ui::bringToFront(this);
+    FeatureWindow::open();
 }
 
 void ReachMeTableWindow::showLeftPosition(int left)

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "windows/pieces/feature_window.h"
 #include "windows/pieces/reel_cell_pictures.h"
 #include "windows/reach_me_table/table_model.h"
 
 #include <QSize>
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -18,7 +18,7 @@ class LegendView;
 // The reach-me table: every pattern of one left position as a coloured grid,
 // with the count of each outcome group; a cell clicked, or Enter on the
 // current one, puts that pattern on the reels.
-class ReachMeTableWindow : public QWidget {
+class ReachMeTableWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
@@ -31,11 +31,10 @@ public:
 
     // strips: the reels' strip pictures, left to right, that the headers and
     // the left reel's cells are cut from.
-    ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern, const MakeActions& makeActions,
-                       QWidget* parent = nullptr);
+    ReachMeTableWindow(const std::array<QImage, 3>& strips, PlacePattern placePattern, const MakeActions& makeActions);
 
-    // Shows the window without blocking and brings it to the front.
-    void open();
+    // The first opening fits the window to the whole grid, as far as the screen allows.
+    void open() override;
 
     int leftPosition() const { return model_.leftPosition(); }
     const ReelCellPictures& cellPictures() const { return pictures_; }

@@ -4,8 +4,9 @@
 #include "core/timing/event_clock.h"
 #include "core/timing/press_result.h"
 #include "core/timing/press_statistics.h"
+#include "history/timing/timing_history.h"
+#include "windows/pieces/feature_window.h"
 #include "windows/timing/timing_clock.h"
-#include "windows/timing/timing_history.h"
 
 #include <QImage>
 #include <QWidget>
@@ -29,7 +30,7 @@ class StatisticsTable;
 //
 // Keys: Space, Z, X, C, ←, ↓, → stop the turning reel, whichever control
 // has the focus; once it stands, Enter or Space starts the next target.
-class TimingWindow : public QWidget {
+class TimingWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
@@ -37,9 +38,6 @@ public:
     // the targets and where the reels stand at first.
     TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed,
                  TimingClock clock = TimingClock::system());
-
-    // Shows the window without blocking, in front.
-    void open();
 
     // What is asked now, and how the asked reel turns (or last turned).
     const timing::Target& target() const { return target_; }
@@ -86,5 +84,4 @@ private:
     StatisticsTable* table_ = nullptr;
     OffsetHistogram* histogram_ = nullptr;
     QLabel* hint_ = nullptr;
-    QLabel* note_ = nullptr;
 };

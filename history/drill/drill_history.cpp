@@ -1,13 +1,11 @@
-#include "windows/drill/drill_history.h"
+#include "history/drill/drill_history.h"
 
 #include "core/drill/cards/card_deck.h"
-#include "ui/text.h"
-#include "windows/drill/progress_format.h"
+#include "history/drill/progress_format.h"
+#include "history/stored_key.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
 
@@ -18,7 +16,7 @@ constexpr qint64 kLargestOldProgress = 16 * 1024 * 1024;
 
 QString keyOfGroup(int group)
 {
-    return ui::qt(kOutcomeGroups[static_cast<std::size_t>(group)].key);
+    return storedKey(kOutcomeGroups[static_cast<std::size_t>(group)].key);
 }
 
 QString keyOfCard(int card)
@@ -26,35 +24,28 @@ QString keyOfCard(int card)
     return QString::fromStdString(CardDeck::instance().keyOf(card));
 }
 
-bool storeCard(QSqlDatabase& db, int card, const CardState& state)
+bool storeCard(Statements& sql, int card, const CardState& state)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO drill_cards (card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& value : {QVariant(keyOfCard(card)), QVariant(static_cast<int>(state.phase)),
-                                  QVariant(state.memory.stability), QVariant(state.memory.difficulty),
-                                  QVariant(state.step), QVariant(static_cast<qint64>(state.lastAnswerMs)),
-                                  QVariant(static_cast<qint64>(state.dueMs)), QVariant(state.answers),
-                                  QVariant(state.lapses)})
-        query.addBindValue(value);
-    return query.exec();
+    return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_cards"
+                                  " (card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses)"
+                                  " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                   {keyOfCard(card), static_cast<int>(state.phase), state.memory.stability, state.memory.difficulty,
+                    state.step, static_cast<qint64>(state.lastAnswerMs), static_cast<qint64>(state.dueMs),
+                    state.answers, state.lapses});
 }
 
-bool storeProgress(QSqlDatabase& db, const Progress& progress)
+bool storeProgress(Statements& sql, const Progress& progress)
 {
     Progress withoutCards = progress;
     withoutCards.cards.clear();
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO drill_progress (id, document) VALUES (1, ?)"));
-    query.addBindValue(QString::fromUtf8(progressToJson(withoutCards)));
-    return query.exec();
+    return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_progress (id, document) VALUES (1, ?)"),
+                   {QString::fromUtf8(progressToJson(withoutCards))});
 }
 
 }  // namespace
 
 DrillHistory::DrillHistory(QString databasePath, QString oldProgressPath)
-    : database_(std::make_unique<HistoryDatabase>(std::move(databasePath))), oldProgressPath_(std::move(oldProgressPath))
+    : HistoryStore(std::move(databasePath)), oldProgressPath_(std::move(oldProgressPath))
 {
 }
 
@@ -67,15 +58,13 @@ DrillHistory DrillHistory::standard()
 std::optional<Progress> DrillHistory::readStored()
 {
     std::optional<Progress> progress;
-    database_->read([&](QSqlDatabase& db) {
-        QSqlQuery document(db);
-        if (!document.exec(QStringLiteral("SELECT document FROM drill_progress WHERE id = 1")) || !document.next())
+    database().read([&](Statements& cards) {
+        if (!cards.run(QStringLiteral("SELECT document FROM drill_progress WHERE id = 1")) || !cards.next())
             return false;
-        progress = progressFromJson(document.value(0).toString().toUtf8(), 0);
+        progress = progressFromJson(cards.value(0).toString().toUtf8(), 0);
         if (!progress)
             return false;
-        QSqlQuery cards(db);
-        if (!cards.exec(QStringLiteral(
+        if (!cards.run(QStringLiteral(
                 "SELECT card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses FROM drill_cards")))
             return false;
         while (cards.next()) {
@@ -119,29 +108,24 @@ Progress DrillHistory::load(std::int64_t nowMs)
 
 bool DrillHistory::record(const AnswerRecord& answer, const Progress& progress)
 {
-    const bool written = database_->write([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral(
-            "INSERT INTO drill_answers (answered_at_ms, pattern, card, group_answered, is_right, answer_ms,"
-            " phase, stability, difficulty, step, due_ms, answers, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    const bool written = database().write([&](Statements& sql) {
         const CardState& after = answer.after;
-        for (const QVariant& value :
-             {QVariant(static_cast<qint64>(answer.atMs)), QVariant(QString::fromStdString(readOutOf(answer.pattern))),
-              QVariant(keyOfCard(answer.card)), QVariant(keyOfGroup(answer.groupAnswered)), QVariant(answer.right ? 1 : 0),
-              QVariant(answer.answerMs), QVariant(static_cast<int>(after.phase)), QVariant(after.memory.stability),
-              QVariant(after.memory.difficulty), QVariant(after.step), QVariant(static_cast<qint64>(after.dueMs)),
-              QVariant(after.answers), QVariant(after.lapses)})
-            query.addBindValue(value);
-        if (!query.exec())
+        if (!sql.run(QStringLiteral("INSERT INTO drill_answers (answered_at_ms, pattern, card, group_answered, is_right,"
+                                    " answer_ms, phase, stability, difficulty, step, due_ms, answers, lapses)"
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                     {static_cast<qint64>(answer.atMs), QString::fromStdString(readOutOf(answer.pattern)),
+                      keyOfCard(answer.card), keyOfGroup(answer.groupAnswered), answer.right ? 1 : 0, answer.answerMs,
+                      static_cast<int>(after.phase), after.memory.stability, after.memory.difficulty, after.step,
+                      static_cast<qint64>(after.dueMs), after.answers, after.lapses}))
             return false;
         if (storeAllCards_) {
             for (std::size_t card = 0; card < progress.cards.size(); ++card)
-                if (progress.cards[card].phase != Phase::New && !storeCard(db, static_cast<int>(card), progress.cards[card]))
+                if (progress.cards[card].phase != Phase::New && !storeCard(sql, static_cast<int>(card), progress.cards[card]))
                     return false;
-        } else if (!storeCard(db, answer.card, after)) {
+        } else if (!storeCard(sql, answer.card, after)) {
             return false;
         }
-        return storeProgress(db, progress);
+        return storeProgress(sql, progress);
     });
     if (written) {
         stored_ = true;
@@ -154,15 +138,14 @@ bool DrillHistory::keep(const Progress& progress)
 {
     if (!stored_)
         return false;
-    return database_->write([&](QSqlDatabase& db) { return storeProgress(db, progress); });
+    return database().write([&](Statements& sql) { return storeProgress(sql, progress); });
 }
 
 bool DrillHistory::clear()
 {
-    const bool cleared = database_->write([](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        return query.exec(QStringLiteral("DELETE FROM drill_answers")) &&
-               query.exec(QStringLiteral("DELETE FROM drill_cards")) && storeProgress(db, Progress{});
+    const bool cleared = database().write([](Statements& sql) {
+        return sql.run(QStringLiteral("DELETE FROM drill_answers")) && sql.run(QStringLiteral("DELETE FROM drill_cards"))
+               && storeProgress(sql, Progress{});
     });
     if (cleared) {
         stored_ = true;
@@ -175,13 +158,10 @@ bool DrillHistory::clear()
 std::vector<PastAnswer> DrillHistory::answersSince(std::int64_t sinceMs)
 {
     std::vector<PastAnswer> answers;
-    database_->read([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);  // rows are read once; Qt keeps no copy of them
-        query.prepare(QStringLiteral("SELECT answered_at_ms, is_right, answer_ms FROM drill_answers"
-                                     " WHERE answered_at_ms >= ? ORDER BY answered_at_ms"));
-        query.addBindValue(static_cast<qint64>(sinceMs));
-        if (!query.exec())
+    database().read([&](Statements& query) {
+        if (!query.run(QStringLiteral("SELECT answered_at_ms, is_right, answer_ms FROM drill_answers"
+                                      " WHERE answered_at_ms >= ? ORDER BY answered_at_ms"),
+                       {static_cast<qint64>(sinceMs)}))
             return false;
         while (query.next())
             answers.push_back({query.value(0).toLongLong(), query.value(1).toInt() != 0, query.value(2).toInt()});
@@ -193,19 +173,14 @@ std::vector<PastAnswer> DrillHistory::answersSince(std::int64_t sinceMs)
 std::vector<DayResult> DrillHistory::daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs)
 {
     std::vector<DayResult> days;
-    database_->read([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
+    database().read([&](Statements& query) {
         // Counted in tenths of a second, which is all the curve shows, so
         // that the median comes from a few counts a day, not every answer.
-        query.prepare(QStringLiteral(
-            "SELECT (answered_at_ms + :offset) / 86400000 AS day, answer_ms / 100 AS tenth, COUNT(*), SUM(is_right)"
-            " FROM drill_answers WHERE answered_at_ms >= :since AND answered_at_ms < :until"
-            " GROUP BY day, tenth ORDER BY day, tenth"));
-        query.bindValue(QStringLiteral(":offset"), static_cast<qint64>(utcOffsetMs));
-        query.bindValue(QStringLiteral(":since"), static_cast<qint64>(firstDay * kMsPerDay - utcOffsetMs));
-        query.bindValue(QStringLiteral(":until"), static_cast<qint64>((lastDay + 1) * kMsPerDay - utcOffsetMs));
-        if (!query.exec())
+        if (!query.run(QStringLiteral("SELECT (answered_at_ms + ?) / 86400000 AS day, answer_ms / 100 AS tenth, COUNT(*),"
+                                      " SUM(is_right) FROM drill_answers WHERE answered_at_ms >= ? AND answered_at_ms < ?"
+                                      " GROUP BY day, tenth ORDER BY day, tenth"),
+                       {static_cast<qint64>(utcOffsetMs), static_cast<qint64>(firstDay * kMsPerDay - utcOffsetMs),
+                        static_cast<qint64>((lastDay + 1) * kMsPerDay - utcOffsetMs)}))
             return false;
         std::vector<std::vector<std::pair<int, int>>> tenths;  // per day: (tenth, count)
         while (query.next()) {
@@ -232,9 +207,4 @@ std::vector<DayResult> DrillHistory::daysFrom(std::int64_t firstDay, std::int64_
         return true;
     });
     return days;
-}
-
-QString DrillHistory::takeNewProblem()
-{
-    return database_->takeNewProblem() ? database_->problem() : QString();
 }

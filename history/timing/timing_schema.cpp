@@ -1,4 +1,4 @@
-#include "history/timing_schema.h"
+#include "history/timing/timing_schema.h"
 
 const SchemaStep& timingSchemaStep()
 {

@@ -2,7 +2,7 @@
 
 #include "core/drill/daily_results.h"
 #include "core/drill/progress.h"
-#include "history/history_database.h"
+#include "history/history_store.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ struct AnswerRecord {
 // card's state and the progress besides. The drill.json that earlier versions
 // kept is taken over while the database holds no drill progress, and is
 // never changed. Nothing is written until the first answer is recorded.
-class DrillHistory {
+class DrillHistory : public HistoryStore {
 public:
     DrillHistory(QString databasePath, QString oldProgressPath);
 
@@ -60,15 +60,10 @@ public:
     // Summed up by the database, so that a long history is not read whole.
     std::vector<DayResult> daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs);
 
-    // Why the history cannot be kept, once per new problem; empty otherwise.
-    QString takeNewProblem();
-    const QString& path() const { return database_->path(); }
-
 private:
     std::optional<Progress> readStored();
     std::optional<Progress> readOld(std::int64_t nowMs) const;
 
-    std::unique_ptr<HistoryDatabase> database_;  // held apart, so that the history moves
     QString oldProgressPath_;
     bool tookOver_ = false;
     bool stored_ = false;        // the database holds drill progress

@@ -1,4 +1,4 @@
-#include "history/drill_schema.h"
+#include "history/drill/drill_schema.h"
 
 const SchemaStep& drillSchemaStep()
 {

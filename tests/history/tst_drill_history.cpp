@@ -1,6 +1,6 @@
 #include "core/drill/cards/card_deck.h"
-#include "windows/drill/drill_history.h"
-#include "windows/drill/progress_format.h"
+#include "history/drill/drill_history.h"
+#include "history/drill/progress_format.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,9 +166,9 @@ private slots:
         DrillHistory history(data.filePath("kareto/kareto.sqlite"), data.filePath("kareto/drill.json"));
         history.load(kNow);
         QVERIFY(!history.record(answerTo(someCard(), someProgress()), someProgress()));
-        QVERIFY(!history.takeNewProblem().isEmpty());
+        QCOMPARE(history.takeNewProblem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::FolderNotMade);
         QVERIFY(!history.record(answerTo(someCard(), someProgress()), someProgress()));
-        QVERIFY(history.takeNewProblem().isEmpty());
+        QVERIFY(!history.takeNewProblem());
         QCOMPARE(fileContents(data.filePath("kareto")), QByteArray("a file where the folder would be"));
     }
 
@@ -210,7 +210,7 @@ private slots:
             changed.score.total = {8, 5};
             changed.score.groups[0] = {4, 4};
             QVERIFY(!history.record(answerTo(someCard(), changed), changed));
-            QVERIFY(!history.takeNewProblem().isEmpty());
+            QCOMPARE(history.takeNewProblem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::InUse);
             QVERIFY(lock.exec("ROLLBACK"));
             other.close();
         }

@@ -2,12 +2,11 @@
 
 #include "core/timing/press_result.h"
 #include "core/timing/press_statistics.h"
-#include "history/history_database.h"
+#include "history/history_store.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 
 // One press as the history keeps it.
 struct PressRecord {
@@ -23,7 +22,7 @@ struct PressRecord {
 
 // The timing drill's part of the program's history database: every press.
 // Nothing is written until the first press is recorded.
-class TimingHistory {
+class TimingHistory : public HistoryStore {
 public:
     explicit TimingHistory(QString databasePath);
 
@@ -35,10 +34,4 @@ public:
     timing::PressStatistics load();
 
     bool record(const PressRecord& press);
-
-    // Why the history cannot be kept, once per new problem; empty otherwise.
-    QString takeNewProblem();
-
-private:
-    std::unique_ptr<HistoryDatabase> database_;  // held apart, so that the history moves
 };

@@ -1,7 +1,7 @@
-#include "windows/drill/progress_format.h"
+#include "history/drill/progress_format.h"
 
 #include "core/drill/cards/card_deck.h"
-#include "ui/text.h"
+#include "history/stored_key.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,7 +25,7 @@ QJsonObject tallyToJson(const Tally& tally)
 
 QString keyOf(const OutcomeGroup& group)
 {
-    return ui::qt(group.key);
+    return storedKey(group.key);
 }
 
 // A whole number from low to high, or nothing.
