@@ -108,11 +108,8 @@ MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers)
 
 namespace {
 
-HeldOutFigures figuresOf(const std::vector<CardAnswer>& answers, std::size_t heldOutFrom, const MemoryWeights& weights,
-                         int& predicted)
+HeldOutFigures figuresOf(const std::vector<Prediction>& predictions)
 {
-    const std::vector<Prediction> predictions = predictionsOf(answers, MemoryModel(weights), heldOutFrom);
-    predicted = static_cast<int>(predictions.size());
     return {logLoss(predictions), rmseBins(predictions)};
 }
 
@@ -123,15 +120,19 @@ MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWei
     const std::vector<CardAnswer> ordered = inTimeOrder(answers);
     const auto heldOut = static_cast<std::size_t>(std::ceil(static_cast<double>(ordered.size()) * kHeldOutShare));
     const std::size_t heldOutFrom = ordered.size() - heldOut;
+    const auto heldOutPredictions = [&](const MemoryWeights& weights) {
+        return predictionsOf(ordered, MemoryModel(weights), heldOutFrom);
+    };
 
     MemoryFit fit;
     fit.currentWeights = current;
     fit.answers = static_cast<int>(ordered.size());
     fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(heldOutFrom)});
-    fit.defaults = figuresOf(ordered, heldOutFrom, MemoryModel::kDefaultWeights, fit.heldOutAnswers);
-    fit.current = current == MemoryModel::kDefaultWeights ? fit.defaults
-                                                          : figuresOf(ordered, heldOutFrom, current, fit.heldOutAnswers);
-    fit.fitted = figuresOf(ordered, heldOutFrom, fit.weights, fit.heldOutAnswers);
+    const std::vector<Prediction> byDefaults = heldOutPredictions(MemoryModel::kDefaultWeights);
+    fit.heldOutAnswers = static_cast<int>(byDefaults.size());
+    fit.defaults = figuresOf(byDefaults);
+    fit.current = current == MemoryModel::kDefaultWeights ? fit.defaults : figuresOf(heldOutPredictions(current));
+    fit.fitted = figuresOf(heldOutPredictions(fit.weights));
     fit.kept = fit.fitted.logLoss < fit.current.logLoss;
     return fit;
 }
