@@ -102,8 +102,9 @@ private slots:
     void theResultsAreReadWhereTabReachesThem()
     {
         SettingEstimateWindow window;
-        window.show();
+        window.open();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("games"));
         enter(&window, "games", 6000);
         enter(&window, "bigCount", 24);
         enter(&window, "regCount", 16);

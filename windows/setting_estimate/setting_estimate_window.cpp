@@ -69,16 +69,16 @@ QSpinBox* countBox(QWidget* parent, const char* name, int most)
 
 SettingEstimateWindow::SettingEstimateWindow() : FeatureWindow("SettingEstimate", QStringLiteral("設定判別"))
 {
-
-    caution_ = new QLabel(this);
-    caution_->setObjectName(QStringLiteral("caution"));
-    caution_->setWordWrap(true);
-    readableByTab(caution_);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCounts());
     layout->addWidget(buildPrior());
     layout->addWidget(buildSettings());
+    // Made after the results, so that Tab reaches it last and the window
+    // opens with the keyboard on the games.
+    caution_ = new QLabel(this);
+    caution_->setObjectName(QStringLiteral("caution"));
+    caution_->setWordWrap(true);
+    readableByTab(caution_);
     layout->addWidget(caution_);
     layout->addStretch(1);
     update();
