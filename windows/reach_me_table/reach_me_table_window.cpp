@@ -1,7 +1,7 @@
 #include "windows/reach_me_table/reach_me_table_window.h"
 
 #include "core/reach_me_patterns.h"
-#include "ui/announce.h"
+#include "ui/heard_line.h"
 #include "windows/pieces/table_fonts.h"
 #include "windows/reach_me_table/axis_corner.h"
 #include "windows/reach_me_table/cell_delegate.h"
@@ -41,7 +41,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
 {
     grid_ = new QTableView(this);
     legend_ = new LegendView(this);
-    status_ = new QLabel(this);
+    status_ = new ui::HeardLine(this);
 
     grid_->setObjectName(QStringLiteral("grid"));
     grid_->setAccessibleName(QStringLiteral("リーチ目表の升目"));
@@ -165,6 +165,5 @@ void ReachMeTableWindow::place(const QModelIndex& cell)
 
 void ReachMeTableWindow::showStatus(const QString& text)
 {
-    status_->setText(text);
-    ui::announceNameChange(status_);
+    status_->say(text);
 }

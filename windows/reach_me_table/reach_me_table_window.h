@@ -10,6 +10,9 @@
 #include <functional>
 
 class QLabel;
+namespace ui {
+class HeardLine;
+}  // namespace ui
 class QModelIndex;
 class QSpinBox;
 class QTableView;
@@ -54,7 +57,7 @@ private:
     QLabel* leftCells_ = nullptr;
     QTableView* grid_ = nullptr;
     LegendView* legend_ = nullptr;
-    QLabel* status_ = nullptr;
+    ui::HeardLine* status_ = nullptr;
     QSize wholeGridSize_;  // the window's size with every cell at its full size
     bool opened_ = false;
 };
