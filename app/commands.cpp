@@ -4,10 +4,11 @@
 #include "app/export_pairs_command.h"
 #include "app/export_table_command.h"
 #include "app/pairs_command.h"
+#include "app/play_command.h"
 
 const std::vector<Command>& commands()
 {
-    static const std::vector<Command> all = {exportTableCommand(), estimateSettingCommand(), pairsCommand(),
-                                               exportPairsCommand()};
+    static const std::vector<Command> all = {exportTableCommand(), estimateSettingCommand(), playCommand(),
+                                               pairsCommand(), exportPairsCommand()};
     return all;
 }

@@ -6,6 +6,7 @@
 #include "core/reels/strip_geometry.h"
 #include "tests/context_menu.h"
 #include "tests/driving.h"
+#include "tests/heard.h"
 #include "ui/look.h"
 #include "ui/picture.h"
 #include "ui/timer.h"
@@ -226,6 +227,8 @@ private slots:
         QCOMPARE(started.standingAt("Image2"), center);
         QCOMPARE(started.standingAt("Image3"), right);
         QVERIFY2(status(table).contains(readOut), qPrintable(status(table)));
+        // A screen reader says the status where the keyboard stays.
+        QVERIFY2(heardIn(table).contains(status(table)), qPrintable(heardIn(table)));
 
         // Placed again where the reels already stand, it is judged afresh.
         started.riru->findChild<QLabel*>("lbyakumei")->clear();

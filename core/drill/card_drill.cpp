@@ -21,8 +21,7 @@ Drill<Deck>::Drill(std::uint64_t seed, std::int64_t nowMs)
 template <typename Deck>
 std::int64_t Drill<Deck>::dayOf(std::int64_t nowMs) const
 {
-    const std::int64_t local = nowMs + settings_.utcOffsetMs;
-    return local / kMsPerDay - (local % kMsPerDay < 0 ? 1 : 0);
+    return playerDayOf(nowMs, settings_.utcOffsetMs);
 }
 
 template <typename Deck>
@@ -48,7 +47,13 @@ bool Drill<Deck>::newCardAllowed(std::int64_t nowMs) const
 template <typename Deck>
 double Drill<Deck>::retrievabilityOf(int card, std::int64_t nowMs) const
 {
-    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs);
+    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
+}
+
+template <typename Deck>
+double Drill<Deck>::recallADayLaterOf(int card, std::int64_t nowMs) const
+{
+    return recallADayLater(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
 }
 
 template <typename Deck>
@@ -134,7 +139,7 @@ AnswerResult Drill<Deck>::answer(int chosen, int answerMs, std::int64_t nowMs)
         ++dayTally_.newCards;
     else
         ++dayTally_.reviews;
-    state = afterAnswer(state, grade, nowMs, settings_.retention);
+    state = afterAnswer(state, grade, nowMs, settings_.retention, memoryModel_);
     score_.record(rightAnswer, right);
     answered_ = true;
     return {right, rightAnswer, grade, current_.card, state};

@@ -95,12 +95,19 @@ public:
     void setSettings(const DrillSettings& settings) { settings_ = settings; }
     const DrillSettings& settings() const { return settings_; }
 
+    // The weights the drill schedules with: the defaults unless fitted to
+    // the player. The cards keep the memories they have; replaying the
+    // history through the new weights (statesAfter) brings them along.
+    void setMemoryModel(const MemoryModel& model) { memoryModel_ = model; }
+    const MemoryModel& memoryModel() const { return memoryModel_; }
+
     const Deck& deck() const { return deck_; }
     const Score& score() const { return score_; }
     const std::vector<CardState>& states() const { return states_; }
     const DayTally& dayTally() const { return dayTally_; }
 
     double retrievabilityOf(int card, std::int64_t nowMs) const;
+    double recallADayLaterOf(int card, std::int64_t nowMs) const;
     int learnedCount() const;
     TodayCounts today(std::int64_t nowMs) const;
     std::int64_t dayOf(std::int64_t nowMs) const;
@@ -121,6 +128,7 @@ private:
     std::vector<int> teachingOrder_;
     SeededRandom random_;
     DrillSettings settings_;
+    MemoryModel memoryModel_;
     Score score_;
     std::vector<CardState> states_;
     std::vector<std::optional<Asked>> lastShown_;  // by card; none while none was shown

@@ -158,7 +158,7 @@ CardState dueNow(std::int64_t nowMs)
 {
     CardState state;
     state.phase = Phase::Learning;
-    state.memory = MemoryModel::first(Grade::Again);
+    state.memory = MemoryModel().first(Grade::Again);
     state.lastAnswerMs = nowMs;
     state.dueMs = nowMs;
     state.answers = 1;

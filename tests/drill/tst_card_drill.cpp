@@ -148,6 +148,21 @@ class CardDrillTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The drill schedules and shows recall with the weights it is given.
+    void theDrillRunsOnTheWeightsItIsGiven()
+    {
+        CardDrill drill(1, kStart);
+        MemoryWeights weights = MemoryModel::kDefaultWeights;
+        weights[2] = 20.0;  // a first Good answer holds 20 days
+        drill.setMemoryModel(MemoryModel(weights));
+        QCOMPARE(drill.memoryModel().weights(), weights);
+        const int card = drill.current().card;
+        const AnswerResult result = drill.answer(rightGroup(drill), kGoodMs, kStart);
+        QCOMPARE(result.after.dueMs, kStart + 20 * kMsPerDay);
+        QVERIFY(qAbs(drill.retrievabilityOf(card, kStart + 20 * kMsPerDay) - 0.9) < 1e-12);
+        QCOMPARE(drill.recallADayLaterOf(card, kStart), drill.retrievabilityOf(card, kStart + kMsPerDay));
+    }
+
     void newCardsComeInTeachingOrder()
     {
         CardDrill drill(1, kStart);

@@ -120,12 +120,19 @@ const std::vector<CardState>* MasteryMap::statesOf(Section section) const
     return pairs_ ? &pairs_->states() : nullptr;
 }
 
+// By the weights its drill schedules with.
+double MasteryMap::recallOf(const Square& square) const
+{
+    return square.section == Section::Patterns ? patterns_->retrievabilityOf(square.card, nowMs_)
+                                               : pairs_->retrievabilityOf(square.card, nowMs_);
+}
+
 QColor MasteryMap::colourOf(const Square& square) const
 {
     const std::vector<CardState>* states = statesOf(square.section);
     if (!states || (*states)[static_cast<std::size_t>(square.card)].phase == Phase::New)
         return kNotLearned;
-    const double recall = retrievabilityAt((*states)[static_cast<std::size_t>(square.card)], nowMs_);
+    const double recall = recallOf(square);
     return blend(kForgotten, kRemembered, std::clamp((recall - kLowestShownRecall) / (1 - kLowestShownRecall), 0.0, 1.0));
 }
 
@@ -140,7 +147,7 @@ QString MasteryMap::toolTipOf(const Square& square) const
         return text + QStringLiteral("\nまだ出ていません");
     const QString due = QDateTime::fromMSecsSinceEpoch(state.dueMs).toLocalTime().toString(QStringLiteral("M/d H:mm"));
     return text + QStringLiteral("\n思い出せる見込み %1%　次は %2")
-                      .arg(qRound(100 * retrievabilityAt(state, nowMs_)))
+                      .arg(qRound(100 * recallOf(square)))
                       .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
 }
 

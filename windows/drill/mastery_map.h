@@ -51,6 +51,7 @@ private:
     int captionWidth() const;
     int rowHeight() const;
     const std::vector<CardState>* statesOf(Section section) const;
+    double recallOf(const Square& square) const;
 
     const CardDrill* patterns_ = nullptr;
     const PairDrill* pairs_ = nullptr;

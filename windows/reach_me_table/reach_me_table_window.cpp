@@ -3,7 +3,7 @@
 #include "core/pairs/pair_words.h"
 #include "core/reach_me_patterns.h"
 #include "core/reels/symbols_in_words.h"
-#include "ui/announce.h"
+#include "ui/heard_line.h"
 #include "ui/text.h"
 #include "windows/pieces/pair_look.h"
 #include "windows/pieces/table_fonts.h"
@@ -90,7 +90,7 @@ ReachMeTableWindow::ReachMeTableWindow(const std::array<QImage, 3>& strips, Plac
       place_(std::move(placePattern)),
       placePair_(std::move(placePair))
 {
-    status_ = new QLabel(this);
+    status_ = new ui::HeardLine(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setText(QStringLiteral("升目をクリックするか Enter を押すと、その目をリールに置きます。"));
 
@@ -287,6 +287,5 @@ void ReachMeTableWindow::placePair(const QModelIndex& cell)
 
 void ReachMeTableWindow::showStatus(const QString& text)
 {
-    status_->setText(text);
-    ui::announceNameChange(status_);
+    status_->say(text);
 }

@@ -13,6 +13,9 @@
 
 class QComboBox;
 class QLabel;
+namespace ui {
+class HeardLine;
+}  // namespace ui
 class QModelIndex;
 class QSpinBox;
 class QTabWidget;
@@ -75,7 +78,7 @@ private:
     QLabel* pairTitle_ = nullptr;
     QTableView* pairGrid_ = nullptr;
     LegendView* pairLegend_ = nullptr;
-    QLabel* status_ = nullptr;
+    ui::HeardLine* status_ = nullptr;
     QSize wholeGridSize_;  // the window's size with every cell at its full size
     bool opened_ = false;
 };
