@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/setting_estimate/setting_estimate.h"
-#include "exports/table_export.h"
+#include "app/command.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,14 +9,10 @@ class QCommandLineParser;
 
 // What the program is asked to do by its command line.
 struct CommandLine {
-    enum class Action { OpenWindows, ExportTable, EstimateSetting, ShowHelp, ShowVersion, Refuse };
+    enum class Action { OpenWindows, Run, ShowHelp, ShowVersion, Refuse };
     Action action = Action::OpenWindows;
-    QString fileName;                     // the table to write
-    TableFormat format = TableFormat::Png;
-    int left = 7;                         // the left position of a PNG table
-    setting_estimate::Counts counts;      // games, BIG and REG to estimate the setting from
-    setting_estimate::PerSetting prior = setting_estimate::kEvenPrior;
-    QString problem;                      // why the arguments are refused
+    CommandRun run;   // the command that opens no window
+    QString problem;  // why the arguments are refused
 };
 
 // Reads the arguments, the program's name first. Qt's own options, such as
@@ -27,5 +22,8 @@ CommandLine readCommandLine(const QStringList& arguments);
 // The program's options, for reading them and for the help text.
 void describeOptions(QCommandLineParser& parser);
 
-inline const QString kUsage =
-    QStringLiteral("Usage: kareto [--export-table FILE [--left N] | --estimate-setting GAMES BIG REG [--prior WEIGHTS]]");
+// "Usage: kareto [--export-table FILE [--left N] | --estimate-setting …]".
+QString usageLine();
+
+// The options that work without a display: "--export-table, --estimate-setting".
+QString optionsWithoutDisplay();

@@ -11,9 +11,6 @@
 
 namespace {
 
-// Marks a window that Esc closes.
-constexpr char kClosesOnEscape[] = "karetoClosesOnEscape";
-
 void addEntries(QMenu* menu, const std::vector<FeatureEntry>& entries)
 {
     for (const FeatureEntry& entry : entries)
@@ -65,9 +62,8 @@ private:
     std::vector<FeatureEntry> entries_;
 };
 
-// The entries' keys, in whichever window of the program has the keyboard,
-// and Esc for the windows that close by it; a modal dialog or an open menu
-// keeps its keys to itself.
+// The entries' keys, in whichever window of the program has the keyboard; a
+// modal dialog or an open menu keeps its keys to itself.
 class FeatureKeys : public QObject {
 public:
     FeatureKeys(QObject* owner, std::vector<FeatureEntry> entries) : QObject(owner), entries_(std::move(entries)) {}
@@ -86,12 +82,6 @@ protected:
                 return true;
             }
         }
-        QWidget* window = static_cast<QWidget*>(watched)->window();
-        if (press->key() == Qt::Key_Escape && press->modifiers() == Qt::NoModifier
-            && window->property(kClosesOnEscape).toBool()) {
-            window->close();
-            return true;
-        }
         return false;
     }
 
@@ -100,11 +90,6 @@ private:
 };
 
 }  // namespace
-
-void closeOnEscape(QWidget* window)
-{
-    window->setProperty(kClosesOnEscape, true);
-}
 
 void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries)
 {

@@ -23,7 +23,3 @@ struct FeatureEntry {
 // work whichever control has the focus, except while a modal dialog or a menu
 // is open; the windows' own keys stay as they are.
 void attachFeatureEntries(QWidget* reelWindow, const std::vector<FeatureEntry>& entries);
-
-// Esc closes the window: one of the program's own windows beside the reel
-// window, not one whose keys are fixed by its design.
-void closeOnEscape(QWidget* window);

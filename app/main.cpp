@@ -1,3 +1,4 @@
+#include "app/command_arguments.h"
 #include "app/command_line.h"
 #include "app/command_run.h"
 #include "app/platform_choice.h"
@@ -16,6 +17,10 @@ int main(int argc, char* argv[])
     const bool windows = opensWindows(argc, argv);
     if (!windows)
         useOffscreenPlatformUnlessChosen(argc, argv);
+    else if (const QString missing = missingDisplay(argc, argv); !missing.isEmpty()) {
+        print(stderr, QStringLiteral("kareto: no display (%1); %2 work without one\n").arg(missing, optionsWithoutDisplay()));
+        return 1;
+    }
     QApplication app(argc, argv);
     ui::useClassicLook();
     // The command line's help and messages are English throughout; Qt's own

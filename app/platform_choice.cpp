@@ -2,6 +2,8 @@
 
 #include "app/command_line.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -14,6 +16,16 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
+bool platformChosen(int argc, char* argv[])
+{
+    for (const QString& argument : argumentsOf(argc, argv).mid(1)) {
+        const QString option = argument.startsWith(QLatin1String("--")) ? argument.mid(1) : argument;
+        if (option == QLatin1String("-platform") || option.startsWith(QLatin1String("-platform=")))
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 }  // namespace
 
 bool opensWindows(int argc, char* argv[])
@@ -23,10 +35,22 @@ bool opensWindows(int argc, char* argv[])
 
 void useOffscreenPlatformUnlessChosen(int argc, char* argv[])
 {
-    for (const QString& argument : argumentsOf(argc, argv).mid(1)) {
-        const QString option = argument.startsWith(QLatin1String("--")) ? argument.mid(1) : argument;
-        if (option == QLatin1String("-platform") || option.startsWith(QLatin1String("-platform=")))
-            return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!platformChosen(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+QString missingDisplay(int argc, char* argv[])
+{
+    if (platformChosen(argc, argv) || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return {};
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return QStringLiteral("DISPLAY is not set");
+    // A local X server listens on a socket of its number; Qt would abort
+    // without one rather than say so.
+    static const QRegularExpression local(QStringLiteral("^(unix)?:([0-9]+)(\\.[0-9]+)?$"));
+    const QRegularExpressionMatch number = local.match(display);
+    if (number.hasMatch() && !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + number.captured(2)))
+        return QStringLiteral("no X server listens on DISPLAY %1").arg(display);
+    return {};
 }

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "core/game/game.h"
+#include "windows/pieces/feature_window.h"
 
+#include <QImage>
+
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
-class DrillWindow;
 class Form4;
 class Riru;
-class ReachMeTableWindow;
-class SettingEstimateWindow;
-class TimingWindow;
 
-// The program's course: the notice first, then the reel window until the end.
+// The program's course: the notice first, then the reel window until the end,
+// and beside it the windows of featureWindows(), each made when first opened.
 class Program {
 public:
     // quit leaves the event loop once every window is gone from the screen.
@@ -21,33 +23,32 @@ public:
 
     Form4* notice() const { return notice_.get(); }
     Riru* reelWindow() const { return riru_.get(); }
-    // The reach-me table, once the reel window has opened it.
-    ReachMeTableWindow* reachMeTable() const { return reachMeTable_.get(); }
-    // The reach-me drill, or null until first opened.
-    DrillWindow* drill() const { return drill_.get(); }
-    // The setting estimate, or null until first opened.
-    SettingEstimateWindow* settingEstimate() const { return settingEstimate_.get(); }
-    // The timing drill, or null until first opened.
-    TimingWindow* timing() const { return timing_.get(); }
+
+    // The window of that class beside the reel window, or null until first opened.
+    template <class Window>
+    Window* window() const
+    {
+        for (const std::unique_ptr<FeatureWindow>& opened : features_)
+            if (auto* window = dynamic_cast<Window*>(opened.get()))
+                return window;
+        return nullptr;
+    }
     bool hasEnded() const { return ended_; }
 
 private:
     void showReelWindow();
-    void openReachMeTable();
-    void openDrill();
-    void openSettingEstimate();
-    void openTiming();
+    void openFeature(std::size_t entry);
     void end();
 
     std::function<void()> quit_;
     // The game every window shows and acts on; the reel window plays it.
     Game game_;
+    // The reels' pictures, loaded as the reel window opens, for every window that draws reels.
+    std::array<QImage, 3> strips_;
     std::unique_ptr<Form4> notice_;
     std::unique_ptr<Riru> riru_;
-    // Declared after the reel window, which it places patterns on, so that it goes first.
-    std::unique_ptr<ReachMeTableWindow> reachMeTable_;
-    std::unique_ptr<DrillWindow> drill_;
-    std::unique_ptr<SettingEstimateWindow> settingEstimate_;
-    std::unique_ptr<TimingWindow> timing_;
+    // By entry of featureWindows(); declared after the reel window, which the
+    // table places patterns on, so that they go first.
+    std::vector<std::unique_ptr<FeatureWindow>> features_;
     bool ended_ = false;
 };

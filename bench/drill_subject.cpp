@@ -3,7 +3,7 @@
 
 #include "core/drill/cards/card_deck.h"
 #include "ui/fonts.h"
-#include "windows/drill/drill_history.h"
+#include "history/drill/drill_history.h"
 #include "windows/drill/drill_window.h"
 
 #include <QApplication>

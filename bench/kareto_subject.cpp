@@ -46,10 +46,10 @@ int main(int argc, char* argv[])
     };
     subject.openDrill = [&]() -> QWidget* {
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
-        return program.drill();
+        return program.window<DrillWindow>();
     };
-    subject.drillPattern = [&] { return program.drill()->findChild<QWidget*>(QStringLiteral("pattern")); };
-    subject.answer = [&] { click(program.drill()->findChild<QPushButton*>(QStringLiteral("answer_miss"))); };
-    subject.nextPattern = [&] { click(program.drill()->findChild<QPushButton*>(QStringLiteral("next"))); };
+    subject.drillPattern = [&] { return program.window<DrillWindow>()->findChild<QWidget*>(QStringLiteral("pattern")); };
+    subject.answer = [&] { click(program.window<DrillWindow>()->findChild<QPushButton*>(QStringLiteral("answer_miss"))); };
+    subject.nextPattern = [&] { click(program.window<DrillWindow>()->findChild<QPushButton*>(QStringLiteral("next"))); };
     return app.run(subject);
 }

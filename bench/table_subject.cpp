@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
     QTest::qWait(200);  // the reel window's first frames are not the table's
 
     put("table_open_ms", untilPainted(paints, [&] { QTest::keyClick(riru, Qt::Key_F3); }));
-    ReachMeTableWindow* table = program.reachMeTable();
+    ReachMeTableWindow* table = program.window<ReachMeTableWindow>();
     if (!table || !paints.painted)
         return 1;
     auto* left = table->findChild<QSpinBox*>("leftPosition");

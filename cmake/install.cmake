@@ -18,7 +18,7 @@ set(KARETO_PICTURES_DIR ${CMAKE_INSTALL_DATADIR}/kareto/pictures)
 set(KARETO_ICONS_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 # Started from any other folder, the program finds the installed strips beside itself.
 file(RELATIVE_PATH kareto_pictures_from_games /${KARETO_GAMES_DIR} /${KARETO_PICTURES_DIR})
-target_compile_definitions(kareto_reel_window PRIVATE KARETO_INSTALLED_PICTURES="${kareto_pictures_from_games}")
+target_compile_definitions(kareto_window_pieces PRIVATE KARETO_INSTALLED_PICTURES="${kareto_pictures_from_games}")
 
 install(TARGETS kareto RUNTIME DESTINATION ${KARETO_GAMES_DIR})
 install(FILES pictures/r1.bmp pictures/r2.bmp pictures/r3.bmp DESTINATION ${KARETO_PICTURES_DIR})

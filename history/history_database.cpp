@@ -1,16 +1,17 @@
 #include "history/history_database.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QScopeGuard>
 #include <QVariant>
 
 #include <atomic>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -29,6 +30,7 @@ constexpr int kReadOnly = 8;
 constexpr int kFull = 13;
 constexpr int kNotADatabase = 26;
 constexpr int kCorrupt = 11;
+constexpr int kCannotOpen = 14;
 
 void say(const QString& line)
 {
@@ -42,15 +44,24 @@ int resultCodeOf(const QSqlError& error)
     return ok ? (code & 0xff) : -1;
 }
 
-QString reasonOf(const QSqlError& error)
+HistoryProblem::Kind kindOf(const QSqlError& error)
 {
     switch (resultCodeOf(error)) {
     case kBusy:
-    case kLocked: return QStringLiteral("ほかのカレトが使っています");
-    case kReadOnly: return QStringLiteral("書き込みが許されていません");
-    case kFull: return QStringLiteral("ディスクがいっぱいです");
-    default: return QStringLiteral("書き込めません");
+    case kLocked: return HistoryProblem::Kind::InUse;
+    case kReadOnly:
+    case kCannotOpen: return HistoryProblem::Kind::ReadOnly;
+    case kFull: return HistoryProblem::Kind::DiskFull;
+    default: return HistoryProblem::Kind::Failed;
     }
+}
+
+// Makes the folder and its parents; the system's reason when it cannot.
+QString folderMadeOrWhyNot(const QString& folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder.toStdString()), error);
+    return error ? QString::fromLocal8Bit(error.message()) : QString();
 }
 
 QString newConnectionName()
@@ -86,39 +97,45 @@ QString HistoryDatabase::standardPath()
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/kareto.sqlite");
 }
 
-bool HistoryDatabase::takeNewProblem()
+std::optional<HistoryProblem> HistoryDatabase::takeNewProblem()
 {
     if (problemReported_)
-        return false;
+        return std::nullopt;
     problemReported_ = true;
-    return true;
+    return problem_;
 }
 
-bool HistoryDatabase::read(const std::function<bool(QSqlDatabase&)>& query)
+bool HistoryDatabase::read(const std::function<bool(Statements&)>& query)
 {
+    reading_ = true;
+    const auto done = qScopeGuard([this] { reading_ = false; });
     if (!open(false))
         return false;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    return query(db);
+    Statements statements(QSqlDatabase::database(connection_, false));
+    if (query(statements))
+        return true;
+    if (statements.error().isValid() && (migrated_ || version_ >= static_cast<int>(schema_.size())))
+        fail(statements.error());
+    return false;
 }
 
-bool HistoryDatabase::write(const std::function<bool(QSqlDatabase&)>& change)
+bool HistoryDatabase::write(const std::function<bool(Statements&)>& change)
 {
     if (!open(true) || !migrate())
         return false;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Statements statements(db);
     // IMMEDIATE takes the write lock at once, so a second copy is met here
     // and not halfway through the change.
-    QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(reasonOf(begin.lastError()));
-    if (change(db) && db.commit()) {
-        problem_.clear();
+    if (!statements.run(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(statements.error());
+    if (change(statements) && db.commit()) {
+        problem_.reset();
         return true;
     }
-    const QSqlError error = db.lastError();
+    const QSqlError error = statements.error().isValid() ? statements.error() : db.lastError();
     db.rollback();
-    return fail(reasonOf(error));
+    return fail(error);
 }
 
 bool HistoryDatabase::open(bool create)
@@ -133,18 +150,18 @@ bool HistoryDatabase::open(bool create)
     if (state_ == State::Unusable)
         return false;
     if (path_.isEmpty())
-        return create && fail(QStringLiteral("保存する場所がありません"));
+        return create && fail(HistoryProblem::Kind::NoPlace, {}, {});
 
     const QFileInfo file(path_);
     if (!file.exists()) {
         if (!create)
             return false;
-        if (!QDir().mkpath(file.path()))
-            return fail(QStringLiteral("フォルダー %1 を作れません").arg(file.path()));
+        if (const QString why = folderMadeOrWhyNot(file.path()); !why.isEmpty())
+            return fail(HistoryProblem::Kind::FolderNotMade, why, file.path());
     } else if (!file.isFile()) {
         // A FIFO or a folder of that name: opening it could hang or fail later.
         state_ = State::Unusable;
-        return fail(QStringLiteral("%1 はファイルではありません").arg(path_));
+        return fail(HistoryProblem::Kind::NotAFile, {}, path_);
     }
 
     if (!connect())
@@ -171,7 +188,7 @@ bool HistoryDatabase::connect()
         error = db.lastError();
     }
     close();
-    return fail(reasonOf(error));
+    return fail(error);
 }
 
 // Ours: our application id, or an empty file; not ours: anything else SQLite
@@ -201,9 +218,10 @@ bool HistoryDatabase::isOurs()
         if (code == kNotADatabase || code == kCorrupt)
             return false;
         close();
-        fail(reasonOf(error));
+        fail(error);
         return false;
     }
+    version_ = version;
     if (applicationId == 0 && version == 0 && objects == 0)
         return true;
     if (applicationId != kApplicationId)
@@ -211,7 +229,7 @@ bool HistoryDatabase::isOurs()
     if (version > static_cast<int>(schema_.size())) {
         close();
         state_ = State::Unusable;
-        fail(QStringLiteral("新しい版のカレトの履歴です"));
+        fail(HistoryProblem::Kind::NewerVersion, {}, path_);
         return false;
     }
     return true;
@@ -221,10 +239,10 @@ bool HistoryDatabase::setAside()
 {
     close();
     const QString aside = freeAsideName(path_);
-    if (!QFile::rename(path_, aside)) {
+    QFile file(path_);
+    if (!file.rename(aside)) {
         state_ = State::Unusable;
-        say(QStringLiteral("%1 is not a history of this program and cannot be set aside; nothing is saved").arg(path_));
-        return fail(QStringLiteral("%1 はカレトの履歴ではありません").arg(path_));
+        return fail(HistoryProblem::Kind::NotOurs, file.errorString(), path_);
     }
     // Its journal goes with it: left behind, SQLite would replay it into the new file.
     for (const char* suffix : {"-wal", "-shm", "-journal"}) {
@@ -241,39 +259,43 @@ bool HistoryDatabase::migrate()
     if (migrated_)
         return true;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-        return fail(reasonOf(query.lastError()));
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return fail(reasonOf(query.lastError()));
-    for (int version = query.value(0).toInt(); version < static_cast<int>(schema_.size()); ++version) {
+    Statements statements(db);
+    if (!statements.run(QStringLiteral("PRAGMA journal_mode=WAL")) || !statements.run(QStringLiteral("PRAGMA user_version"))
+        || !statements.next())
+        return fail(statements.error());
+    for (int version = statements.value(0).toInt(); version < static_cast<int>(schema_.size()); ++version) {
         // One transaction a step: a database is always at some step, never between two.
-        if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return fail(reasonOf(query.lastError()));
-        bool done = query.exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId));
+        if (!statements.run(QStringLiteral("BEGIN IMMEDIATE")))
+            return fail(statements.error());
+        bool done = statements.run(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId));
         for (const char* statement : schema_[version].statements)
-            done = done && query.exec(QString::fromUtf8(statement));
-        done = done && query.exec(QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
+            done = done && statements.run(QString::fromUtf8(statement));
+        done = done && statements.run(QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
         if (!done || !db.commit()) {
-            const QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
+            const QSqlError error = statements.error().isValid() ? statements.error() : db.lastError();
             db.rollback();
-            return fail(reasonOf(error));
+            return fail(error);
         }
     }
-    if (schema_.empty() && !query.exec(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId)))
-        return fail(reasonOf(query.lastError()));
+    if (schema_.empty() && !statements.run(QStringLiteral("PRAGMA application_id=%1").arg(kApplicationId)))
+        return fail(statements.error());
     migrated_ = true;
     return true;
 }
 
-bool HistoryDatabase::fail(const QString& reason)
+bool HistoryDatabase::fail(HistoryProblem::Kind kind, const QString& reason, const QString& path)
 {
-    const QString problem = QStringLiteral("履歴を保存できません（%1）。記録はこの回のあいだだけ残ります。").arg(reason);
+    const HistoryProblem problem{kind, reason, path, reading_};
     if (problem != problem_) {
         problem_ = problem;
         problemReported_ = false;
     }
     return false;
+}
+
+bool HistoryDatabase::fail(const QSqlError& error)
+{
+    return fail(kindOf(error), error.databaseText().isEmpty() ? error.text() : error.databaseText(), path_);
 }
 
 void HistoryDatabase::close()

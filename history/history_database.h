@@ -1,19 +1,20 @@
 #pragma once
 
+#include "history/history_problem.h"
 #include "history/schema.h"
+#include "history/statements.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
-class QSqlDatabase;
-
 // The program's history: one SQLite file, $XDG_DATA_HOME/kareto/kareto.sqlite,
-// shared by the drills. Nothing is created until the first write. When the
-// file cannot be used, writes fail and the caller goes on in memory; what was
-// stored before stays as it was. A file that is not ours is set aside as
-// kareto.sqlite.bad, never deleted.
+// shared by the windows that keep a record. Nothing is created until the first
+// write. When the file cannot be used, writes fail and the caller goes on in
+// memory; what was stored before stays as it was. A file that is not ours is
+// set aside as kareto.sqlite.bad, never deleted.
 class HistoryDatabase {
 public:
     // `path` empty: there is nowhere to keep a history, every write fails.
@@ -27,17 +28,18 @@ public:
 
     // Runs `query` on the stored history. False, without calling it, while
     // there is no usable history file yet; an absent file is not created.
-    bool read(const std::function<bool(QSqlDatabase&)>& query);
+    // A statement that fails is a problem, unless it reads the tables of a
+    // schema step this file has not reached yet: nothing is stored there.
+    bool read(const std::function<bool(Statements&)>& query);
 
     // Runs `change` in one transaction, committed only when it returns true.
     // The first write creates the folder, the file and the schema.
-    bool write(const std::function<bool(QSqlDatabase&)>& change);
+    bool write(const std::function<bool(Statements&)>& change);
 
-    // Why the last read or write could not use the file, for the window's one
-    // line; empty while all is well.
-    const QString& problem() const { return problem_; }
-    // True once for each new problem: the window says it once, not per answer.
-    bool takeNewProblem();
+    // Why the last read or write could not use the file; none while all is well.
+    const std::optional<HistoryProblem>& problem() const { return problem_; }
+    // The problem once for each new one: the window says it once, not per answer.
+    std::optional<HistoryProblem> takeNewProblem();
 
     const QString& path() const { return path_; }
 
@@ -48,14 +50,17 @@ private:
     bool isOurs();
     bool setAside();
     bool migrate();
-    bool fail(const QString& reason);
+    bool fail(HistoryProblem::Kind kind, const QString& reason, const QString& path);
+    bool fail(const QSqlError& error);
     void close();
 
     QString path_;
     std::vector<SchemaStep> schema_;
     QString connection_;
     State state_ = State::Closed;
-    QString problem_;
+    std::optional<HistoryProblem> problem_;
     bool problemReported_ = true;
     bool migrated_ = false;  // this connection's schema is current
+    int version_ = 0;        // the schema step the file was at when opened
+    bool reading_ = false;   // a read is under way, so a problem is met reading
 };

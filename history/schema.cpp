@@ -1,7 +1,7 @@
 #include "history/schema.h"
 
-#include "history/drill_schema.h"
-#include "history/timing_schema.h"
+#include "history/drill/drill_schema.h"
+#include "history/timing/timing_schema.h"
 
 const std::vector<SchemaStep>& programSchema()
 {

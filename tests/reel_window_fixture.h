@@ -7,6 +7,7 @@
 #include "tests/driving.h"
 #include "ui/button.h"
 #include "ui/timer.h"
+#include "windows/pieces/strip_pictures.h"
 #include "windows/reel/riru.h"
 
 #include <QLabel>
@@ -130,7 +131,7 @@ inline void closeRefusal(QMessageBox* refusal)
 struct ReelWindowFixture {
     int ended = 0;
     Game game;
-    std::unique_ptr<Riru> riru = std::make_unique<Riru>(game, [this] { ++ended; });
+    std::unique_ptr<Riru> riru = std::make_unique<Riru>(game, loadStripPictures(), [this] { ++ended; });
 
     ui::Button* button(const char* name) const { return riru->findChild<ui::Button*>(name); }
     QString caption(const char* name) const { return riru->findChild<QLabel*>(name)->text(); }

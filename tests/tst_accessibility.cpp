@@ -100,7 +100,7 @@ private slots:
         click(*program.notice(), "Command1");
         QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
-        DrillWindow* drill = program.drill();
+        DrillWindow* drill = program.window<DrillWindow>();
         QVERIFY(QTest::qWaitForWindowActive(drill));
         auto* first = drill->findChild<QPushButton*>("answer_big");
         QCOMPARE(QApplication::focusWidget(), first);
@@ -121,7 +121,7 @@ private slots:
         click(*program.notice(), "Command1");
         QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
         QTest::keyClick(program.reelWindow(), Qt::Key_F3);
-        ReachMeTableWindow* table = program.reachMeTable();
+        ReachMeTableWindow* table = program.window<ReachMeTableWindow>();
         auto* grid = table->findChild<QTableView*>("grid");
         QVERIFY(QTest::qWaitForWindowActive(table));
         grid->setFocus();
@@ -132,10 +132,10 @@ private slots:
         table->close();
 
         QTest::keyClick(program.reelWindow(), Qt::Key_F5);
-        walkTheTabChain(program.settingEstimate());
-        program.settingEstimate()->close();
+        walkTheTabChain(program.window<SettingEstimateWindow>());
+        program.window<SettingEstimateWindow>()->close();
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
-        walkTheTabChain(program.drill());
+        walkTheTabChain(program.window<DrillWindow>());
     }
 
     void theGuidesPicturesOfButtonsTakeNoFocus()

@@ -39,7 +39,15 @@ private slots:
         QTest::newRow("two counts") << QStringList{estimate, "100", "1"} << QStringLiteral("three counts");
         QTest::newRow("not a number") << QStringList{estimate, "100", "x", "1"} << QStringLiteral("BIG takes a whole number");
         QTest::newRow("a fraction") << QStringList{estimate, "100.5", "1", "1"} << QStringLiteral("GAMES takes a whole number");
-        QTest::newRow("negative") << QStringList{estimate, "100", "1", "-1"} << QString();
+        QTest::newRow("negative") << QStringList{estimate, "100", "1", "-1"} << QStringLiteral("REG cannot be negative, not '-1'");
+        QTest::newRow("negative games first") << QStringList{estimate, "-6000", "24", "16"}
+                                              << QStringLiteral("GAMES cannot be negative, not '-6000'");
+        QTest::newRow("beyond any count") << QStringList{estimate, "99999999999999999999", "1", "1"}
+                                          << QStringLiteral("GAMES is too large");
+        QTest::newRow("beyond a sane count") << QStringList{estimate, "9223372036854775807", "1", "1"}
+                                             << QStringLiteral("GAMES is too large");
+        QTest::newRow("a negative weight") << QStringList{estimate, "10", "0", "0", "--prior", "-1,1,1,1,1,1"}
+                                           << QStringLiteral("not '-1,1,1,1,1,1'");
         QTest::newRow("more bonuses than games") << QStringList{estimate, "10", "6", "5"} << QStringLiteral("cannot be more");
         QTest::newRow("five weights") << QStringList{estimate, "10", "0", "0", "--prior", "1,1,1,1,1"} << QStringLiteral("six weights");
         QTest::newRow("a zero weight") << QStringList{estimate, "10", "0", "0", "--prior", "1,1,0,1,1,1"} << QStringLiteral("above 0");

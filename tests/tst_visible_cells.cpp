@@ -1,5 +1,6 @@
 #include "reel_window_fixture.h"
 #include "ui/picture.h"
+#include "windows/pieces/strip_pictures.h"
 #include "windows/pieces/visible_cells.h"
 
 #include <QTest>
@@ -29,7 +30,7 @@ private slots:
         // The upper row begins 1270 twips down the window, where the strip
         // stands in whole pixels.
         const QImage shown = window.riru->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage cells = visibleCells(window.riru->stripPicture(0), position);
+        const QImage cells = visibleCells(loadStripPictures()[0], position);
         QCOMPARE(cells.size(), QSize(100, 190));
         const int stripTop = qRound(window.riru->findChild<ui::Picture*>("Image1")->top() / 15);
         const QImage rows = shown.copy(1560 / 15, stripTop + qRound(950.0 * position / 15), 100, 190);

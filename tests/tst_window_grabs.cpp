@@ -4,6 +4,7 @@
 #include "windows/notice_and_info/form4.h"
 #include "windows/notice_and_info/fsousa_layout.h"
 #include "windows/notice_and_info/info_window.h"
+#include "windows/pieces/strip_pictures.h"
 #include "windows/reel/riru.h"
 
 #include <QDir>
@@ -30,7 +31,7 @@ std::shared_ptr<ui::Window> reelWindowAfter(const std::function<void(Riru&)>& pl
     // The window shares its owner with the game it plays, which outlives it.
     struct Played {
         Game game;
-        Riru riru{game, [] {}};
+        Riru riru{game, loadStripPictures(), [] {}};
     };
     const auto played = std::make_shared<Played>();
     std::shared_ptr<Riru> riru(played, &played->riru);

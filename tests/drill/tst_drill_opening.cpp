@@ -86,10 +86,10 @@ private slots:
         QWidget* control = fixture.control(qPrintable(focus));
         control->setFocus();
         const QString boxText = qobject_cast<QLineEdit*>(control) ? qobject_cast<QLineEdit*>(control)->text() : QString();
-        QVERIFY(!fixture.program->drill());
+        QVERIFY(!fixture.program->window<DrillWindow>());
 
         QTest::keyClick(control, Qt::Key_F2);
-        DrillWindow* drill = fixture.program->drill();
+        DrillWindow* drill = fixture.program->window<DrillWindow>();
         QVERIFY(drill && drill->isVisible());
         if (auto* box = qobject_cast<QLineEdit*>(control))
             QCOMPARE(box->text(), boxText);
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!drill->isVisible());
         QVERIFY(fixture.riru()->isVisible());
         QTest::keyClick(control, Qt::Key_F2);
-        QCOMPARE(fixture.program->drill(), drill);
+        QCOMPARE(fixture.program->window<DrillWindow>(), drill);
         QVERIFY(drill->isVisible());
         QCOMPARE(fixture.drills(), 1);
     }
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), fixture.control("r2stop"));
         // The drill opens while the reels spin, and they spin on.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
-        QVERIFY(fixture.program->drill()->isVisible());
+        QVERIFY(fixture.program->window<DrillWindow>()->isVisible());
         QVERIFY(fixture.riru()->game().reel(reel::Left).running);
     }
 
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(offered.mid(first, 2), entries);
         QVERIFY(!offered.last().contains(u'\t'));
         QCOMPARE(first > 0, editMenu);
-        QVERIFY(fixture.program->drill() && fixture.program->drill()->isVisible());
+        QVERIFY(fixture.program->window<DrillWindow>() && fixture.program->window<DrillWindow>()->isVisible());
     }
 
     void endingTheProgramHidesTheDrill()
@@ -157,9 +157,9 @@ private slots:
         ProgramFixture fixture;
         QVERIFY(QTest::qWaitForWindowActive(fixture.riru()));
         QTest::keyClick(fixture.riru(), Qt::Key_F2);
-        QVERIFY(fixture.program->drill());
+        QVERIFY(fixture.program->window<DrillWindow>());
         click(*fixture.riru(), "cmend");
-        QVERIFY(!fixture.program->drill()->isVisible());
+        QVERIFY(!fixture.program->window<DrillWindow>()->isVisible());
     }
 };
 

@@ -23,6 +23,7 @@ private slots:
     void aHistoryFromANewerProgramIsLeftAlone();
     void aFailedChangeLeavesNoTrace();
     void laterStepsMigrateAnOlderHistory();
+    void aFailedReadingIsAProblemUnlessItsStepIsToCome();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -34,7 +35,7 @@ void TestHistoryDatabase::nothingIsCreatedBeforeTheFirstWrite()
     HistoryDatabase history(path(), answersSchema());
     QCOMPARE(storedAnswers(history), std::vector<int>{-1});
     QVERIFY(!QDir(folder_->filePath(QStringLiteral("data"))).exists());
-    QVERIFY(history.problem().isEmpty());
+    QVERIFY(!history.problem());
 
     QVERIFY(insertAnswer(history, 7));
     QVERIFY(QFile::exists(path()));
@@ -50,10 +51,8 @@ void TestHistoryDatabase::writesAreKeptAcrossOpenings()
     }
     HistoryDatabase again(path(), answersSchema());
     QCOMPARE(storedAnswers(again), (std::vector<int>{1, 2}));
-    QVERIFY(again.read([](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        return query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next()
-               && query.value(0).toString() == QLatin1String("wal");
+    QVERIFY(again.read([](Statements& sql) {
+        return sql.run(QStringLiteral("PRAGMA journal_mode")) && sql.next() && sql.value(0).toString() == QLatin1String("wal");
     }));
 }
 
@@ -79,8 +78,11 @@ void TestHistoryDatabase::aFolderThatCannotBeMadeLeavesTheCallerInMemory()
     HistoryDatabase history(blocker.fileName() + QStringLiteral("/kareto/kareto.sqlite"), answersSchema());
 
     QVERIFY(!insertAnswer(history, 1));
-    QVERIFY(history.problem().startsWith(QStringLiteral("履歴を保存できません")));
-    QVERIFY(history.takeNewProblem());
+    const std::optional<HistoryProblem> problem = history.takeNewProblem();
+    QVERIFY(problem);
+    QCOMPARE(problem->kind, HistoryProblem::Kind::FolderNotMade);
+    QCOMPARE(problem->reason, QStringLiteral("Not a directory"));  // the system's own words
+    QVERIFY(!problem->whileReading);
     QVERIFY(!insertAnswer(history, 2));
     QVERIFY2(!history.takeNewProblem(), "the same problem is said once");
 }
@@ -98,15 +100,14 @@ void TestHistoryDatabase::aLockedFileRefusesTheWriteAndLosesNothing()
         QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
 
         QVERIFY(!insertAnswer(history, 2));
-        QVERIFY(history.problem().contains(QStringLiteral("ほかのカレトが使っています")));
-        QVERIFY(history.takeNewProblem());
+        QCOMPARE(history.takeNewProblem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::InUse);
         QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
         other.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other copy"));
 
     QVERIFY(insertAnswer(history, 3));
-    QVERIFY(history.problem().isEmpty());
+    QVERIFY(!history.problem());
     QCOMPARE(storedAnswers(history), (std::vector<int>{1, 3}));
 }
 
@@ -168,7 +169,7 @@ void TestHistoryDatabase::aHistoryFromANewerProgramIsLeftAlone()
     }
     HistoryDatabase history(path(), answersSchema());
     QVERIFY(!insertAnswer(history, 2));
-    QVERIFY(history.problem().contains(QStringLiteral("新しい版")));
+    QCOMPARE(history.problem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::NewerVersion);
     QVERIFY(!QFile::exists(path() + QStringLiteral(".bad")));
     HistoryDatabase newerAgain(path(), newer);
     QCOMPARE(storedAnswers(newerAgain), std::vector<int>{1});
@@ -178,12 +179,13 @@ void TestHistoryDatabase::aFailedChangeLeavesNoTrace()
 {
     HistoryDatabase history(path(), answersSchema());
     QVERIFY(insertAnswer(history, 1));
-    QVERIFY(!history.write([](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        return query.exec(QStringLiteral("INSERT INTO answers (value) VALUES (2)"))
-               && query.exec(QStringLiteral("INSERT INTO answers (value) VALUES (NULL)"));
+    QVERIFY(!history.write([](Statements& sql) {
+        return sql.run(QStringLiteral("INSERT INTO answers (value) VALUES (2)"))
+               && sql.run(QStringLiteral("INSERT INTO answers (value) VALUES (NULL)"));
     }));
     QCOMPARE(storedAnswers(history), std::vector<int>{1});
+    // The reason is the failing statement's own, not the connection's.
+    QVERIFY(history.problem().value_or(HistoryProblem{}).reason.contains(QStringLiteral("NOT NULL")));
     QVERIFY(insertAnswer(history, 3));
     QCOMPARE(storedAnswers(history), (std::vector<int>{1, 3}));
 }
@@ -199,11 +201,31 @@ void TestHistoryDatabase::laterStepsMigrateAnOlderHistory()
     HistoryDatabase history(path(), later);
     QVERIFY(insertAnswer(history, 2));
     QCOMPARE(storedAnswers(history), (std::vector<int>{1, 2}));
-    QVERIFY(history.read([](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        return query.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), text FROM notes"))
-               && query.next() && query.value(0).toInt() == 2 && query.value(1).toString() == QLatin1String("first");
+    QVERIFY(history.read([](Statements& sql) {
+        return sql.run(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version), text FROM notes"))
+               && sql.next() && sql.value(0).toInt() == 2 && sql.value(1).toString() == QLatin1String("first");
     }));
+}
+
+// A reading that fails is a problem too, said as one met reading; one that
+// reads the tables of a step the file has not reached yet only finds nothing.
+void TestHistoryDatabase::aFailedReadingIsAProblemUnlessItsStepIsToCome()
+{
+    {
+        HistoryDatabase history(path(), answersSchema());
+        QVERIFY(insertAnswer(history, 1));
+    }
+    std::vector<SchemaStep> later = answersSchema();
+    later.push_back({"notes", {"CREATE TABLE notes (text TEXT)"}});
+    HistoryDatabase older(path(), later);
+    QVERIFY(!older.read([](Statements& sql) { return sql.run(QStringLiteral("SELECT text FROM notes")); }));
+    QVERIFY(!older.problem());
+
+    HistoryDatabase current(path(), answersSchema());
+    QVERIFY(!current.read([](Statements& sql) { return sql.run(QStringLiteral("SELECT missing FROM answers")); }));
+    const HistoryProblem problem = current.takeNewProblem().value_or(HistoryProblem{});
+    QVERIFY(problem.whileReading);
+    QVERIFY(problem.reason.contains(QStringLiteral("missing")));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)

@@ -55,10 +55,9 @@ private slots:
             const std::vector<int> stored = storedAnswers(history);
             QVERIFY2(static_cast<int>(stored.size()) >= lastCommitted,
                      qPrintable(QStringLiteral("%1 stored, %2 committed").arg(stored.size()).arg(lastCommitted)));
-            QVERIFY(history.read([](QSqlDatabase& db) {
-                QSqlQuery check(db);
-                return check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next()
-                       && check.value(0).toString() == QLatin1String("ok");
+            QVERIFY(history.read([](Statements& sql) {
+                return sql.run(QStringLiteral("PRAGMA integrity_check")) && sql.next()
+                       && sql.value(0).toString() == QLatin1String("ok");
             }));
         }
     }

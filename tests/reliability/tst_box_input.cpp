@@ -123,7 +123,7 @@ private slots:
             QVERIFY(QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, folder_.filePath(name)));
         startFolder_ = QDir::currentPath();
         QDir::setCurrent(folder_.path());
-        window_ = std::make_unique<Riru>(game_, [] {});
+        window_ = std::make_unique<Riru>(game_, loadStripPictures(), [] {});
         window_->open();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }

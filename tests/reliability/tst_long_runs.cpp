@@ -38,7 +38,7 @@ struct AutoPlay {
         for (const char* name : {"r1.bmp", "r2.bmp", "r3.bmp"})
             QFile::copy(QStringLiteral(PICTURES_DIR "/") + name, folder.filePath(name));
         QDir::setCurrent(folder.path());
-        window = std::make_unique<Riru>(game, [] {});
+        window = std::make_unique<Riru>(game, loadStripPictures(), [] {});
         window->open();
         // Every read-out the window writes, checked as it is written, when the
         // reels' cell indexes still say where they stand.

@@ -4,7 +4,6 @@
 #include "ui/button.h"
 #include "ui/message.h"
 #include "ui/picture.h"
-#include "ui/picture_file.h"
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "windows/notice_and_info/fkaisetu_layout.h"
@@ -14,12 +13,10 @@
 #include "windows/reel/riru_accessibility.h"
 #include "windows/reel/stop_keys.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
-#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
@@ -72,9 +69,10 @@ void run(ui::Timer* timer, bool on)
 
 }  // namespace
 
-Riru::Riru(Game& game, std::function<void()> endProgram)
+Riru::Riru(Game& game, std::array<QImage, 3> strips, std::function<void()> endProgram)
     : ui::Window(kRiruWindow),
       game_(game),
+      strips_(std::move(strips)),
       endProgram_(std::move(endProgram)),
       Timer4(new ui::Timer(this, "Timer4")),
       cmstart(button("cmstart")),
@@ -164,33 +162,9 @@ void Riru::bindHandlers()
 
 void Riru::Form_Load()
 {
-    loadStrip(reels_[reel::Left].strip, "r1.bmp");
-    loadStrip(reels_[reel::Center].strip, "r2.bmp");
-    loadStrip(reels_[reel::Right].strip, "r3.bmp");
+    for (reel::Reel which : reel::kReels)
+        reels_[which].strip->setPicture(strips_[which]);
     showMode();
-}
-
-// The working directory's file first, as the player may keep strips of their
-// own there, then the installed one; failing both, the reel shows the strip
-// the window carries from its design, built in under the same name.
-void Riru::loadStrip(ui::Picture* strip, const char* fileName)
-{
-    const ui::PictureFile file = ui::readPictureFile(QString::fromUtf8(fileName));
-    QImage picture = file.picture;
-    if (picture.isNull())
-        picture = ui::readPictureFile(QCoreApplication::applicationDirPath() + QStringLiteral("/" KARETO_INSTALLED_PICTURES "/")
-                                      + QString::fromUtf8(fileName))
-                      .picture;
-    if (picture.isNull()) {
-        std::fprintf(stderr, "kareto: %s %s; using the built-in strip\n", fileName, qPrintable(file.fault));
-        picture = QImage(QStringLiteral(":/pictures/") + QString::fromUtf8(fileName));
-    }
-    strip->setPicture(picture);
-}
-
-QImage Riru::stripPicture(int reel) const
-{
-    return reels_[static_cast<std::size_t>(reel)].strip->picture();
 }
 
 void Riru::cmend_Click()

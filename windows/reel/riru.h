@@ -28,8 +28,9 @@ class Riru : public ui::Window {
 
 public:
     // game: the game the window plays and shows, which outlives it.
+    // strips: the reels' strip pictures, left to right.
     // endProgram ends the program with every window.
-    Riru(Game& game, std::function<void()> endProgram);
+    Riru(Game& game, std::array<QImage, 3> strips, std::function<void()> endProgram);
     ~Riru() override;
 
     // The game the window shows. Another window may read it, or place a
@@ -37,9 +38,9 @@ public:
     Game& game() { return game_; }
     const Game& game() const { return game_; }
 
-    // The strip picture a reel shows (0 left, 1 center, 2 right): the file it
-    // loaded, or the one it carries from its design.
-    QImage stripPicture(int reel) const;
+    // The glossary and the operating guide, opened as their buttons open them.
+    void openGlossary() { Cmkaisetu_Click(); }
+    void openGuide() { Cmsousa_Click(); }
 
 private:
     // The window's handlers, bound to its controls and timers in one place
@@ -79,7 +80,6 @@ private:
     };
 
     void bindHandlers();
-    void loadStrip(ui::Picture* strip, const char* fileName);
     void showChanges(const Game::Changes& changes);
     void describeReels();
     void showMode();
@@ -87,6 +87,7 @@ private:
     void openInfoWindow(std::unique_ptr<InfoWindow>& window, const ui::WindowDesign& design);
 
     Game& game_;
+    std::array<QImage, 3> strips_;
     int listener_ = 0;  // the window's listener to the game, removed with it
     std::function<void()> endProgram_;
     std::unique_ptr<InfoWindow> Fkaisetu_;

@@ -1,26 +1,23 @@
 #pragma once
 
-#include <QWidget>
+#include "windows/pieces/feature_window.h"
 
 #include <array>
 
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
-class QProgressBar;
+class ProbabilityBar;
 class QSpinBox;
 class QWidget;
 
 // 設定判別: how likely each of the machine's six settings is, from the games
 // played and the BIG and REG counts, updated as the numbers change.
-class SettingEstimateWindow : public QWidget {
+class SettingEstimateWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
-    explicit SettingEstimateWindow(QWidget* parent = nullptr);
-
-    // Shows the window, or brings it to the front.
-    void open();
+    SettingEstimateWindow();
 
 private:
     QWidget* buildCounts();
@@ -35,7 +32,7 @@ private:
     QWidget* priorWeights_ = nullptr;
     std::array<QDoubleSpinBox*, 6> weights_{};
     std::array<QLabel*, 6> posterior_{};
-    std::array<QProgressBar*, 6> bars_{};
+    std::array<ProbabilityBar*, 6> bars_{};
     std::array<QLabel*, 6> expected_{};
     QLabel* meanSetting_ = nullptr;
     QLabel* fourOrHigher_ = nullptr;

@@ -2,9 +2,7 @@
 
 #include "core/timing/target_choice.h"
 #include "ui/announce.h"
-#include "ui/bring_to_front.h"
 #include "ui/fonts.h"
-#include "ui/program_icon.h"
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "windows/timing/offset_histogram.h"
@@ -28,7 +26,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -110,12 +107,11 @@ int frameIntervalMs(const QWidget* window)
 }  // namespace
 
 TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed, TimingClock clock)
-    : QWidget(nullptr, Qt::Window), clock_(std::move(clock)), history_(std::move(history)), random_(seed)
+    : FeatureWindow("Timing", QStringLiteral("目押し練習")),
+      clock_(std::move(clock)),
+      history_(std::move(history)),
+      random_(seed)
 {
-    setObjectName(QStringLiteral("Timing"));
-    setWindowTitle(QStringLiteral("目押し練習"));
-    setWindowIcon(programIcon());
-    setFont(ui::designFont(ui::regular(12)));
     frames_ = new QTimer(this);
     frames_->setObjectName(QStringLiteral("frames"));
     frames_->setTimerType(Qt::PreciseTimer);
@@ -132,7 +128,6 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
     for (SpinningReelView* reel : reels_)
         reel->standAt(random_.between(1, reel::kPositions));
     startTarget(false);
-    QApplication::instance()->installEventFilter(this);
 }
 
 void TimingWindow::buildControls(std::array<QImage, 3> strips)
@@ -239,17 +234,11 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     resultsLayout->addSpacing(12);
     resultsLayout->addLayout(histogramColumn);
 
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("historyNote"));
-    note_->setTextFormat(Qt::PlainText);
-    note_->setWordWrap(true);
-    note_->hide();
-
     auto* window = new QVBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(play);
     window->addWidget(results);
-    window->addWidget(note_);
+    window->addWidget(recordNote());
 
     setTabOrder(next_, reelChoice_);
     setTabOrder(reelChoice_, rpm_);
@@ -257,15 +246,12 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     setTabOrder(slip_, table_);
 }
 
-void TimingWindow::open()
-{
-    ui::bringToFront(this);
-}
-
 // The stop and next keys work whichever control of the window has the focus;
 // an open list or a modal question keeps its keys.
 bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (FeatureWindow::eventFilter(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
         || static_cast<QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
         || QApplication::activeModalWidget())
@@ -456,11 +442,8 @@ void TimingWindow::record(const PressRecord& press)
 // Says once why the history cannot be kept; the drill goes on in memory.
 void TimingWindow::sayProblem()
 {
-    const QString problem = history_.takeNewProblem();
-    if (problem.isEmpty())
-        return;
-    std::fprintf(stderr, "kareto: timing history: %s\n", qPrintable(problem));
-    note_->setText(QStringLiteral("記録を保存できません（%1）。練習はこのまま続けられますが、次に開いたときには残っていません。")
-                       .arg(problem));
-    note_->show();
+    sayRecordProblem(history_.takeNewProblem(),
+                     {QStringLiteral("記録を保存できません（%1）。練習はこのまま続けられますが、次に開いたときには残っていません。"),
+                      QStringLiteral("これまでの記録を読めません（%1）。成績はこの回の押し方から数えます。")},
+                     "timing history");
 }

@@ -4,8 +4,9 @@
 #include "core/timing/event_clock.h"
 #include "core/timing/press_result.h"
 #include "core/timing/press_statistics.h"
+#include "history/timing/timing_history.h"
+#include "windows/pieces/feature_window.h"
 #include "windows/timing/timing_clock.h"
-#include "windows/timing/timing_history.h"
 
 #include <QImage>
 #include <QWidget>
@@ -37,7 +38,7 @@ class StatisticsTable;
 // Keys: Space, Z, X, C, ←, ↓, → stop the turning reel, whichever control
 // has the focus, and never change a box; once it stands, Enter or Space
 // starts the next target, with the focus on the reel that turns for it.
-class TimingWindow : public QWidget {
+class TimingWindow : public FeatureWindow {
     Q_OBJECT
 
 public:
@@ -45,9 +46,6 @@ public:
     // the targets and where the reels stand at first.
     TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed,
                  TimingClock clock = TimingClock::system());
-
-    // Shows the window without blocking, in front.
-    void open();
 
     // What is asked now, and how the asked reel turns (or last turned), with
     // its stop once pressed.
@@ -105,5 +103,4 @@ private:
     StatisticsTable* table_ = nullptr;
     OffsetHistogram* histogram_ = nullptr;
     QLabel* hint_ = nullptr;
-    QLabel* note_ = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "core/drill/cards/card_deck.h"
 
+#include "core/drill/cards/deck_index.h"
 #include "core/evaluation/evaluation.h"
 #include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
 
-#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -35,10 +35,7 @@ CardDeck::CardDeck()
             cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)] = static_cast<short>(index);
         cards_.push_back({grid, code, group, std::move(patterns)});
     }
-    for (int left = 1; left <= reel::kPositions; ++left)
-        for (int index = 0; index < size(); ++index)
-            if (cards_[static_cast<std::size_t>(index)].grid == evaluatorClassOf(left))
-                byLeft_[static_cast<std::size_t>(left)].push_back(index);
+    byLeft_ = cardsByLeft(cards_);
 }
 
 const CardDeck& CardDeck::instance()
@@ -52,15 +49,9 @@ int CardDeck::cardOf(const Pattern& pattern) const
     return cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)];
 }
 
-std::vector<Pattern> CardDeck::patternsOn(int index, int left) const
+std::vector<Pattern> CardDeck::questionsOn(int index, int left) const
 {
-    const std::vector<Pattern>& all = card(index).patterns;
-    if (left == 0)
-        return all;
-    std::vector<Pattern> on;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(on),
-        [left](const Pattern& pattern) { return pattern.left == left; });
-    return on;
+    return questionsOnLeft(card(index).patterns, left);
 }
 
 std::span<const int> CardDeck::cardsOfLeft(int left) const
@@ -76,8 +67,5 @@ std::string CardDeck::keyOf(int index) const
 
 int CardDeck::cardOfKey(const std::string& key) const
 {
-    for (int index = 0; index < size(); ++index)
-        if (keyOf(index) == key)
-            return index;
-    return -1;
+    return findCardOfKey(*this, key);
 }

@@ -1,7 +1,7 @@
 #include "core/drill/cards/teaching_order.h"
 
 #include "core/drill/cards/card_deck.h"
-#include "core/outcome_groups.h"
+#include "core/drill/cards/pair_deck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,38 +20,55 @@ constexpr double kRoundWeightRatio = 1.5;
 
 }  // namespace
 
-std::vector<int> teachingOrder(const CardDeck& deck)
+std::vector<int> teachingOrder(std::span<const Lesson> lessons)
 {
-    std::array<double, kOutcomeGroups.size()> groupSizes{};
-    for (const Card& card : deck.cards())
-        groupSizes[static_cast<std::size_t>(card.group)] += static_cast<double>(card.patterns.size());
+    if (lessons.empty())
+        return {};
+    std::map<int, double> answerSizes;
+    for (const Lesson& lesson : lessons)
+        answerSizes[lesson.answer] += static_cast<double>(lesson.size);
     std::vector<double> weights;
     std::map<int, double> gridWeights;
-    for (const Card& card : deck.cards()) {
-        weights.push_back(static_cast<double>(card.patterns.size()) / groupSizes[static_cast<std::size_t>(card.group)]);
-        gridWeights[card.grid] += weights.back();
+    for (const Lesson& lesson : lessons) {
+        weights.push_back(static_cast<double>(lesson.size) / answerSizes[lesson.answer]);
+        gridWeights[lesson.grid] += weights.back();
     }
     const double heaviest = *std::max_element(weights.begin(), weights.end());
     const auto roundOf = [&](int card) {
         return static_cast<int>(std::log(heaviest / weights[static_cast<std::size_t>(card)]) / std::log(kRoundWeightRatio));
     };
 
-    std::vector<int> order(static_cast<std::size_t>(deck.size()));
-    for (int index = 0; index < deck.size(); ++index)
-        order[static_cast<std::size_t>(index)] = index;
+    std::vector<int> order(lessons.size());
+    for (std::size_t index = 0; index < lessons.size(); ++index)
+        order[index] = static_cast<int>(index);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const Card& cardA = deck.card(a);
-        const Card& cardB = deck.card(b);
+        const Lesson& lessonA = lessons[static_cast<std::size_t>(a)];
+        const Lesson& lessonB = lessons[static_cast<std::size_t>(b)];
         if (roundOf(a) != roundOf(b))
             return roundOf(a) < roundOf(b);
-        if (cardA.grid != cardB.grid)
-            return gridWeights[cardA.grid] != gridWeights[cardB.grid] ? gridWeights[cardA.grid] > gridWeights[cardB.grid]
-                                                                      : cardA.grid < cardB.grid;
-        const bool bonusA = cardA.group < kBonusGroups;
-        const bool bonusB = cardB.group < kBonusGroups;
-        if (bonusA != bonusB)
-            return bonusA;
+        if (lessonA.grid != lessonB.grid)
+            return gridWeights[lessonA.grid] != gridWeights[lessonB.grid] ? gridWeights[lessonA.grid] > gridWeights[lessonB.grid]
+                                                                          : lessonA.grid < lessonB.grid;
+        if (lessonA.bonus != lessonB.bonus)
+            return lessonA.bonus;
         return weights[static_cast<std::size_t>(a)] > weights[static_cast<std::size_t>(b)];
     });
     return order;
+}
+
+std::vector<int> teachingOrder(const CardDeck& deck)
+{
+    std::vector<Lesson> lessons;
+    for (const Card& card : deck.cards())
+        lessons.push_back({card.grid, card.group, static_cast<int>(card.patterns.size()), card.group < kBonusGroups});
+    return teachingOrder(lessons);
+}
+
+std::vector<int> teachingOrder(const PairDeck& deck)
+{
+    std::vector<Lesson> lessons;
+    for (const PairCard& card : deck.cards())
+        lessons.push_back({card.grid, verdictIndexOf(card.verdict), static_cast<int>(card.pairs.size()),
+                           isCertainBonus(card.verdict)});
+    return teachingOrder(lessons);
 }
