@@ -3,6 +3,7 @@
 #include "core/timing/target_choice.h"
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "windows/timing/offset_histogram.h"
@@ -82,9 +83,10 @@ bool isBox(const QObject* watched)
 
 // A bold label as wide as the widest of its texts, so that nothing round it
 // moves as its text changes; read by its text, never by a fixed name.
-QLabel* announcedLabel(const char* name, const QStringList& widest, QWidget* parent)
+template <typename Label = QLabel>
+Label* announcedLabel(const char* name, const QStringList& widest, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(ui::designFont(ui::bold(15.75)));
@@ -150,7 +152,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     reelRow->addSpacing(6);
     reelRow->addWidget(still_, 0, Qt::AlignTop);
 
-    targetLabel_ = announcedLabel("target", {QStringLiteral("中リール 上段に チェリー"),
+    targetLabel_ = announcedLabel<ui::HeardLine>("target", {QStringLiteral("中リール 上段に チェリー"),
                                               QStringLiteral("中リール 上段に Ｖサイン")}, this);
     result_ = announcedLabel("result", {QStringLiteral("20 コマ早い (−9999 ms)")}, this);
 
@@ -307,11 +309,10 @@ void TimingWindow::runFrames()
 }
 
 // Asks a new target of the reel the choice names. A reel still turning for
-// the last target turns on for this one. `sayOnReel`: the focus moves to the
-// asked reel, whose description the target then is, so that a screen reader
-// says it; a box being changed keeps the focus, and its new value is read,
-// with the target as the reel choice's description.
-void TimingWindow::startTarget(bool sayOnReel)
+// the last target turns on for this one. The target line is heard wherever
+// the focus is. `focusReel`: the focus moves to the asked reel; a box being
+// changed keeps it.
+void TimingWindow::startTarget(bool focusReel)
 {
     const int choice = reelChoice_->currentIndex();
     const reel::Reel reel = choice == kInOrder ? target_.reel : static_cast<reel::Reel>(choice);
@@ -325,15 +326,14 @@ void TimingWindow::startTarget(bool sayOnReel)
     phase_ = Phase::Turning;
 
     const QString target = ui::qt(timing::targetText(target_));
-    targetLabel_->setText(target);
-    ui::announceNameChange(targetLabel_);
+    targetLabel_->say(target);
     // A screen reader reads no value of a combo box from Qt 6.4: its description says it first.
     reelChoice_->setAccessibleDescription(reelChoice_->currentText() + QStringLiteral("、") + target);
     result_->clear();
     still_->clear();
     // Left on a disabled button, the focus would move on to a setting.
-    if (sayOnReel || next_->hasFocus())
-        ui::sayThrough(askedReel(), target);
+    if (focusReel || next_->hasFocus())
+        askedReel()->setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
     runFrames();
 }

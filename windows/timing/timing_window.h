@@ -20,6 +20,7 @@ class QPushButton;
 class QSpinBox;
 class QTimer;
 namespace ui {
+class HeardLine;
 class Timer;
 }
 class OffsetHistogram;
@@ -37,7 +38,8 @@ class StatisticsTable;
 //
 // Keys: Space, Z, X, C, ←, ↓, → stop the turning reel, whichever control
 // has the focus, and never change a box; once it stands, Enter or Space
-// starts the next target, with the focus on the reel that turns for it.
+// starts the next target, with the focus on the reel that turns for it;
+// the target line is heard as it changes.
 class TimingWindow : public FeatureWindow {
     Q_OBJECT
 
@@ -68,7 +70,7 @@ private:
     enum class Phase { Turning, Sliding, Standing };
 
     void buildControls(std::array<QImage, 3> strips);
-    void startTarget(bool sayOnReel);
+    void startTarget(bool focusReel);
     void pressed(quint64 timestampMs);
     void standWhenDue();
     void stand();
@@ -96,7 +98,7 @@ private:
     QSpinBox* rpm_ = nullptr;
     QComboBox* reelChoice_ = nullptr;
     QSpinBox* slip_ = nullptr;
-    QLabel* targetLabel_ = nullptr;
+    ui::HeardLine* targetLabel_ = nullptr;
     QLabel* result_ = nullptr;
     QPushButton* next_ = nullptr;
     PressStill* still_ = nullptr;
