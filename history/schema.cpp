@@ -2,9 +2,10 @@
 
 #include "history/drill/drill_schema.h"
 #include "history/timing/timing_schema.h"
+#include "history/timing/timing_stop_rule_schema.h"
 
 const std::vector<SchemaStep>& programSchema()
 {
-    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep()};
+    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), timingStopRuleSchemaStep()};
     return steps;
 }

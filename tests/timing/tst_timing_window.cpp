@@ -1,5 +1,8 @@
 #include "app/program.h"
 #include "core/reels/symbols_in_words.h"
+#include "history/drill/drill_schema.h"
+#include "history/history_database.h"
+#include "history/timing/timing_schema.h"
 #include "tests/context_menu.h"
 #include "tests/driving.h"
 #include "ui/look.h"
@@ -554,6 +557,51 @@ private slots:
         QCOMPARE(statisticsCell(t, kOverall, 0), QStringLiteral("2"));
         QCOMPARE(statisticsCell(t, kOverall, 3), QStringLiteral("21 ms"));
         QVERIFY(t.child("histogram")->accessibleDescription().contains(u"35～45 ms: 1 回"));
+    }
+
+    // Presses kept under the earlier rule, one cell before the machine's
+    // stop, stay in the history, marked by the rule, and are left out of the
+    // statistics, which one line says; the presses after are counted.
+    void earlierPressesAreLeftOut()
+    {
+        TimingFixture t;
+        {
+            HistoryDatabase earlier(t.path, {drillSchemaStep(), timingSchemaStep()});
+            for (int press = 0; press < 3; ++press)
+                QVERIFY(earlier.write([](Statements& sql) {
+                    return sql.run(QStringLiteral("INSERT INTO timing_presses (pressed_at_ms, reel, target_row, symbol,"
+                                                  " rpm, slip, stopped_cell, hit, cells_off, offset_ms)"
+                                                  " VALUES (1, 'left', 'upper', 'seven', 80, 0, 1, 0, 1, 40)"));
+                }));
+        }
+        constexpr int kOverall = 7;
+        for (int opening = 0; opening < 2; ++opening) {
+            t.open();
+            auto* note = t.child<QLabel>("earlierRuleNote");
+            QVERIFY(note->isVisible());
+            QVERIFY2(note->text().contains(u"3 回"), qPrintable(note->text()));
+            QCOMPARE(statisticsCell(t, kOverall, 0), QString::number(opening));
+            QVERIFY(t.child("histogram")->accessibleDescription().contains(QStringLiteral("まだありません")) == (opening == 0));
+            t.aimAtLoneTarget();
+            t.pressAt(t.idealUs());
+            QCOMPARE(statisticsCell(t, kOverall, 0), QString::number(opening + 1));
+        }
+        {
+            auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rules"));
+            db.setDatabaseName(t.path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("SELECT stop_rule, COUNT(*) FROM timing_presses GROUP BY stop_rule ORDER BY stop_rule"));
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toInt(), 1);
+            QCOMPARE(query.value(1).toInt(), 3);
+            QVERIFY(query.next());
+            QCOMPARE(query.value(0).toInt(), 2);
+            QCOMPARE(query.value(1).toInt(), 2);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("rules"));
+        TimingFixture fresh;
+        QVERIFY(!fresh.child<QLabel>("earlierRuleNote")->isVisible());
     }
 
     // A history that cannot be written leaves the drill working in memory, said once.

@@ -124,7 +124,14 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
     stand_->onTick([this] { standWhenDue(); });
     buildControls(std::move(strips));
 
-    statistics_ = history_.load();
+    const StoredPresses stored = history_.load();
+    statistics_ = stored.statistics;
+    if (stored.underEarlierRule > 0) {
+        earlierRuleNote_->setText(
+            QStringLiteral("以前の止め方（実機より 1 コマ手前で止まっていました）で記録した %1 回の押し方は、成績と傾向に含めていません。")
+                .arg(stored.underEarlierRule));
+        earlierRuleNote_->show();
+    }
     sayProblem();
     showStatistics();
     for (SpinningReelView* reel : reels_)
@@ -240,6 +247,12 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(play);
     window->addWidget(results);
+    earlierRuleNote_ = new QLabel(this);
+    earlierRuleNote_->setObjectName(QStringLiteral("earlierRuleNote"));
+    earlierRuleNote_->setTextFormat(Qt::PlainText);
+    earlierRuleNote_->setWordWrap(true);
+    earlierRuleNote_->hide();
+    window->addWidget(earlierRuleNote_);
     window->addWidget(recordNote());
 
     setTabOrder(next_, reelChoice_);

@@ -105,4 +105,5 @@ private:
     StatisticsTable* table_ = nullptr;
     OffsetHistogram* histogram_ = nullptr;
     QLabel* hint_ = nullptr;
+    QLabel* earlierRuleNote_ = nullptr;  // says once that presses under the earlier rule are left out
 };
