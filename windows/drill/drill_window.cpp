@@ -2,6 +2,7 @@
 
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/answer_panel.h"
 #include "windows/drill/drill_button.h"
@@ -127,6 +128,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     for (int left = 1; left <= reel::kPositions; ++left)
         leftFilter_->addItem(QString::number(left));
     connect(leftFilter_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseLeftFilter);
+    ui::hearValueOf(leftFilter_);
     auto* filterCaption = new QLabel(QStringLiteral("左リール"), this);
     filterCaption->setBuddy(leftFilter_);
 

@@ -3,6 +3,7 @@
 #include "core/timing/target_choice.h"
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
 #include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
@@ -55,21 +56,6 @@ bool isStopKey(int key)
 bool isNextKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// The keys that would change a combo box in place, where a screen reader
-// says nothing of the new value (Qt 6.4): its list opens instead, and the
-// reader reads each item there, and the box with its new value after.
-bool changesInPlace(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End: return true;
-    default: return false;
-    }
 }
 
 // A box whose value a key could change: the reel choice, the speed, the slip.
@@ -188,6 +174,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     reelChoice_->addItems({QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右"), QStringLiteral("順押し")});
     reelChoice_->setAccessibleName(QStringLiteral("押すリール"));
     connect(reelChoice_, &QComboBox::currentIndexChanged, this, &TimingWindow::chooseReels);
+    ui::hearValueOf(reelChoice_);
 
     slip_ = new QSpinBox(this);
     slip_->setObjectName(QStringLiteral("slip"));
@@ -275,10 +262,6 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
     if (!isPlain(key))
         return false;
     const int k = key->key();
-    if (watched == reelChoice_ && changesInPlace(k)) {
-        reelChoice_->showPopup();
-        return true;
-    }
     bool ours = false;
     switch (phase_) {
     case Phase::Turning: ours = isStopKey(k); break;
@@ -340,8 +323,7 @@ void TimingWindow::startTarget(bool focusReel)
 
     const QString target = ui::qt(timing::targetText(target_));
     targetLabel_->say(target);
-    // A screen reader reads no value of a combo box from Qt 6.4: its description says it first.
-    reelChoice_->setAccessibleDescription(reelChoice_->currentText() + QStringLiteral("、") + target);
+    ui::setValueDetail(reelChoice_, target);
     result_->clear();
     still_->clear();
     // Left on a disabled button, the focus would move on to a setting.
