@@ -9,7 +9,7 @@
 // Prints key=value lines for the driver.
 //     bench_timing timing
 #include "ui/look.h"
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/timing_window.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "windows/notice_and_info/form4.h"
 #include "windows/reel/riru.h"
 #include "windows/timing/press_still.h"
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/timing_window.h"
 
 #include <QAccessible>

@@ -7,9 +7,10 @@
 #include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
+#include "windows/pieces/reel_frames.h"
 #include "windows/timing/offset_histogram.h"
 #include "windows/timing/press_still.h"
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/statistics_table.h"
 
 #include <QAbstractSpinBox>
@@ -21,18 +22,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int kInOrder = 3;  // the reel choice that asks left, center and right in turn
-constexpr double kFallbackHz = 60;
 
 bool isPlain(const QKeyEvent* key)
 {
@@ -83,15 +80,6 @@ Label* announcedLabel(const char* name, const QStringList& widest, QWidget* pare
     return label;
 }
 
-// The refresh interval of the window's screen, rounded down to whole ms, so
-// that no refresh passes without a new frame.
-int frameIntervalMs(const QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    const double hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : kFallbackHz;
-    return std::max(1, static_cast<int>(std::floor(1000.0 / hz)));
-}
-
 }  // namespace
 
 TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed, TimingClock clock)
@@ -100,12 +88,6 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
       history_(std::move(history)),
       random_(seed)
 {
-    frames_ = new QTimer(this);
-    frames_->setObjectName(QStringLiteral("frames"));
-    frames_->setTimerType(Qt::PreciseTimer);
-    // Painted at the tick itself: update() would leave it to the window
-    // system's own few-ms wait, which varies, and frames would land unevenly.
-    connect(frames_, &QTimer::timeout, this, [this] { askedReel()->repaint(); });
     stand_ = new ui::Timer(this, "stand");
     stand_->onTick([this] { standWhenDue(); });
     buildControls(std::move(strips));
@@ -140,6 +122,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
         reelRow->addWidget(view, 0, Qt::AlignTop);
         reels_[reel] = view;
     }
+    frames_ = new ReelFrames(this, {reels_.begin(), reels_.end()});
     still_ = new PressStill(this);
     still_->setObjectName(QStringLiteral("pressStill"));
     reelRow->addSpacing(6);
@@ -282,26 +265,13 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
 void TimingWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    runFrames();
+    frames_->follow();
 }
 
 void TimingWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    runFrames();
-}
-
-// Repaints the turning reel at every refresh of the screen while it is seen,
-// on its way to its stop too.
-void TimingWindow::runFrames()
-{
-    if (isVisible() && askedReel()->isSpinning()) {
-        frames_->setInterval(frameIntervalMs(this));
-        if (!frames_->isActive())
-            frames_->start();
-    } else {
-        frames_->stop();
-    }
+    frames_->follow();
 }
 
 // Asks a new target of the reel the choice names. A reel still turning for
@@ -330,7 +300,7 @@ void TimingWindow::startTarget(bool focusReel)
     if (focusReel || next_->hasFocus())
         askedReel()->setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
-    runFrames();
+    frames_->follow();
 }
 
 // The press stops the reel where the machine would; it turns on to that
@@ -372,7 +342,7 @@ void TimingWindow::stand()
     stand_->switchOff();
     askedReel()->standAt(press_.stoppedUpperPosition);
     phase_ = Phase::Standing;
-    runFrames();
+    frames_->follow();
 
     result_->setText(ui::qt(timing::resultText(press_)));
     ui::announceNameChange(result_);

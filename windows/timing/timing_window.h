@@ -6,7 +6,7 @@
 #include "core/timing/press_statistics.h"
 #include "history/timing/timing_history.h"
 #include "windows/pieces/feature_window.h"
-#include "windows/timing/timing_clock.h"
+#include "windows/pieces/timing_clock.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,12 +18,12 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class QTimer;
 namespace ui {
 class HeardLine;
 class Timer;
 }
 class OffsetHistogram;
+class ReelFrames;
 class PressStill;
 class SpinningReelView;
 class StatisticsTable;
@@ -78,7 +78,6 @@ private:
     void chooseReels();
     void changeSpeed(int rpm);
     void showStatistics();
-    void runFrames();
     void record(const PressRecord& press);
     void sayProblem();
 
@@ -91,7 +90,7 @@ private:
     timing::ReelSpin spin_;
     Phase phase_ = Phase::Standing;
     timing::PressResult press_;  // the last press, shown once the reel stands
-    QTimer* frames_ = nullptr;
+    ReelFrames* frames_ = nullptr;
     ui::Timer* stand_ = nullptr;
 
     std::array<SpinningReelView*, 3> reels_{};

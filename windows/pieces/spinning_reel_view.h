@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-// One reel of the timing drill: its strip picture, standing still or turning
-// as a spin says, drawn where the spin stands at the moment of painting; a
+// One reel turning at the machine's speed, as the timing drill and the play
+// mode draw it: its strip picture, standing still or turning as a spin says, drawn where the spin stands at the moment of painting; a
 // spin with a stop turns on to it and is drawn there until the reel stands.
 // Lines mark the three rows, and a frame the row a target is asked on. Its
 // accessible description says the three cells in words while it stands.
