@@ -1,11 +1,13 @@
 #include "history/schema.h"
 
 #include "history/drill/drill_schema.h"
+#include "history/play/play_schema.h"
 #include "history/timing/timing_schema.h"
 #include "history/timing/timing_stop_rule_schema.h"
 
 const std::vector<SchemaStep>& programSchema()
 {
-    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), timingStopRuleSchemaStep()};
+    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), timingStopRuleSchemaStep(),
+                                                playSchemaStep()};
     return steps;
 }
