@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
+#include "windows/play/play_window.h"
 #include "windows/reach_me_table/reach_me_table_window.h"
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
@@ -127,6 +128,7 @@ private slots:
         QTest::newRow("drill's left reel") << int(Qt::Key_F2) << QStringLiteral("leftFilter");
         QTest::newRow("timing's reel") << int(Qt::Key_F4) << QStringLiteral("reelChoice");
         QTest::newRow("estimate's prior") << int(Qt::Key_F5) << QStringLiteral("prior");
+        QTest::newRow("play's setting") << int(Qt::Key_F6) << QStringLiteral("setting");
     }
     void choicesAreReadWithTheirValue()
     {
@@ -170,6 +172,9 @@ private slots:
         QTest::keyClick(program.reelWindow(), Qt::Key_F5);
         walkTheTabChain(program.window<SettingEstimateWindow>());
         program.window<SettingEstimateWindow>()->close();
+        QTest::keyClick(program.reelWindow(), Qt::Key_F6);
+        walkTheTabChain(program.window<PlayWindow>());
+        program.window<PlayWindow>()->close();
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
         walkTheTabChain(program.window<DrillWindow>());
     }

@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
+#include "windows/play/play_window.h"
 #include "windows/reach_me_table/reach_me_table_window.h"
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
@@ -13,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-// F1 to F5 open their windows from every window of the program, and Esc
+// F1 to F6 open their windows from every window of the program, and Esc
 // closes the windows beside the reel window, but never the reel window.
 class TestFeatureKeys : public QObject {
     Q_OBJECT
@@ -49,8 +50,11 @@ private slots:
         QVERIFY(program.window<DrillWindow>() && program.window<DrillWindow>()->isVisible());
         QTest::keyClick(program.window<DrillWindow>(), Qt::Key_F3);
         QVERIFY(program.window<ReachMeTableWindow>() && program.window<ReachMeTableWindow>()->isVisible());
+        QTest::keyClick(program.window<ReachMeTableWindow>(), Qt::Key_F6);
+        QVERIFY(program.window<PlayWindow>() && program.window<PlayWindow>()->isVisible());
 
-        for (QWidget* window : std::initializer_list<QWidget*>{program.window<ReachMeTableWindow>(), program.window<DrillWindow>(),
+        for (QWidget* window : std::initializer_list<QWidget*>{program.window<PlayWindow>(), program.window<ReachMeTableWindow>(),
+                                                               program.window<DrillWindow>(),
                                                                program.window<SettingEstimateWindow>()}) {
             QTest::keyClick(window, Qt::Key_Escape);
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
