@@ -40,6 +40,8 @@ const SchemaStep& playSchemaStep()
             " game_number INTEGER NOT NULL,"    // the game called, as play_games.number
             " called_at_ms INTEGER NOT NULL,"   // UTC
             " flag TEXT NOT NULL)",             // the game's flag: right when big or reg
+            // A game's calls, found by the totals for every reach-me game.
+            "CREATE INDEX play_calls_by_game ON play_calls (session_id, game_number)",
         },
     };
     return step;

@@ -566,7 +566,9 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("check"));
         t.open(2);
-        QVERIFY2(t.text("pastPlay").startsWith(QStringLiteral("これまでの実戦: 2 ゲーム")), qPrintable(t.text("pastPlay")));
+        QVERIFY2(t.text("pastPlay").startsWith(QStringLiteral("これまでの実戦（今回を含む）: 2 ゲーム")), qPrintable(t.text("pastPlay")));
+        t.playGame();
+        QVERIFY2(t.text("pastPlay").startsWith(QStringLiteral("これまでの実戦（今回を含む）: 3 ゲーム")), qPrintable(t.text("pastPlay")));
     }
 
     // A history that cannot be written leaves the window playing in memory, said once.

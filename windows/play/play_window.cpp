@@ -111,7 +111,6 @@ PlayWindow::PlayWindow(std::array<QImage, 3> strips, PlayHistory history, std::u
     for (SpinningReelView* view : reels_)
         view->standAt(random_.between(1, reel::kPositions));
     startSession();
-    showPastPlay();
     sayProblem();
     enableControls();
 }
@@ -338,11 +337,13 @@ void PlayWindow::startSession()
     const auto seed = (static_cast<std::uint64_t>(random_.below(1 << 30)) << 30) | static_cast<std::uint64_t>(random_.below(1 << 30));
     session_.emplace(play::SessionSetup{setting_->currentIndex(), seed, odds_->odds()});
     settingChosen_ = setting_->currentIndex() != 0;
+    guessedRight_.reset();
     history_.beginSession({clock_.utcMs(), session_->setting(), settingChosen_});
+    past_ = history_.load();
     phase_ = Phase::Ready;
     guess_->clear();
-    scores_->showCounts(session_->counts());
-    scores_->showScores(session_->scores());
+    showCounts();
+    showScores();
     readout_->clear();
     callAnswer_->clear();
     commentary_->clear();
@@ -367,10 +368,10 @@ void PlayWindow::pullLever()
     readout_->clear();
     callAnswer_->clear();
     commentary_->clear();
-    scores_->showCounts(session_->counts());
+    showCounts();
     // The game before is settled now: a reach-me it showed uncalled counts
     // as missed only once the player can no longer call it.
-    scores_->showScores(session_->scores());
+    showScores();
     enableControls();
     frames_->follow();
 }
@@ -430,7 +431,7 @@ void PlayWindow::gameStood()
 {
     phase_ = Phase::Ready;
     readout_->say(QString::fromStdString(readOutOf(session_->game()->pattern())));
-    scores_->showCounts(session_->counts());
+    showCounts();
     showCommentary();
     enableControls();
     const int most = sessionGames_->value();
@@ -450,7 +451,7 @@ void PlayWindow::callBonus()
     if (!history_.record(PlayCallRecord{clock_.utcMs(), session_->counts().games, game.flag()}))
         sayProblem();
     callAnswer_->say(callAnswerOf(game));
-    scores_->showScores(session_->scores());
+    showScores();
     enableControls();
 }
 
@@ -460,7 +461,7 @@ void PlayWindow::endSession()
     if (phase_ != Phase::Ready)
         return;
     phase_ = Phase::Guessing;
-    scores_->showScores(session_->scores());
+    showScores();
     const play::SessionCounts& counts = session_->counts();
     const QString asked = guess_->ask({counts.games, counts.linedBig, counts.linedReg});
     enableControls();
@@ -480,6 +481,7 @@ void PlayWindow::guess(int setting)
     const auto estimate = setting_estimate::estimate({counts.games, counts.linedBig, counts.linedReg});
     phase_ = Phase::Guessed;
     const QString result = guess_->showResult(setting, session_->setting(), std::get<setting_estimate::Estimate>(estimate));
+    guessedRight_ = setting == session_->setting();
     showSettingInPlay();
     showPastPlay();
     enableControls();
@@ -540,16 +542,34 @@ void PlayWindow::showSettingInPlay()
     ui::setValueDetail(setting_, text);
 }
 
+void PlayWindow::showCounts()
+{
+    scores_->showCounts(session_->counts());
+    showPastPlay();
+}
+
+void PlayWindow::showScores()
+{
+    shownScores_ = session_->scores();
+    scores_->showScores(shownScores_);
+    showPastPlay();
+}
+
+// The sessions kept before this one and this one as its scores are shown.
 void PlayWindow::showPastPlay()
 {
-    const PastPlay past = history_.load();
-    if (past.games == 0) {
+    const std::int64_t games = past_.games + session_->counts().games;
+    if (games == 0) {
         pastPlay_->setText(QStringLiteral("これまでの実戦: まだありません。"));
         return;
     }
-    pastPlay_->setText(QStringLiteral("これまでの実戦: %1 ゲーム、気づいたリーチ目 %2・見逃したリーチ目 %3、ボーナスなしのコール %4、設定の予想 %5 回中 %6 回的中。")
-                           .arg(countText(past.games), countText(past.reachMeNoticed), countText(past.reachMeMissed),
-                                countText(past.callsWithoutBonus), countText(past.guesses), countText(past.guessedRight)));
+    pastPlay_->setText(
+        QStringLiteral("これまでの実戦（今回を含む）: %1 ゲーム、気づいたリーチ目 %2・見逃したリーチ目 %3、ボーナスなしのコール %4、設定の予想 %5 回中 %6 回的中。")
+            .arg(countText(games), countText(past_.reachMeNoticed + shownScores_.reachMeNoticed),
+                 countText(past_.reachMeMissed + shownScores_.reachMeMissed),
+                 countText(past_.callsWithoutBonus + shownScores_.callsWithoutBonus),
+                 countText(past_.guesses + (guessedRight_ ? 1 : 0)),
+                 countText(past_.guessedRight + (guessedRight_.value_or(false) ? 1 : 0))));
 }
 
 // Each control takes what the phase allows: the lever until the session

@@ -89,6 +89,8 @@ private:
     void changeOdds(const play::SmallPrizeOdds& odds);
     void showCommentary();
     void showSettingInPlay();
+    void showCounts();
+    void showScores();
     void showPastPlay();
     void enableControls();
     void recordGame();
@@ -101,6 +103,9 @@ private:
     std::optional<play::PlaySession> session_;
     Phase phase_ = Phase::Ready;
     bool settingChosen_ = false;  // the session's setting was chosen by the player, so it is shown
+    std::optional<bool> guessedRight_;  // once the session's setting is guessed
+    PastPlay past_;                     // the sessions kept before this one
+    play::Scores shownScores_;          // this session's, as last shown
     bool drawn_ = false;  // the lottery drew this game's flag: no bonus was held at its start
     std::array<timing::ReelSpin, 3> spins_{};
     std::array<int, 3> slides_{};
