@@ -65,12 +65,38 @@ bool isBox(const QObject* watched)
     return false;
 }
 
+// A heard line shown only while it has words, its place kept: an empty one
+// is not presented as a notification when the window opens, and a line
+// shown with its words is presented as it appears.
+ui::HeardLine* heardLine(const char* name, QWidget* parent)
+{
+    auto* line = new ui::HeardLine(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    QSizePolicy policy = line->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    line->setSizePolicy(policy);
+    line->hide();
+    return line;
+}
+
+void sayIn(ui::HeardLine* line, const QString& words)
+{
+    if (words.isEmpty()) {
+        line->clear();
+        line->hide();
+    } else if (line->isHidden()) {
+        line->setText(words);
+        line->show();
+    } else {
+        line->say(words);
+    }
+}
+
 // A bold line as wide as the widest of its texts, so that nothing round it
 // moves as its text changes.
 ui::HeardLine* resultLine(const char* name, double points, const QString& widest, QWidget* parent)
 {
-    auto* line = new ui::HeardLine(parent);
-    line->setObjectName(QString::fromLatin1(name));
+    auto* line = heardLine(name, parent);
     line->setFont(ui::designFont(ui::bold(points)));
     line->setMinimumSize(line->fontMetrics().horizontalAdvance(widest) + 8, line->fontMetrics().height() + 4);
     return line;
@@ -162,8 +188,7 @@ void PlayWindow::buildControls(std::array<QImage, 3> strips)
     commentaryShown_ = new QCheckBox(QStringLiteral("ゲームごとに出目の解説を表示(&K)"), this);
     commentaryShown_->setObjectName(QStringLiteral("showCommentary"));
     connect(commentaryShown_, &QCheckBox::toggled, this, &PlayWindow::showCommentary);
-    commentary_ = new ui::HeardLine(this);
-    commentary_->setObjectName(QStringLiteral("commentary"));
+    commentary_ = heardLine("commentary", this);
     commentary_->setWordWrap(true);
     commentary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     commentary_->setMinimumSize(commentary_->fontMetrics().horizontalAdvance(QStringLiteral("リーチ目だけど止まらない？？リーチ目だけど")),
@@ -233,6 +258,8 @@ QWidget* PlayWindow::buildSettings()
     settingInPlay_->setObjectName(QStringLiteral("settingInPlay"));
     settingInPlay_->setTextFormat(Qt::PlainText);
     settingInPlay_->setWordWrap(true);
+    settingInPlay_->setMinimumHeight(settingInPlay_->fontMetrics().lineSpacing() * 2 + 2);
+    settingInPlay_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     sessionGames_ = new QSpinBox(box);
     sessionGames_->setObjectName(QStringLiteral("sessionGames"));
@@ -243,7 +270,7 @@ QWidget* PlayWindow::buildSettings()
     sessionGames_->setAccessibleName(QStringLiteral("実戦を終えるゲーム数"));
     sessionGames_->setMinimumWidth(sessionGames_->fontMetrics().horizontalAdvance(QStringLiteral("100,000 ゲーム")) + 48);
 
-    endSession_ = new QPushButton(QStringLiteral("実戦を終える"), box);
+    endSession_ = new QPushButton(QStringLiteral("実戦を終える(&E)"), box);
     endSession_->setObjectName(QStringLiteral("endSession"));
     endSession_->setAccessibleName(QStringLiteral("実戦を終えて設定を予想する"));
     connect(endSession_, &QPushButton::clicked, this, &PlayWindow::endSession);
@@ -344,9 +371,9 @@ void PlayWindow::startSession()
     guess_->clear();
     showCounts();
     showScores();
-    readout_->clear();
-    callAnswer_->clear();
-    commentary_->clear();
+    sayIn(readout_, {});
+    sayIn(callAnswer_, {});
+    sayIn(commentary_, {});
     showSettingInPlay();
 }
 
@@ -365,9 +392,9 @@ void PlayWindow::pullLever()
     }
     slides_ = {};
     phase_ = Phase::Playing;
-    readout_->clear();
-    callAnswer_->clear();
-    commentary_->clear();
+    sayIn(readout_, {});
+    sayIn(callAnswer_, {});
+    sayIn(commentary_, {});
     showCounts();
     // The game before is settled now: a reach-me it showed uncalled counts
     // as missed only once the player can no longer call it.
@@ -430,7 +457,7 @@ void PlayWindow::standWhenDue()
 void PlayWindow::gameStood()
 {
     phase_ = Phase::Ready;
-    readout_->say(QString::fromStdString(readOutOf(session_->game()->pattern())));
+    sayIn(readout_, QString::fromStdString(readOutOf(session_->game()->pattern())));
     showCounts();
     showCommentary();
     enableControls();
@@ -444,13 +471,13 @@ void PlayWindow::callBonus()
     if (phase_ == Phase::Guessed || !session_->game())
         return;
     if (!session_->call()) {
-        callAnswer_->say(QStringLiteral("このゲームはもうコールしました"));
+        sayIn(callAnswer_, QStringLiteral("このゲームはもうコールしました"));
         return;
     }
     const play::PlayGame& game = *session_->game();
     if (!history_.record(PlayCallRecord{clock_.utcMs(), session_->counts().games, game.flag()}))
         sayProblem();
-    callAnswer_->say(callAnswerOf(game));
+    sayIn(callAnswer_, callAnswerOf(game));
     showScores();
     enableControls();
 }
@@ -523,9 +550,9 @@ void PlayWindow::showCommentary()
     const bool shown = commentaryShown_->isChecked() && phase_ != Phase::Playing && session_->game()
                        && session_->game()->finished();
     if (shown)
-        commentary_->say(commentaryOf(session_->game()->pattern()));
+        sayIn(commentary_, commentaryOf(session_->game()->pattern()));
     else
-        commentary_->clear();
+        sayIn(commentary_, {});
 }
 
 // The setting in play is shown when the player chose it, and once the

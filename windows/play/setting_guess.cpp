@@ -62,6 +62,10 @@ SettingGuess::SettingGuess(QWidget* parent) : QGroupBox(QStringLiteral("設定�
     estimate->setColumnStretch(3, 1);
     summary_ = plainLabel(QStringLiteral("estimateSummary"), this);
     summary_->setWordWrap(true);
+    // Room for the words that come at the end, so that the window keeps its size.
+    result_->setMinimumHeight(result_->fontMetrics().lineSpacing() + 2);
+    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 3 + 2);
+    question_->setMinimumHeight(question_->fontMetrics().lineSpacing() * 2 + 2);
 
     newSession_ = new QPushButton(QStringLiteral("次の実戦へ"), this);
     newSession_->setObjectName(QStringLiteral("newSession"));
@@ -96,7 +100,7 @@ QString SettingGuess::showResult(int guessed, int inPlay, const setting_estimate
     for (QPushButton* button : guesses_)
         button->setEnabled(false);
     const QString verdict = guessed == inPlay ? QStringLiteral("的中！") : QStringLiteral("はずれ。");
-    result_->setText(QStringLiteral("%1 あなたの予想は設定 %2、実際の設定は %3 でした。").arg(verdict).arg(guessed).arg(inPlay));
+    result_->setText(QStringLiteral("%1あなたの予想は設定 %2、実際の設定は %3 でした。").arg(verdict).arg(guessed).arg(inPlay));
     int likeliest = 1;
     for (int setting = 1; setting <= setting_odds::kSettings; ++setting) {
         const auto row = static_cast<std::size_t>(setting - 1);
@@ -110,11 +114,14 @@ QString SettingGuess::showResult(int guessed, int inPlay, const setting_estimate
         if (estimate.probability[row] > estimate.probability[static_cast<std::size_t>(likeliest - 1)])
             likeliest = setting;
     }
-    const QString summary = QStringLiteral("回数からの推定: 最も見込みが高いのは設定 %1（%2）、平均 %3、設定 4 以上 %4。")
-                                .arg(likeliest)
-                                .arg(percent(estimate.probability[static_cast<std::size_t>(likeliest - 1)]))
-                                .arg(estimate.meanSetting, 0, 'f', 2)
-                                .arg(percent(estimate.fourOrHigher));
+    const double likeliestProbability = estimate.probability[static_cast<std::size_t>(likeliest - 1)];
+    QString summary = QStringLiteral("回数からの推定: 最も見込みが高いのは設定 %1（%2）、平均 %3、設定 4 以上 %4。")
+                          .arg(likeliest)
+                          .arg(percent(likeliestProbability))
+                          .arg(estimate.meanSetting, 0, 'f', 2)
+                          .arg(percent(estimate.fourOrHigher));
+    if (likeliestProbability < 0.5)
+        summary += QStringLiteral("どの設定も 50 % に届かず、この回数ではまだ見分けられません。");
     summary_->setText(summary);
     newSession_->setEnabled(true);
     return result_->text() + summary;
