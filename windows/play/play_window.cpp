@@ -94,11 +94,14 @@ void sayIn(ui::HeardLine* line, const QString& words)
 
 // A bold line as wide as the widest of its texts, so that nothing round it
 // moves as its text changes.
-ui::HeardLine* resultLine(const char* name, double points, const QString& widest, QWidget* parent)
+ui::HeardLine* resultLine(const char* name, double points, const QStringList& texts, QWidget* parent)
 {
     auto* line = heardLine(name, parent);
     line->setFont(ui::designFont(ui::bold(points)));
-    line->setMinimumSize(line->fontMetrics().horizontalAdvance(widest) + 8, line->fontMetrics().height() + 4);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, line->fontMetrics().horizontalAdvance(text));
+    line->setMinimumSize(widest + 8, line->fontMetrics().height() + 4);
     return line;
 }
 
@@ -183,8 +186,12 @@ void PlayWindow::buildControls(std::array<QImage, 3> strips)
     machine->addLayout(buttons);
     machine->addStretch(1);
 
-    readout_ = resultLine("readout", 24, QStringLiteral("21-21-21"), this);
-    callAnswer_ = resultLine("callAnswer", 13.5, QStringLiteral("ボーナス！ → 正解: リーチ目です（ＢＩＧ 成立中）"), this);
+    readout_ = resultLine("readout", 24, {QStringLiteral("21-21-21")}, this);
+    callAnswer_ = resultLine("callAnswer", 13.5,
+                             {QStringLiteral("ボーナス！ → 正解: リーチ目です（ＢＩＧ 成立中）"),
+                              QStringLiteral("ボーナス！ → 正解: リーチ目です（ＲＥＧ 成立中）"),
+                              QStringLiteral("ボーナス！ → はずれ: ボーナスは成立していません")},
+                             this);
     commentaryShown_ = new QCheckBox(QStringLiteral("ゲームごとに出目の解説を表示(&K)"), this);
     commentaryShown_->setObjectName(QStringLiteral("showCommentary"));
     connect(commentaryShown_, &QCheckBox::toggled, this, &PlayWindow::showCommentary);

@@ -63,9 +63,9 @@ SettingGuess::SettingGuess(QWidget* parent) : QGroupBox(QStringLiteral("設定�
     summary_ = plainLabel(QStringLiteral("estimateSummary"), this);
     summary_->setWordWrap(true);
     // Room for the words that come at the end, so that the window keeps its size.
-    result_->setMinimumHeight(result_->fontMetrics().lineSpacing() + 2);
-    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 3 + 2);
-    question_->setMinimumHeight(question_->fontMetrics().lineSpacing() * 2 + 2);
+    result_->setMinimumHeight(result_->fontMetrics().height() + 4);
+    summary_->setMinimumHeight(summary_->fontMetrics().lineSpacing() * 3 + 4);
+    question_->setMinimumHeight(question_->fontMetrics().lineSpacing() * 2 + 4);
 
     newSession_ = new QPushButton(QStringLiteral("次の実戦へ"), this);
     newSession_->setObjectName(QStringLiteral("newSession"));
