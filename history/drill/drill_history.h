@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/drill/daily_results.h"
+#include "core/drill/memory/card_answer.h"
+#include "core/drill/memory/memory_fit.h"
 #include "core/drill/progress.h"
 #include "history/history_store.h"
 
@@ -22,16 +24,31 @@ struct AnswerRecord {
     CardState after;
 };
 
+// One fit of the memory model as the history keeps it.
+struct MemoryFitRecord {
+    std::int64_t fittedAtMs = 0;  // UTC
+    MemoryFit fit;
+};
+
+// The fits that tell the drill which weights to use and when to fit again.
+struct StoredFits {
+    std::optional<MemoryFitRecord> latest;  // kept or not
+    std::optional<MemoryFitRecord> inUse;   // the latest kept; none while the defaults are in use
+};
+
 // The drill's part of the program's history database: every answer, each
 // card's state and the progress besides. The drill.json that earlier versions
 // kept is taken over while the database holds no drill progress, and is
 // never changed. Nothing is written until the first answer is recorded.
 class DrillHistory : public HistoryStore {
 public:
-    DrillHistory(QString databasePath, QString oldProgressPath);
+    DrillHistory(QString databasePath, QString oldProgressPath,
+                 HistoryDatabase::Access access = HistoryDatabase::Access::ReadWrite);
 
     // The database and drill.json in the program's data folder.
     static DrillHistory standard();
+    // A history only read, that leaves its folder as it was: writes fail.
+    static DrillHistory forReading(QString databasePath);
 
     // The stored progress, else that of drill.json (its patterns' cards due
     // at `nowMs`), else none. Read failures start afresh; a problem is said
@@ -48,8 +65,20 @@ public:
     // Keeps the progress alone (a setting changed), if any is stored yet.
     bool keep(const Progress& progress);
 
-    // Forgets every answer and card; the progress starts afresh and drill.json
-    // is not taken over again.
+    // Keeps a fit of the memory model; a kept one with every card's state
+    // (replayed through its weights) and the progress, in one transaction.
+    bool recordFit(const MemoryFitRecord& record, const Progress& progress);
+
+    // The latest fit and the latest one kept. A stored fit whose weights lie
+    // outside FSRS-6's bounds is passed over.
+    StoredFits storedFits();
+
+    // Every answer to a card of the deck, as the memory model's fit reads
+    // them: in time order, each card numbered as the deck numbers it.
+    std::vector<CardAnswer> cardAnswers();
+
+    // Forgets every answer, card and fit; the progress starts afresh and
+    // drill.json is not taken over again.
     bool clear();
 
     // The answers since `sinceMs`, oldest first.
