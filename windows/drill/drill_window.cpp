@@ -8,7 +8,10 @@
 #include "windows/drill/group_bars.h"
 #include "windows/drill/group_text.h"
 #include "windows/drill/learning_curve.h"
+#include "windows/drill/map_legend.h"
 #include "windows/drill/mastery_map.h"
+#include "windows/drill/memory_fitting.h"
+#include "windows/drill/memory_panel.h"
 #include "windows/drill/pattern_view.h"
 #include "windows/drill/verdict_text.h"
 
@@ -24,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -212,6 +216,9 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     auto* mapBox = new QGroupBox(QStringLiteral("覚え具合（左リールの位置ごと）"), this);
     auto* mapLayout = new QVBoxLayout(mapBox);
     mapLayout->addWidget(map_);
+    auto* legend = new MapLegend(this);
+    legend->setObjectName(QStringLiteral("mapLegend"));
+    mapLayout->addWidget(legend);
     auto* curveBox = new QGroupBox(QStringLiteral("学習曲線（30日）"), this);
     auto* curveLayout = new QVBoxLayout(curveBox);
     curveLayout->addWidget(curve_);
@@ -228,16 +235,27 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     drillColumn->addWidget(results);
     drillColumn->addWidget(recordNote());
 
+    // The cards' standing and the memory model share the window's right
+    // side, a tab each, so that the window fits a 1280 × 1024 screen.
+    buildMemory();
+    auto* progressPage = new QWidget(this);
+    progressPage->setLayout(progressColumn);
+    auto* progressTabs = new QTabWidget(this);
+    progressTabs->setObjectName(QStringLiteral("progressTabs"));
+    progressTabs->addTab(progressPage, QStringLiteral("覚え具合"));
+    progressTabs->addTab(memory_, QStringLiteral("記憶モデル"));
+
     auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(drillColumn);
-    window->addLayout(progressColumn);
+    window->addWidget(progressTabs, 0, Qt::AlignTop);
 
     setTabOrder(answers_.back(), next_);
     setTabOrder(next_, leftFilter_);
     setTabOrder(leftFilter_, retention_);
     setTabOrder(retention_, newCardCap_);
     setTabOrder(newCardCap_, reset_);
+    setTabOrder(reset_, memory_->fitButton());
 }
 
 void DrillWindow::restoreProgress()
@@ -249,6 +267,7 @@ void DrillWindow::restoreProgress()
         note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
     sayProblem();
     drill_.setSettings(loaded.settings);
+    restoreMemory();
     drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
     openedOnDay_ = drill_.dayOf(now);
     daysBefore_ = history_.daysFrom(openedOnDay_ - LearningCurve::kDays, openedOnDay_ - 1, loaded.settings.utcOffsetMs);
@@ -325,9 +344,11 @@ void DrillWindow::answer(int group)
         button->setEnabled(false);
     showScore();
     showStanding();
-    record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
+    const bool recorded =
+        record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
     recentAnswers_.push_back({answeredAt, result.right, answerMs});
     showCurve();
+    memoryAfterAnswer(recorded);
 }
 
 void DrillWindow::goOn()
@@ -360,6 +381,7 @@ void DrillWindow::showStanding()
     const TodayCounts today = drill_.today(now);
     today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
     map_->showCards(drill_, now);
+    showMemoryStanding(now);
 }
 
 void DrillWindow::showScore()
@@ -394,10 +416,12 @@ void DrillWindow::showCurve()
     curve_->setDays(std::move(days));
 }
 
-void DrillWindow::record(const AnswerRecord& answer)
+bool DrillWindow::record(const AnswerRecord& answer)
 {
-    if (!history_.record(answer, progress()))
-        sayProblem();
+    if (history_.record(answer, progress()))
+        return true;
+    sayProblem();
+    return false;
 }
 
 // Says once why the history cannot be kept; the drill goes on in memory.
@@ -430,6 +454,7 @@ void DrillWindow::resetProgress()
 {
     if (!history_.clear())
         sayProblem();
+    resetMemory();
     drill_.reset(clock_.utcMs());
     daysBefore_.clear();
     recentAnswers_.clear();

@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -21,7 +23,11 @@ class AnswerButton;
 class GroupBars;
 class LearningCurve;
 class MasteryMap;
+class MemoryFitting;
+class MemoryPanel;
 class PatternView;
+struct MemoryRequest;
+struct MemoryWork;
 
 // The reach-me drill: shows a pattern of the card whose memory needs it
 // most, asks which outcome group it belongs to, says whether the answer was
@@ -57,13 +63,23 @@ private:
     void changeSettings();
     void showScore();
     void showStanding();
-    void record(const AnswerRecord& answer);
+    bool record(const AnswerRecord& answer);
     Progress progress() const;
     void sayProblem();
     void showCurve();
     void confirmReset();
     void resetProgress();
     void note(const QString& line);
+
+    // The memory model: its panel, its work beside the drill and its fits
+    // (drill_window_memory.cpp).
+    void buildMemory();
+    std::unique_ptr<MemoryFitting> makeFitting();
+    void restoreMemory();
+    void memoryAfterAnswer(bool recorded);
+    void takeMemoryWork(const MemoryRequest& request, const MemoryWork& work);
+    void showMemoryStanding(std::int64_t nowMs);
+    void resetMemory();
 
     DrillClock clock_;
     CardDrill drill_;
@@ -88,4 +104,12 @@ private:
     QPushButton* next_ = nullptr;
     QPushButton* reset_ = nullptr;
     std::vector<AnswerButton*> answers_;
+
+    MemoryPanel* memory_ = nullptr;
+    std::optional<MemoryFitRecord> lastFit_;   // kept or not
+    std::optional<MemoryFitRecord> fitInUse_;  // none while the defaults are in use
+    std::int64_t answersAtLastFit_ = 0;
+    std::int64_t storedAnswers_ = -1;  // the history's answers, once the memory work has counted them
+    // Last, so that a run under way stops before the rest of the window goes.
+    std::unique_ptr<MemoryFitting> fitting_;
 };

@@ -3,6 +3,7 @@
 #include "core/drill/card_drill.h"
 #include "core/drill/cards/card_deck.h"
 #include "core/reels/positions.h"
+#include "windows/drill/card_square.h"
 #include "windows/drill/group_text.h"
 #include "windows/pieces/cell_look.h"
 
@@ -17,18 +18,6 @@ namespace {
 constexpr int kSquare = 14;
 constexpr int kSquareGap = 2;
 constexpr int kMostCardsInARow = 14;
-const QColor kNotLearned(0xC8, 0xC8, 0xC8);
-const QColor kForgotten(0xE5, 0x39, 0x35);
-const QColor kRemembered(0x2E, 0x7D, 0x32);
-
-// Recall below this shows fully as forgotten.
-constexpr double kLowestShownRecall = 0.5;
-
-QColor blend(const QColor& from, const QColor& to, double share)
-{
-    const auto mix = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
-}
 
 }  // namespace
 
@@ -79,9 +68,16 @@ int MasteryMap::cardAt(const QPoint& point) const
 QColor MasteryMap::colourOf(int card) const
 {
     if (!drill_ || drill_->states()[static_cast<std::size_t>(card)].phase == Phase::New)
-        return kNotLearned;
-    const double recall = drill_->retrievabilityOf(card, nowMs_);
-    return blend(kForgotten, kRemembered, std::clamp((recall - kLowestShownRecall) / (1 - kLowestShownRecall), 0.0, 1.0));
+        return card_square::notAskedColour();
+    return card_square::colourOfRecall(drill_->recallADayLaterOf(card, nowMs_));
+}
+
+bool MasteryMap::isOnLearningSteps(int card) const
+{
+    if (!drill_)
+        return false;
+    const Phase phase = drill_->states()[static_cast<std::size_t>(card)].phase;
+    return phase == Phase::Learning || phase == Phase::Relearning;
 }
 
 QString MasteryMap::toolTipOf(int card) const
@@ -98,9 +94,14 @@ QString MasteryMap::toolTipOf(int card) const
     if (state.phase == Phase::New)
         return text + QStringLiteral("\nまだ出ていません");
     const QString due = QDateTime::fromMSecsSinceEpoch(state.dueMs).toLocalTime().toString(QStringLiteral("M/d H:mm"));
-    return text + QStringLiteral("\n思い出せる見込み %1%　次は %2")
-                      .arg(qRound(100 * drill_->retrievabilityOf(card, nowMs_)))
-                      .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    text += QStringLiteral("\n1日後に思い出せる見込み %1%　次は %2")
+                .arg(qRound(100 * drill_->recallADayLaterOf(card, nowMs_)))
+                .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    if (state.phase == Phase::Learning)
+        text += QStringLiteral("\n覚えはじめ：短い間をおいて出します（太い枠）");
+    else if (state.phase == Phase::Relearning)
+        text += QStringLiteral("\n忘れたので覚えなおし：短い間をおいて出します（太い枠）");
+    return text;
 }
 
 bool MasteryMap::event(QEvent* event)
@@ -125,11 +126,7 @@ void MasteryMap::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, (left - 1) * rowHeight, captionWidth(), rowHeight), Qt::AlignLeft | Qt::AlignTop,
                          QStringLiteral("左 %1").arg(left));
-        for (int card : CardDeck::instance().cardsOfLeft(left)) {
-            const QRect square = squareOf(left, card);
-            painter.fillRect(square, colourOf(card));
-            painter.setPen(colourOf(card).darker(140));
-            painter.drawRect(square.adjusted(0, 0, -1, -1));
-        }
+        for (int card : CardDeck::instance().cardsOfLeft(left))
+            card_square::paint(painter, squareOf(left, card), colourOf(card), isOnLearningSteps(card));
     }
 }

@@ -9,8 +9,9 @@ class CardDrill;
 
 // Every card at a glance: a row per left position 1..21 with that position's
 // cards as squares ordered by group, each coloured by how likely the player
-// recalls it now, grey while not yet learned. A square's tool tip names the
-// card, its meaning and when it is next due.
+// recalls it a day from now (card_square.h), grey while not yet asked, and
+// framed thick while on its short learning steps. A square's tool tip names
+// the card, its meaning, that recall and when it is next due.
 class MasteryMap : public QWidget {
     Q_OBJECT
 
@@ -26,6 +27,7 @@ public:
     QRect squareOf(int left, int card) const;
     // A square's fill for a card at the time last shown.
     QColor colourOf(int card) const;
+    bool isOnLearningSteps(int card) const;
     QString toolTipOf(int card) const;
 
     QSize sizeHint() const override;
