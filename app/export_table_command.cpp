@@ -48,7 +48,8 @@ Command exportTableCommand()
 {
     return {{kExportTable,
              QStringLiteral("Write the reach-me table to FILE and exit without opening a window. The extension names "
-                            "the format: .pdf (every left position, one A4 page each), .csv (all 9261 patterns) or "
+                            "the format: .pdf (every left position, one A4 page each, then the pairs of each stop order), "
+                            ".csv (all 9261 patterns) or "
                             ".png (one left position)."),
              QStringLiteral("FILE")},
             {{kLeft, QStringLiteral("The left reel position, 1 to 21, of a .png table; 7 when left out."),

@@ -19,6 +19,7 @@ const std::vector<FeatureWindowEntry>& featureWindows()
              Game& game = with.game;
              return std::make_unique<ReachMeTableWindow>(
                  with.strips, [&game](int left, int center, int right) { return placeOnReels(game, left, center, right); },
+                 [&game](StopOrder order, const StoppedPair& pair) { return placePairOnReels(game, order, pair); },
                  exportButtonsFor);
          }},
         {"SettingEstimate", QStringLiteral("設定判別 (F5)"), QKeySequence(Qt::Key_F5),

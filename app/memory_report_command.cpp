@@ -2,6 +2,7 @@
 
 #include "app/command_arguments.h"
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/drill/memory/memory_report.h"
 #include "history/drill/drill_history.h"
 
@@ -44,8 +45,8 @@ std::variant<AnswerFile, int> readAnswerFile(const QString& fileName, CardNames&
     return answers;
 }
 
-// The player's own answers, only read: the cards named by their keys, as a
-// CSV file of them would name them.
+// The player's own answers to both decks' cards, only read: the cards named
+// by their keys, as a CSV file of them would name them.
 struct PlayersAnswers {
     AnswerFile answers;
     MemoryWeights inUse = MemoryModel::kDefaultWeights;
@@ -55,8 +56,10 @@ std::variant<PlayersAnswers, int> readPlayersAnswers(CardNames& cards)
 {
     DrillHistory history = DrillHistory::forReading(HistoryDatabase::standardPath());
     PlayersAnswers players;
+    const int mainCards = CardDeck::instance().size();
     for (const CardAnswer& answer : history.cardAnswers()) {
-        const int card = cards.numberOf(CardDeck::instance().keyOf(answer.card));
+        const int card = cards.numberOf(answer.card < mainCards ? CardDeck::instance().keyOf(answer.card)
+                                                                : PairDeck::instance().keyOf(answer.card - mainCards));
         players.answers.answers.push_back({card, answer.atMs, answer.right, answer.answerMs});
     }
     players.answers.lines.assign(players.answers.answers.size(), 0);

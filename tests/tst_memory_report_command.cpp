@@ -1,4 +1,5 @@
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "history/drill/drill_history.h"
 #include "tests/drill/fsrs_learner.h"
 #include "tests/kareto_process.h"
@@ -73,7 +74,8 @@ class TestMemoryReportCommand : public QObject {
 
 private slots:
     // The player's own history, only read, reports as the same answers
-    // written out as CSV; the weights in use are the current ones.
+    // written out as CSV, a 2確目 card's among them; the weights in use are
+    // the current ones.
     void reportsThePlayersHistoryAndWritesNothing()
     {
         QTemporaryDir folder;
@@ -89,8 +91,14 @@ private slots:
                                         answer.right, answer.answerMs, {}},
                                        progress));
             }
+            const PairCard& pair = PairDeck::instance().card(3);
+            QVERIFY(history.record(PairAnswerRecord{answers.back().atMs + 1000, pair.order, pair.pairs.front(), 3,
+                                                    verdictIndexOf(pair.verdict), true, 1800, {}},
+                                   progress));
         }
-        write(folder.filePath("answers.csv"), csvOf(answers));
+        write(folder.filePath("answers.csv"), csvOf(answers) + QStringLiteral("\"%1\",%2,1,1800\n")
+                                                                   .arg(QString::fromStdString(PairDeck::instance().keyOf(3)))
+                                                                   .arg(answers.back().atMs + 1000));
         const QMap<QString, QByteArray> before = filesUnder(folder.filePath("data/kareto"));
 
         const Run own = kareto({"--memory-report"}, folder.path());
@@ -102,7 +110,7 @@ private slots:
         for (int k = 0; k <= 20; ++k)
             keys << QStringLiteral("w%1").arg(k);
         QCOMPARE(keysOf(own.out), keys);
-        QVERIFY(own.out.startsWith(QStringLiteral("answers\t%1\n").arg(answers.size())));
+        QVERIFY(own.out.startsWith(QStringLiteral("answers\t%1\n").arg(answers.size() + 1)));
         QVERIFY(own.out.contains("\nkept\tyes\n"));  // a forgetful player is far from the defaults
 
         const Run csv = kareto({"--memory-report", "--answers", "answers.csv"}, folder.path());

@@ -1,8 +1,10 @@
 #include "history/drill/drill_history.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/drill/memory/weight_bounds.h"
 #include "core/evaluation/judgement.h"
+#include "core/pairs/pair_words.h"
 #include "history/drill/progress_format.h"
 #include "history/stored_key.h"
 
@@ -27,18 +29,25 @@ QString keyOfGroup(int group)
     return storedKey(kOutcomeGroups[static_cast<std::size_t>(group)].key);
 }
 
+// Each deck's keys name its cards alone, so that both decks' cards share the table.
+template <typename Deck>
 QString keyOfCard(int card)
 {
-    return QString::fromStdString(CardDeck::instance().keyOf(card));
+    return QString::fromStdString(Deck::instance().keyOf(card));
 }
 
-// The card of each key, to read a long history without a search a row.
+// Every card of both decks by its key, numbered as the fit reads them: the
+// main deck's as it numbers them, then the 2確目 deck's after them; so that
+// a long history is read without a search a row.
 const QHash<QString, int>& cardsByKey()
 {
     static const QHash<QString, int> cards = [] {
         QHash<QString, int> byKey;
-        for (int card = 0; card < CardDeck::instance().size(); ++card)
-            byKey.insert(keyOfCard(card), card);
+        const int mainCards = CardDeck::instance().size();
+        for (int card = 0; card < mainCards; ++card)
+            byKey.insert(keyOfCard<CardDeck>(card), card);
+        for (int card = 0; card < PairDeck::instance().size(); ++card)
+            byKey.insert(keyOfCard<PairDeck>(card), mainCards + card);
         return byKey;
     }();
     return cards;
@@ -103,28 +112,36 @@ double figureOf(const QVariant& stored)
     return stored.isNull() ? std::numeric_limits<double>::quiet_NaN() : stored.toDouble();
 }
 
-bool storeCard(Statements& sql, int card, const CardState& state)
+bool storeCard(Statements& sql, const QString& card, const CardState& state)
 {
     return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_cards"
                                   " (card, phase, stability, difficulty, step, last_ms, due_ms, answers, lapses)"
                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                   {keyOfCard(card), wordOf(state.phase), state.memory.stability, state.memory.difficulty,
+                   {card, wordOf(state.phase), state.memory.stability, state.memory.difficulty,
                     state.step, static_cast<qint64>(state.lastAnswerMs), static_cast<qint64>(state.dueMs),
                     state.answers, state.lapses});
 }
 
-bool storeAllCards(Statements& sql, const Progress& progress)
+template <typename Deck>
+bool storeAllCards(Statements& sql, const std::vector<CardState>& cards)
 {
-    for (std::size_t card = 0; card < progress.cards.size(); ++card)
-        if (progress.cards[card].phase != Phase::New && !storeCard(sql, static_cast<int>(card), progress.cards[card]))
+    for (std::size_t card = 0; card < cards.size(); ++card)
+        if (cards[card].phase != Phase::New && !storeCard(sql, keyOfCard<Deck>(static_cast<int>(card)), cards[card]))
             return false;
     return true;
 }
 
+bool storeEveryCard(Statements& sql, const Progress& progress)
+{
+    return storeAllCards<CardDeck>(sql, progress.cards) && storeAllCards<PairDeck>(sql, progress.pairs.cards);
+}
+
 bool storeProgress(Statements& sql, const Progress& progress)
 {
+    // The cards have a table of their own.
     Progress withoutCards = progress;
     withoutCards.cards.clear();
+    withoutCards.pairs.cards.clear();
     return sql.run(QStringLiteral("INSERT OR REPLACE INTO drill_progress (id, document) VALUES (1, ?)"),
                    {QString::fromUtf8(progressToJson(withoutCards))});
 }
@@ -163,8 +180,10 @@ std::optional<Progress> DrillHistory::readStored()
             const int card = cardsByKey().value(cards.value(0).toString(), -1);
             const std::optional<Phase> phase = phaseOfStored(cards.value(1));
             if (card < 0 || !phase)
-                continue;  // a card of another version's deck
-            progress->cards[static_cast<std::size_t>(card)] = {*phase,
+                continue;  // a card of another version's decks
+            const int mainCards = CardDeck::instance().size();
+            std::vector<CardState>& states = card < mainCards ? progress->cards : progress->pairs.cards;
+            states[static_cast<std::size_t>(card < mainCards ? card : card - mainCards)] = {*phase,
                 {cards.value(2).toDouble(), cards.value(3).toDouble()}, cards.value(4).toInt(),
                 cards.value(5).toLongLong(), cards.value(6).toLongLong(), cards.value(7).toInt(), cards.value(8).toInt()};
         }
@@ -195,26 +214,43 @@ Progress DrillHistory::load(std::int64_t nowMs)
     if (!progress)
         progress = Progress{};
     progress->cards.resize(static_cast<std::size_t>(CardDeck::instance().size()));
+    progress->pairs.cards.resize(static_cast<std::size_t>(PairDeck::instance().size()));
     return *progress;
 }
 
 bool DrillHistory::record(const AnswerRecord& answer, const Progress& progress)
 {
+    return recordRow({answer.atMs, QString::fromStdString(readOutOf(answer.pattern)), keyOfCard<CardDeck>(answer.card),
+                      keyOfGroup(answer.groupAnswered), keyOfGroup(groupIndexOf(outcomeCodeOf(answer.pattern))),
+                      answer.right, answer.answerMs, answer.after},
+                     progress);
+}
+
+bool DrillHistory::record(const PairAnswerRecord& answer, const Progress& progress)
+{
+    return recordRow({answer.atMs, QString::fromStdString(readOutOf(answer.order, answer.pair)),
+                      keyOfCard<PairDeck>(answer.card),
+                      storedKey(verdictKey(kPairVerdicts[static_cast<std::size_t>(answer.verdictAnswered)])),
+                      storedKey(verdictKey(PairDeck::instance().card(answer.card).verdict)), answer.right,
+                      answer.answerMs, answer.after},
+                     progress);
+}
+
+bool DrillHistory::recordRow(const Row& row, const Progress& progress)
+{
     const bool written = database().write([&](Statements& sql) {
-        const CardState& after = answer.after;
+        const CardState& after = row.after;
         if (!sql.run(QStringLiteral("INSERT INTO drill_answers (answered_at_ms, pattern, card, group_answered, right_group,"
                                     " is_right, answer_ms, phase, stability, difficulty, step, due_ms, answers, lapses)"
                                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                     {static_cast<qint64>(answer.atMs), QString::fromStdString(readOutOf(answer.pattern)),
-                      keyOfCard(answer.card), keyOfGroup(answer.groupAnswered),
-                      keyOfGroup(groupIndexOf(outcomeCodeOf(answer.pattern))), answer.right ? 1 : 0, answer.answerMs,
-                      wordOf(after.phase), after.memory.stability, after.memory.difficulty, after.step,
-                      static_cast<qint64>(after.dueMs), after.answers, after.lapses}))
+                     {static_cast<qint64>(row.atMs), row.readOut, row.card, row.answered, row.rightAnswer,
+                      row.right ? 1 : 0, row.answerMs, wordOf(after.phase), after.memory.stability,
+                      after.memory.difficulty, after.step, static_cast<qint64>(after.dueMs), after.answers, after.lapses}))
             return false;
         if (storeAllCards_) {
-            if (!storeAllCards(sql, progress))
+            if (!storeEveryCard(sql, progress))
                 return false;
-        } else if (!storeCard(sql, answer.card, after)) {
+        } else if (!storeCard(sql, row.card, after)) {
             return false;
         }
         return storeProgress(sql, progress);
@@ -261,7 +297,7 @@ bool DrillHistory::recordFit(const MemoryFitRecord& record, const Progress& prog
                       storedFigure(fit.fitted.logLoss), storedFigure(fit.fitted.rmseBins), fit.kept ? 1 : 0,
                       textOf(fit.currentWeights), textOf(fit.weights)}))
             return false;
-        return !fit.kept || (storeAllCards(sql, progress) && storeProgress(sql, progress));
+        return !fit.kept || (storeEveryCard(sql, progress) && storeProgress(sql, progress));
     });
     if (written && fit.kept) {
         stored_ = true;

@@ -24,6 +24,18 @@ struct AnswerRecord {
     CardState after;
 };
 
+// One answer to a 2確目 question as the history keeps it, beside the others.
+struct PairAnswerRecord {
+    std::int64_t atMs = 0;  // UTC
+    StopOrder order = StopOrder::LeftCenter;
+    StoppedPair pair;
+    int card = 0;             // of the pair deck
+    int verdictAnswered = 0;  // an index of kPairVerdicts
+    bool right = false;
+    int answerMs = 0;
+    CardState after;
+};
+
 // One fit of the memory model as the history keeps it.
 struct MemoryFitRecord {
     std::int64_t fittedAtMs = 0;  // UTC
@@ -59,8 +71,12 @@ public:
 
     // Keeps one answer and the progress after it, in one transaction. The
     // first record after a load stores every card, so that a taken-over
-    // progress is stored whole.
+    // progress is stored whole. A 2確目 answer is kept among the others, its
+    // read-out such as 7-12-?, its card's key such as 7:left-center:BIG and
+    // its verdict's key as the answer. Each answer keeps the right one
+    // beside it.
     bool record(const AnswerRecord& answer, const Progress& progress);
+    bool record(const PairAnswerRecord& answer, const Progress& progress);
 
     // Keeps the progress alone (a setting changed), if any is stored yet.
     bool keep(const Progress& progress);
@@ -73,8 +89,9 @@ public:
     // outside FSRS-6's bounds is passed over.
     StoredFits storedFits();
 
-    // Every answer to a card of the deck, as the memory model's fit reads
-    // them: in time order, each card numbered as the deck numbers it.
+    // Every answer to a card of either deck, as the memory model's fit reads
+    // them: in time order, a main card numbered as its deck numbers it, a
+    // 2確目 card after them (CardDeck's size plus its number in its deck).
     std::vector<CardAnswer> cardAnswers();
 
     // Forgets every answer, card and fit; the progress starts afresh and
@@ -90,6 +107,18 @@ public:
     std::vector<DayResult> daysFrom(std::int64_t firstDay, std::int64_t lastDay, std::int64_t utcOffsetMs);
 
 private:
+    // The answer's row and the cards after it.
+    struct Row {
+        std::int64_t atMs;
+        QString readOut;
+        QString card;
+        QString answered;
+        QString rightAnswer;
+        bool right;
+        int answerMs;
+        const CardState& after;
+    };
+    bool recordRow(const Row& row, const Progress& progress);
     std::optional<Progress> readStored();
     std::optional<Progress> readOld(std::int64_t nowMs) const;
 

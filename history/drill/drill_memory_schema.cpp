@@ -5,7 +5,8 @@
 // CREATE statement as written, comments and all, and a renamed table keeps
 // them too. The right meaning of an answer of an earlier version is the
 // meaning of its card's outcome code, the part of the card's name after the
-// colon; the card holds exactly the patterns of that code.
+// colon; the card holds exactly the patterns of that code. A 2確目 card's
+// name ends in its verdict, after a second colon.
 const SchemaStep& drillMemorySchemaStep()
 {
     static const SchemaStep step = {
@@ -14,10 +15,10 @@ const SchemaStep& drillMemorySchemaStep()
             "CREATE TABLE drill_answers_described (\n"
             "  id INTEGER PRIMARY KEY,            -- in the order answered\n"
             "  answered_at_ms INTEGER NOT NULL,   -- when: milliseconds since 1970-01-01 00:00 UTC\n"
-            "  pattern TEXT NOT NULL,             -- the pattern shown: the left, center and right reel's upper cells, such as 7-14-3\n"
-            "  card TEXT NOT NULL,                -- the card asked: its left position (4 for 4, 15 and 18) and outcome code, such as 7:C\n"
-            "  group_answered TEXT NOT NULL,      -- the meaning chosen: big, reg, br, reachNoStop, noStop, small, missOrBonus or miss\n"
-            "  right_group TEXT,                  -- the pattern's meaning, in the same words\n"
+            "  pattern TEXT NOT NULL,             -- the pattern shown: the left, center and right reel's upper cells, such as 7-14-3; in 2確目 the reel still to stop a ?, such as 7-12-? or 7-?-12\n"
+            "  card TEXT NOT NULL,                -- the card asked: its left position (4 for 4, 15 and 18) and outcome code, such as 7:C; in 2確目 its left position, stop order and verdict, such as 7:left-center:BIG\n"
+            "  group_answered TEXT NOT NULL,      -- the meaning chosen: big, reg, br, reachNoStop, noStop, small, missOrBonus or miss; in 2確目 the verdict: BIG, REG, BONUS, OPEN or NOSTOP\n"
+            "  right_group TEXT,                  -- the right one, in the same words\n"
             "  is_right INTEGER NOT NULL,         -- 1 when the meaning chosen was the pattern's, else 0\n"
             "  answer_ms INTEGER NOT NULL,        -- how long the answer took, from the pattern's first frame on the screen\n"
             "  phase TEXT NOT NULL,               -- the card after the answer: learning (its first short steps), review or relearning (forgotten, on short steps again)\n"
@@ -31,6 +32,8 @@ const SchemaStep& drillMemorySchemaStep()
             "INSERT INTO drill_answers_described"
             " SELECT id, answered_at_ms, pattern, card, group_answered,"
             "  CASE"
+            "   WHEN instr(substr(card, instr(card, ':') + 1), ':') > 0"
+            "    THEN substr(substr(card, instr(card, ':') + 1), instr(substr(card, instr(card, ':') + 1), ':') + 1)"
             "   WHEN substr(card, instr(card, ':') + 1) IN ('A', 'C', 'P', 'e') THEN 'big'"
             "   WHEN substr(card, instr(card, ':') + 1) IN ('E', 'G', 'b') THEN 'reg'"
             "   WHEN substr(card, instr(card, ':') + 1) IN ('F', 'X') THEN 'br'"

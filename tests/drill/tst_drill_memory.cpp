@@ -210,10 +210,12 @@ private slots:
         auto* map = drill.child<MasteryMap>("masteryMap");
         const CardDeck& deck = CardDeck::instance();
         const QStringList cells = drill.child("pattern")->accessibleName().split(u'-');
-        const int missed = deck.cardOf({cells[0].toInt(), cells[1].toInt(), cells[2].toInt()});
+        const MasteryMap::Square missed{MasteryMap::Section::Patterns,
+                                        deck.cardOf({cells[0].toInt(), cells[1].toInt(), cells[2].toInt()})};
         drill.answer(false);
         const QStringList next = drill.child("pattern")->accessibleName().split(u'-');
-        const int known = deck.cardOf({next[0].toInt(), next[1].toInt(), next[2].toInt()});
+        const MasteryMap::Square known{MasteryMap::Section::Patterns,
+                                       deck.cardOf({next[0].toInt(), next[1].toInt(), next[2].toInt()})};
         QVERIFY(known != missed);
         drill.answer(true);
 

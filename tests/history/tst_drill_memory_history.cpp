@@ -1,6 +1,8 @@
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/drill/memory/weight_bounds.h"
 #include "core/evaluation/judgement.h"
+#include "core/pairs/pair_words.h"
 #include "history/drill/drill_history.h"
 #include "history/drill/drill_schema.h"
 #include "history/drill/progress_format.h"
@@ -66,6 +68,41 @@ MemoryFitRecord someFit(bool kept, std::int64_t at, double w0)
     return {at, fit};
 }
 
+// An answer as an earlier version kept it, wrong, with the right answer it
+// should be given.
+struct OldRow {
+    QString readOut;
+    QString card;
+    QString wrong;
+    QString right;
+};
+
+// One for every card of both decks, the main deck's first: a pattern of the
+// card, and its meaning as the pattern's outcome code has it; a pair of the
+// 2確目 card and its verdict.
+std::vector<OldRow> oldRows()
+{
+    std::vector<OldRow> rows;
+    const CardDeck& deck = CardDeck::instance();
+    for (int card = 0; card < deck.size(); ++card) {
+        const Pattern pattern = deck.card(card).patterns.back();
+        const int group = groupIndexOf(outcomeCodeOf(pattern));
+        rows.push_back({QString::fromStdString(readOutOf(pattern)), QString::fromStdString(deck.keyOf(card)),
+                        QString::fromLatin1(kOutcomeGroups[std::size_t(group + 1) % 8].key.data()),
+                        QString::fromLatin1(kOutcomeGroups[std::size_t(group)].key.data())});
+    }
+    const PairDeck& pairs = PairDeck::instance();
+    for (int card = 0; card < pairs.size(); ++card) {
+        const PairCard& pair = pairs.card(card);
+        const int verdict = verdictIndexOf(pair.verdict);
+        rows.push_back({QString::fromStdString(readOutOf(pair.order, pair.pairs.front())),
+                        QString::fromStdString(pairs.keyOf(card)),
+                        QString::fromLatin1(verdictKey(kPairVerdicts[std::size_t(verdict + 1) % 5]).data()),
+                        QString::fromLatin1(verdictKey(pair.verdict).data())});
+    }
+    return rows;
+}
+
 bool sameFigure(double a, double b)
 {
     return (std::isnan(a) && std::isnan(b)) || a == b;
@@ -95,30 +132,27 @@ class TestDrillMemoryHistory : public QObject {
     Q_OBJECT
 
 private slots:
-    // A history of the earlier schema with one wrong answer to every card:
-    // the program reads it as it was, and its first write brings every row
-    // the right meaning of its pattern and the phase in words.
+    // A history of the earlier schema with one wrong answer to every card of
+    // both decks: the program reads it as it was, and its first write brings
+    // every row the right answer of its pattern or pair and the phase in words.
     void earlierRowsAreFilledAndDescribed()
     {
         QTemporaryDir data;
         const QString path = data.filePath("kareto.sqlite");
-        const CardDeck& deck = CardDeck::instance();
+        const std::vector<OldRow> rows = oldRows();
         const Phase phases[] = {Phase::Learning, Phase::Review, Phase::Relearning};
+        const auto atOf = [&](std::size_t row) { return qint64{kNow - 1000 * static_cast<qint64>(rows.size() - row)}; };
         {
             HistoryDatabase earlier(path, earlierSchema());
             QVERIFY(earlier.write([&](Statements& sql) {
-                for (int card = 0; card < deck.size(); ++card) {
-                    const Pattern pattern = deck.card(card).patterns.back();
-                    const int phase = static_cast<int>(phases[card % 3]);
-                    const qint64 at = kNow - 1000 * (deck.size() - card);
-                    const QString key = QString::fromStdString(deck.keyOf(card));
-                    const QString wrong = QString::fromLatin1(kOutcomeGroups[(deck.card(card).group + 1) % 8].key.data());
+                for (std::size_t row = 0; row < rows.size(); ++row) {
+                    const int phase = static_cast<int>(phases[row % 3]);
                     if (!sql.run(QStringLiteral("INSERT INTO drill_answers (answered_at_ms, pattern, card, group_answered,"
                                                 " is_right, answer_ms, phase, stability, difficulty, step, due_ms, answers,"
                                                 " lapses) VALUES (?, ?, ?, ?, 0, 2500, ?, 0.2, 6.5, 0, ?, 1, 0)"),
-                                 {at, QString::fromStdString(readOutOf(pattern)), key, wrong, phase, qint64{kNow + 60'000}})
+                                 {atOf(row), rows[row].readOut, rows[row].card, rows[row].wrong, phase, qint64{kNow + 60'000}})
                         || !sql.run(QStringLiteral("INSERT INTO drill_cards VALUES (?, ?, 0.2, 6.5, 0, ?, ?, 1, 0)"),
-                                    {key, phase, at, qint64{kNow + 60'000}}))
+                                    {rows[row].card, phase, atOf(row), qint64{kNow + 60'000}}))
                         return false;
                 }
                 return sql.run(QStringLiteral("INSERT INTO drill_progress VALUES (1, ?)"),
@@ -127,35 +161,44 @@ private slots:
         }
         DrillHistory history(path, QString());
         const std::vector<CardAnswer> answers = history.cardAnswers();
-        QCOMPARE(answers.size(), std::size_t(deck.size()));
-        for (int card = 0; card < deck.size(); ++card)
-            QCOMPARE(answers[std::size_t(card)], (CardAnswer{card, kNow - 1000 * (deck.size() - card), false, 2500}));
+        QCOMPARE(answers.size(), rows.size());
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            QCOMPARE(answers[row], (CardAnswer{int(row), atOf(row), false, 2500}));  // the pair cards after the main ones
         Progress progress = history.load(kNow);
-        for (int card = 0; card < deck.size(); ++card)
-            QCOMPARE(progress.cards[std::size_t(card)].phase, phases[card % 3]);  // read before any write
+        const int mainCards = CardDeck::instance().size();
+        for (std::size_t row = 0; row < rows.size(); ++row)  // read before any write
+            QCOMPARE((int(row) < mainCards ? progress.cards[row] : progress.pairs.cards[row - mainCards]).phase, phases[row % 3]);
 
-        const int asked = deck.cardOf({7, 14, 3});
+        const int asked = CardDeck::instance().cardOf({7, 14, 3});
         progress.cards[std::size_t(asked)] = afterAnswer(progress.cards[std::size_t(asked)], Grade::Good, kNow, 0.9);
         QVERIFY(history.record({kNow, {7, 14, 3}, asked, groupIndexOf(outcomeCodeOf({7, 14, 3})), true, 2000,
                                 progress.cards[std::size_t(asked)]},
                                progress));
+        const PairCard& pair = PairDeck::instance().card(5);
+        progress.pairs.cards[5] = afterAnswer({}, Grade::Again, kNow, 0.9);
+        QVERIFY(history.record(PairAnswerRecord{kNow, pair.order, pair.pairs.front(), 5, (verdictIndexOf(pair.verdict) + 1) % 5,
+                                                false, 2000, progress.pairs.cards[5]},
+                               progress));
         QVERIFY(DrillHistory(path, QString()).load(kNow) == progress);
 
         RawFile raw(path);
-        QSqlQuery rows = raw.run(QStringLiteral("SELECT pattern, right_group, phase, card FROM drill_answers ORDER BY id"));
-        int count = 0;
-        while (rows.next()) {
-            const QStringList cells = rows.value(0).toString().split(u'-');
-            const Pattern pattern{cells[0].toInt(), cells[1].toInt(), cells[2].toInt()};
-            QCOMPARE(rows.value(1).toString(),
-                     QString::fromLatin1(kOutcomeGroups[std::size_t(groupIndexOf(outcomeCodeOf(pattern)))].key.data()));
-            const int card = deck.cardOfKey(rows.value(3).toString().toStdString());
-            const char* const words[] = {"new", "learning", "review", "relearning"};
-            const Phase phase = count < deck.size() ? phases[card % 3] : progress.cards[std::size_t(asked)].phase;
-            QCOMPARE(rows.value(2).toString(), QLatin1String(words[static_cast<int>(phase)]));
-            ++count;
+        QSqlQuery stored = raw.run(QStringLiteral("SELECT right_group, phase FROM drill_answers ORDER BY id"));
+        const char* const words[] = {"new", "learning", "review", "relearning"};
+        std::size_t row = 0;
+        for (; stored.next(); ++row) {
+            if (row < rows.size()) {
+                QCOMPARE(stored.value(0).toString(), rows[row].right);
+                QCOMPARE(stored.value(1).toString(), QLatin1String(words[static_cast<int>(phases[row % 3])]));
+            } else {
+                const bool pairAnswer = row > rows.size();
+                QCOMPARE(stored.value(0).toString(),
+                         QString::fromLatin1(pairAnswer ? verdictKey(pair.verdict).data()
+                                                        : kOutcomeGroups[std::size_t(groupIndexOf(outcomeCodeOf({7, 14, 3})))].key.data()));
+                const Phase phase = pairAnswer ? progress.pairs.cards[5].phase : progress.cards[std::size_t(asked)].phase;
+                QCOMPARE(stored.value(1).toString(), QLatin1String(words[static_cast<int>(phase)]));
+            }
         }
-        QCOMPARE(count, deck.size() + 1);
+        QCOMPARE(row, rows.size() + 2);
         QSqlQuery phases2 = raw.run(QStringLiteral("SELECT DISTINCT phase FROM drill_cards ORDER BY phase"));
         QStringList cardPhases;
         while (phases2.next())

@@ -1,9 +1,11 @@
-// The drill window's memory model: the weights it schedules with, fitted to
-// the player's answers beside the drill, and what the panel tells of them.
+// The drill window's memory model: the weights both its decks are scheduled
+// with, fitted to all the player's answers beside the drill, and what the
+// panel tells of them.
 
 #include "windows/drill/drill_window.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/drill/figures/daily_work.h"
 #include "core/drill/figures/due_forecast.h"
 #include "core/drill/memory/fit_rule.h"
@@ -19,6 +21,14 @@ namespace {
 // The daily work is drawn from the same seed each time, so that it moves
 // with the retention and the cards, not by chance.
 constexpr std::uint64_t kDailyWorkSeed = 1;
+
+// The cards of both decks, the main deck's first: as the fit numbers them.
+std::vector<CardState> everyCard(const CardDrill& patterns, const PairDrill& pairs)
+{
+    std::vector<CardState> states = patterns.states();
+    states.insert(states.end(), pairs.states().begin(), pairs.states().end());
+    return states;
+}
 
 }  // namespace
 
@@ -38,7 +48,7 @@ std::unique_ptr<MemoryFitting> DrillWindow::makeFitting()
                              answersAtLastFit_,
                              clock_.utcMs(),
                              drill_.settings().retention,
-                             CardDeck::instance().size()};
+                             CardDeck::instance().size() + PairDeck::instance().size()};
     });
     connect(fitting.get(), &MemoryFitting::fittingChanged, this, [this] { memory_->showFitting(fitting_->isFitting()); });
     connect(fitting.get(), &MemoryFitting::finished, this, &DrillWindow::takeMemoryWork);
@@ -51,7 +61,9 @@ void DrillWindow::restoreMemory()
     lastFit_ = fits.latest;
     fitInUse_ = fits.inUse;
     answersAtLastFit_ = lastFit_ ? lastFit_->fit.answers : 0;
-    drill_.setMemoryModel(fitInUse_ ? MemoryModel(fitInUse_->fit.weights) : MemoryModel());
+    const MemoryModel model = fitInUse_ ? MemoryModel(fitInUse_->fit.weights) : MemoryModel();
+    drill_.setMemoryModel(model);
+    pairDrill_.setMemoryModel(model);
     memory_->showFits(lastFit_, fitInUse_);
     fitting_->request(MemoryRequest::Fit::IfDue);
 }
@@ -76,8 +88,13 @@ void DrillWindow::takeMemoryWork(const MemoryRequest& request, const MemoryWork&
         answersAtLastFit_ = record.fit.answers;
         if (record.fit.kept) {
             fitInUse_ = record;
-            drill_.setMemoryModel(MemoryModel(record.fit.weights));
-            drill_.setStates(withReplayedStates(drill_.states(), work.replayed));
+            const MemoryModel model(record.fit.weights);
+            drill_.setMemoryModel(model);
+            pairDrill_.setMemoryModel(model);
+            const auto pairsFrom = work.replayed.begin() + std::min<std::ptrdiff_t>(CardDeck::instance().size(),
+                                                                                     std::ssize(work.replayed));
+            drill_.setStates(withReplayedStates(drill_.states(), {work.replayed.begin(), pairsFrom}));
+            pairDrill_.setStates(withReplayedStates(pairDrill_.states(), {pairsFrom, work.replayed.end()}));
         }
         if (!history_.recordFit(record, progress()))
             sayProblem();
@@ -92,9 +109,10 @@ void DrillWindow::showMemoryStanding(std::int64_t nowMs)
 {
     const std::int64_t utcOffsetMs = drill_.settings().utcOffsetMs;
     const QDate today = QDate(1970, 1, 1).addDays(playerDayOf(nowMs, utcOffsetMs));
-    memory_->showForecast(dueForecast(drill_.states(), nowMs, utcOffsetMs, ForecastChart::kDays), today);
+    const std::vector<CardState> cards = everyCard(drill_, pairDrill_);
+    memory_->showForecast(dueForecast(cards, nowMs, utcOffsetMs, ForecastChart::kDays), today);
     memory_->showDailyWork(
-        expectedAnswersADay(drill_.states(), drill_.memoryModel(), drill_.settings().retention, nowMs, kDailyWorkSeed),
+        expectedAnswersADay(cards, drill_.memoryModel(), drill_.settings().retention, nowMs, kDailyWorkSeed),
         drill_.settings().retention);
 }
 
@@ -107,6 +125,7 @@ void DrillWindow::resetMemory()
     answersAtLastFit_ = 0;
     storedAnswers_ = 0;
     drill_.setMemoryModel(MemoryModel());
+    pairDrill_.setMemoryModel(MemoryModel());
     memory_->showFits(lastFit_, fitInUse_);
     memory_->showWork({});
     memory_->showFitting(false);
