@@ -132,7 +132,7 @@ Command memoryReportCommand()
                              "columns, answered after them) in its order, predict<TAB>ROW<TAB>P_DEFAULT<TAB>P_FITTED, "
                              "the recall the default and the fitted weights predicted just before it."),
               QStringLiteral("TEST")}},
-            QStringLiteral("--memory-report [--answers FILE] [--predict TEST]"),
+            QStringLiteral("--memory-report [--answers FILE.csv] [--predict TEST.csv]"),
             false,
             readMemoryReport};
 }
