@@ -68,14 +68,19 @@ MemoryFitRecord someFit(bool kept, std::int64_t at, double w0)
     return {at, fit};
 }
 
+}  // namespace
+
 // An answer as an earlier version kept it, wrong, with the right answer it
-// should be given.
+// should be given. Named outside the anonymous namespace, as the test's
+// lambdas hold them.
 struct OldRow {
     QString readOut;
     QString card;
     QString wrong;
     QString right;
 };
+
+namespace {
 
 // One for every card of both decks, the main deck's first: a pattern of the
 // card, and its meaning as the pattern's outcome code has it; a pair of the
