@@ -3,9 +3,11 @@
 #include "history/drill/drill_memory_schema.h"
 #include "history/drill/drill_schema.h"
 #include "history/timing/timing_schema.h"
+#include "history/timing/timing_stop_rule_schema.h"
 
 const std::vector<SchemaStep>& programSchema()
 {
-    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), drillMemorySchemaStep()};
+    static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), timingStopRuleSchemaStep(),
+                                                  drillMemorySchemaStep()};
     return steps;
 }

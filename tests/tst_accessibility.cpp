@@ -10,6 +10,8 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,6 +115,40 @@ private slots:
         QCOMPARE(said(verdict, QAccessible::Name), verdict->text());
         auto* score = drill->findChild<QLabel*>("score");
         QCOMPARE(said(score, QAccessible::Name), score->text());
+    }
+
+    // Every choice box of the windows beside the reel window is read with its
+    // value, and the keys that would change it unheard open its list instead.
+    void choicesAreReadWithTheirValue_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("drill's mode") << int(Qt::Key_F2) << QStringLiteral("mode");
+        QTest::newRow("drill's left reel") << int(Qt::Key_F2) << QStringLiteral("leftFilter");
+        QTest::newRow("timing's reel") << int(Qt::Key_F4) << QStringLiteral("reelChoice");
+        QTest::newRow("estimate's prior") << int(Qt::Key_F5) << QStringLiteral("prior");
+    }
+    void choicesAreReadWithTheirValue()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, box);
+        Program program([] {});
+        click(*program.notice(), "Command1");
+        QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
+        QTest::keyClick(program.reelWindow(), Qt::Key(key));
+        QComboBox* choice = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->findChild<QComboBox*>(box))
+                choice = window->findChild<QComboBox*>(box);
+        QVERIFY(choice);
+        choice->setCurrentIndex(1);
+        QVERIFY2(said(choice, QAccessible::Description).startsWith(choice->currentText()),
+                 qPrintable(said(choice, QAccessible::Description)));
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Up);
+        QCOMPARE(choice->currentIndex(), 1);
+        QVERIFY(choice->view()->isVisible());
+        choice->hidePopup();
     }
 
     void tabReachesEveryControlOfTheNewWindows()

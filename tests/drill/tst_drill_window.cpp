@@ -3,6 +3,7 @@
 #include "core/evaluation/judgement.h"
 #include "core/pairs/pair_words.h"
 #include "core/reels/symbols_in_words.h"
+#include "tests/heard.h"
 #include "ui/look.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/drill_window.h"
@@ -268,6 +269,8 @@ private slots:
         QVERIFY(drill.text("score").contains(right ? "連続正解 1" : "連続正解 0"));
         QVERIFY(drill.child("groupBars")->accessibleDescription().contains(right ? "100%  1/1" : "0%  0/1"));
         QVERIFY(drill.shown() == pattern);  // the read-out stays for reading
+        // A screen reader is given the verdict, the right meaning and the time where the keyboard goes.
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
     }
 
     // Every key 1 to 8 answers with its own group.
@@ -428,6 +431,7 @@ private slots:
         QTest::keyClick(drill.button(kAnswers[right]), Qt::Key_Return);
         QVERIFY(drill.answered());
         QVERIFY(drill.text("verdict").startsWith("正解："));
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
     }
 
     // After an answer the right button and the chosen one are marked, in
@@ -647,6 +651,7 @@ private slots:
             QVERIFY2(lines[2].endsWith(QString::fromStdU16String(whatTheThirdCanBring(reading))), qPrintable(lines[2]));
         QCOMPARE(lines[3], QStringLiteral("1.8 秒"));
         QVERIFY(drill.button("next")->isEnabled() && drill.button("next")->hasFocus());
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
         for (int each = 0; each < 5; ++each) {
             auto* button = drill.child<AnswerButton>(kPairAnswers[each]);
             QVERIFY(!button->isEnabled());

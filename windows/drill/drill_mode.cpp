@@ -1,5 +1,7 @@
 #include "windows/drill/drill_mode.h"
 
+#include "ui/heard_choice.h"
+
 #include <QComboBox>
 
 QComboBox* makeModeSwitch(QWidget* parent)
@@ -11,6 +13,7 @@ QComboBox* makeModeSwitch(QWidget* parent)
     mode->addItem(QStringLiteral("2確目"));
     mode->setItemData(0, QStringLiteral("３リールの止まった出目の意味を答える"), Qt::ToolTipRole);
     mode->setItemData(1, QStringLiteral("２リール止まった時点で分かることを答える"), Qt::ToolTipRole);
+    ui::hearValueOf(mode);
     return mode;
 }
 

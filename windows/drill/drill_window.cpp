@@ -2,6 +2,7 @@
 
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/answer_panel.h"
 #include "windows/drill/drill_button.h"
@@ -131,6 +132,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     for (int left = 1; left <= reel::kPositions; ++left)
         leftFilter_->addItem(QString::number(left));
     connect(leftFilter_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseLeftFilter);
+    ui::hearValueOf(leftFilter_);
     auto* filterCaption = new QLabel(QStringLiteral("左リール"), this);
     filterCaption->setBuddy(leftFilter_);
 
@@ -345,6 +347,7 @@ void DrillWindow::showQuestion()
     if (next_->hasFocus() || focusWidget() == nullptr)
         setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
+    next_->setAccessibleDescription({});
     status_->setText(withDrill([](const auto& drill) { return drill.current().caughtUp; })
                          ? QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")
                          : QString());
@@ -382,9 +385,13 @@ void DrillWindow::answer(int chosen)
     }
     ui::announceNameChange(verdict_);
     paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
-    answers()->showAnswer(result.answer, chosen);
     next_->setEnabled(true);
+    // Heard where the keyboard goes: a screen reader reads 次へ with the
+    // verdict. It goes there before the answers are disabled, so that it does
+    // not pass from one disabled answer to the next on its way.
+    next_->setAccessibleDescription(verdict_->text());
     next_->setFocus(Qt::OtherFocusReason);
+    answers()->showAnswer(result.answer, chosen);
     showScore();
     showStanding();
     recentAnswers_.push_back({answeredAt, result.right, ms});

@@ -2,6 +2,7 @@
 
 #include "core/drill/memory/fit_rule.h"
 #include "ui/announce.h"
+#include "ui/heard_line.h"
 #include "windows/drill/calibration_chart.h"
 #include "windows/drill/drill_button.h"
 #include "windows/drill/forecast_chart.h"
@@ -21,9 +22,10 @@ namespace {
 // drill fits a 1280-pixel screen.
 constexpr int kPanelTextWidth = 300;
 
-QLabel* textLabel(const QString& name, QWidget* parent)
+template <typename Label = QLabel>
+Label* textLabel(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -85,7 +87,8 @@ MemoryPanel::MemoryPanel(QWidget* parent) : QWidget(parent)
     fit_->setObjectName(QStringLiteral("fitMemoryModel"));
     fit_->setAccessibleName(QStringLiteral("記憶モデルをあなたの答えに合わせる"));
     fit_->setAutoDefault(true);
-    fitState_ = textLabel(QStringLiteral("memoryFitState"), this);
+    // Heard when a fit starts and when it ends, wherever the keyboard is.
+    fitState_ = textLabel<ui::HeardLine>(QStringLiteral("memoryFitState"), this);
     reserveFor(fitState_, {kFitting});
 
     weights_ = textLabel(QStringLiteral("memoryWeights"), this);
@@ -154,14 +157,12 @@ MemoryPanel::MemoryPanel(QWidget* parent) : QWidget(parent)
 void MemoryPanel::showFitting(bool fitting)
 {
     fit_->setEnabled(!fitting);
-    if (fitting)
-        fitState_->setText(kFitting);
-    else if (latest_)
-        fitState_->setText(QStringLiteral("最後に合わせたのは %1（答え %2 件）")
-                               .arg(whenText(latest_->fittedAtMs), countText(latest_->fit.answers)));
-    else
-        fitState_->clear();
-    ui::announceNameChange(fitState_);
+    const QString state = fitting ? kFitting
+                          : latest_ ? QStringLiteral("最後に合わせたのは %1（答え %2 件）")
+                                          .arg(whenText(latest_->fittedAtMs), countText(latest_->fit.answers))
+                                    : QString();
+    if (state != fitState_->text())
+        fitState_->say(state);
 }
 
 void MemoryPanel::showFits(const std::optional<MemoryFitRecord>& latest, const std::optional<MemoryFitRecord>& inUse)

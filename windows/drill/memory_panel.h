@@ -11,6 +11,9 @@
 
 class QLabel;
 class QPushButton;
+namespace ui {
+class HeardLine;
+}
 class CalibrationChart;
 class ForecastChart;
 
@@ -41,7 +44,7 @@ public:
 
 private:
     QPushButton* fit_ = nullptr;
-    QLabel* fitState_ = nullptr;
+    ui::HeardLine* fitState_ = nullptr;
     QLabel* weights_ = nullptr;
     QLabel* figuresCaption_ = nullptr;
     QLabel* logLossDefault_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/setting_estimate/setting_estimate.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
 #include "windows/setting_estimate/probability_bar.h"
 
 #include <QComboBox>
@@ -109,6 +110,7 @@ QWidget* SettingEstimateWindow::buildPrior()
     prior_->setObjectName(QStringLiteral("prior"));
     prior_->addItems({QStringLiteral("均等"), QStringLiteral("自分で決める")});
     prior_->setAccessibleName(QStringLiteral("打つ前の見込み"));
+    ui::hearValueOf(prior_);
 
     priorWeights_ = new QWidget(box);
     auto* weights = new QGridLayout(priorWeights_);
