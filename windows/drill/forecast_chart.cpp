@@ -58,8 +58,15 @@ void ForecastChart::paintEvent(QPaintEvent*)
         if (count > 0)
             painter.drawText(QRect(x - 4, plot.bottom() - height - metrics.height(), kForecastDayWidth + 8, metrics.height()),
                              Qt::AlignCenter, QString::number(count));
+        // Today, a week on and the last day are named; every day's number
+        // side by side would run together.
         const QDate date = today_.addDays(day);
-        painter.drawText(QRect(x, plot.bottom() + 1, kForecastDayWidth, metrics.height()), Qt::AlignCenter,
-                         date.isValid() ? QString::number(date.day()) : QString());
+        if (date.isValid() && (day % 7 == 0 || day == kDays - 1)) {
+            // The ends are kept inside the chart.
+            const Qt::Alignment along = day == 0 ? Qt::AlignLeft : day == kDays - 1 ? Qt::AlignRight : Qt::AlignHCenter;
+            const int left = day == 0 ? x : day == kDays - 1 ? x + kForecastDayWidth - 3 * kForecastDayWidth : x - kForecastDayWidth;
+            painter.drawText(QRect(left, plot.bottom() + 1, 3 * kForecastDayWidth, metrics.height()), along | Qt::AlignVCenter,
+                             day == 0 ? QStringLiteral("今日") : date.toString(QStringLiteral("M/d")));
+        }
     }
 }
