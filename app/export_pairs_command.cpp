@@ -18,13 +18,7 @@ CommandReading readExportPairs(const QCommandLineParser& parser)
     // Only CSV is written: another extension is more likely a slip than a wish.
     if (QFileInfo(fileName).suffix().toLower() != QLatin1String("csv"))
         return QStringLiteral("'%1' names no CSV file: end it in .csv.").arg(fileName);
-    return CommandRun([fileName] {
-        const QString failure = writePairsCsv(fileName);
-        if (failure.isEmpty())
-            return 0;
-        print(stderr, QStringLiteral("kareto: cannot write '%1': %2\n").arg(fileName, failure));
-        return 1;
-    });
+    return CommandRun([fileName] { return writtenOrSaid(fileName, writePairsCsv(fileName)); });
 }
 
 }  // namespace

@@ -34,11 +34,7 @@ CommandReading readExportTable(const QCommandLineParser& parser)
     }
     return CommandRun([fileName, format = *format, left] {
         // No reel window lends its strips here: the table shows the design's.
-        const QString failure = writeTable(fileName, format, static_cast<int>(left), ReelCellPictures::design());
-        if (failure.isEmpty())
-            return 0;
-        print(stderr, QStringLiteral("kareto: cannot write '%1': %2\n").arg(fileName, failure));
-        return 1;
+        return writtenOrSaid(fileName, writeTable(fileName, format, static_cast<int>(left), ReelCellPictures::design()));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "history/schema.h"
 
+#include "history/drill/drill_memory_schema.h"
 #include "history/drill/drill_schema.h"
 #include "history/play/play_schema.h"
 #include "history/timing/timing_schema.h"
@@ -8,6 +9,6 @@
 const std::vector<SchemaStep>& programSchema()
 {
     static const std::vector<SchemaStep> steps = {drillSchemaStep(), timingSchemaStep(), timingStopRuleSchemaStep(),
-                                                playSchemaStep()};
+                                                  drillMemorySchemaStep(), playSchemaStep()};
     return steps;
 }

@@ -10,7 +10,8 @@ struct Run {
     QString err;
 };
 
-// The real program, with no display and no platform chosen.
+// The real program, with no display and no platform chosen, its data folder
+// (where the history is) `folder`/data.
 inline Run kareto(const QStringList& arguments, const QString& folder)
 {
     QProcess program;
@@ -18,6 +19,7 @@ inline Run kareto(const QStringList& arguments, const QString& folder)
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder + QStringLiteral("/data"));
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder);
     program.start(QStringLiteral(KARETO_BINARY), arguments);

@@ -262,7 +262,8 @@ private slots:
         if (status == 2)
             QCOMPARE(lines[1], QStringLiteral("Usage: kareto [--export-table FILE [--left N] | --estimate-setting GAMES BIG REG "
                                               "[--prior WEIGHTS] | --play GAMES [--setting N] [--seed N] | --pairs left-center|left-right | "
-                                              "--export-pairs FILE.csv]"));
+                                              "--export-pairs FILE.csv | --memory-report [--answers FILE.csv] "
+                                              "[--predict TEST.csv]]"));
         QCOMPARE(filesIn(folder.path()), QStringList{"file"});
     }
 
@@ -319,7 +320,8 @@ private slots:
         const Run run = kareto({}, folder.path());
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith(QLatin1String("kareto: no display (DISPLAY is not set); --export-table, "
-                                                  "--estimate-setting, --play, --pairs, --export-pairs work without one\n")),
+                                                  "--estimate-setting, --play, --pairs, --export-pairs, --memory-report "
+                                                  "work without one\n")),
                  qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), 1);
     }

@@ -99,6 +99,9 @@ public:
     // the player. The cards keep the memories they have; replaying the
     // history through the new weights (statesAfter) brings them along.
     void setMemoryModel(const MemoryModel& model) { memoryModel_ = model; }
+    // Takes the cards' states (one per card) as they are, the question asked
+    // staying: those replayed through new weights.
+    void setStates(std::vector<CardState> states) { states_ = std::move(states); }
     const MemoryModel& memoryModel() const { return memoryModel_; }
 
     const Deck& deck() const { return deck_; }

@@ -1,45 +1,49 @@
 #include "history/play/play_schema.h"
 
+// Each column carries its description where sqlite3's .schema shows it.
 const SchemaStep& playSchemaStep()
 {
     static const SchemaStep step = {
         "the play mode's sessions, games and calls",
         {
-            "CREATE TABLE play_sessions ("
-            " id INTEGER PRIMARY KEY,"
-            " started_at_ms INTEGER NOT NULL,"  // UTC
-            " setting INTEGER NOT NULL,"        // 1..6, the setting in play
-            " setting_chosen INTEGER NOT NULL," // 1: chosen by the player; 0: drawn and hidden
-            " guessed_setting INTEGER,"         // the player's guess at the end; NULL before
-            " ended_at_ms INTEGER)",
-            "CREATE TABLE play_games ("
-            " id INTEGER PRIMARY KEY,"
-            " session_id INTEGER NOT NULL REFERENCES play_sessions (id),"
-            " number INTEGER NOT NULL,"         // 1, 2, … within the session
-            " finished_at_ms INTEGER NOT NULL," // UTC, when the last reel was pressed
-            " flag TEXT NOT NULL,"              // none, replay, cherry, bell, ice, big, reg: drawn or held
-            " drawn INTEGER NOT NULL,"          // 1: no bonus was held, the lottery drew the flag
-            " stop_order TEXT NOT NULL,"        // such as left-right-center
-            " left_position INTEGER NOT NULL,"  // where each reel stood, 1..21 on the upper row
-            " center_position INTEGER NOT NULL,"
-            " right_position INTEGER NOT NULL,"
-            " left_slide INTEGER NOT NULL,"     // cells each reel slid on from its press, 0..4
-            " center_slide INTEGER NOT NULL,"
-            " right_slide INTEGER NOT NULL,"
-            " code TEXT NOT NULL,"              // the pattern's outcome code
-            " reach_me INTEGER NOT NULL,"       // 1: a reach-me pattern
-            " lined INTEGER NOT NULL,"          // 1: the held bonus lined up
-            " fell_back INTEGER NOT NULL,"      // 1: a miss the flag does not allow
-            " odds_replay REAL NOT NULL,"       // the small prizes' assumed odds, 1 in so many games
-            " odds_bell REAL NOT NULL,"
-            " odds_ice REAL NOT NULL,"
-            " odds_cherry REAL NOT NULL)",
-            "CREATE TABLE play_calls ("
-            " id INTEGER PRIMARY KEY,"
-            " session_id INTEGER NOT NULL REFERENCES play_sessions (id),"
-            " game_number INTEGER NOT NULL,"    // the game called, as play_games.number
-            " called_at_ms INTEGER NOT NULL,"   // UTC
-            " flag TEXT NOT NULL)",             // the game's flag: right when big or reg
+            "CREATE TABLE play_sessions (\n"
+            "  id INTEGER PRIMARY KEY,            -- in the order started\n"
+            "  started_at_ms INTEGER NOT NULL,    -- when: milliseconds since 1970-01-01 00:00 UTC\n"
+            "  setting INTEGER NOT NULL,          -- the setting in play, 1 to 6\n"
+            "  setting_chosen INTEGER NOT NULL,   -- 1 when the player chose it, 0 when it was drawn at random and hidden\n"
+            "  guessed_setting INTEGER,           -- the player's guess at the session's end; NULL for a session not ended\n"
+            "  ended_at_ms INTEGER                -- when the guess was made, UTC\n"
+            ")",
+            "CREATE TABLE play_games (\n"
+            "  id INTEGER PRIMARY KEY,            -- in the order played\n"
+            "  session_id INTEGER NOT NULL REFERENCES play_sessions (id),\n"
+            "  number INTEGER NOT NULL,           -- the game's number in its session, from 1\n"
+            "  finished_at_ms INTEGER NOT NULL,   -- when its last reel was pressed, UTC\n"
+            "  flag TEXT NOT NULL,                -- the game's flag: none, replay, cherry, bell, ice, or the bonus held, big or reg\n"
+            "  drawn INTEGER NOT NULL,            -- 1 when no bonus was held at its start, so that the lottery drew the flag\n"
+            "  stop_order TEXT NOT NULL,          -- the reels in the order stopped, such as left-right-center\n"
+            "  left_position INTEGER NOT NULL,    -- where the left reel stood: its upper cell, 1 to 21\n"
+            "  center_position INTEGER NOT NULL,\n"
+            "  right_position INTEGER NOT NULL,\n"
+            "  left_slide INTEGER NOT NULL,       -- the cells the left reel slid on from the cell its press landed on, 0 to 4\n"
+            "  center_slide INTEGER NOT NULL,\n"
+            "  right_slide INTEGER NOT NULL,\n"
+            "  code TEXT NOT NULL,                -- the pattern's outcome code, as the reach-me table's legend gives it\n"
+            "  reach_me INTEGER NOT NULL,         -- 1 when the pattern is a reach-me (C, P, e, E, b, F or X)\n"
+            "  lined INTEGER NOT NULL,            -- 1 when the bonus held was lined up\n"
+            "  fell_back INTEGER NOT NULL,        -- 1 when the reels stood on a miss the flag does not allow, no pattern it allows being in reach\n"
+            "  odds_replay REAL NOT NULL,         -- the small prizes' odds the lottery assumed, 1 in so many games\n"
+            "  odds_bell REAL NOT NULL,\n"
+            "  odds_ice REAL NOT NULL,\n"
+            "  odds_cherry REAL NOT NULL\n"
+            ")",
+            "CREATE TABLE play_calls (\n"
+            "  id INTEGER PRIMARY KEY,            -- in the order called\n"
+            "  session_id INTEGER NOT NULL REFERENCES play_sessions (id),\n"
+            "  game_number INTEGER NOT NULL,      -- the game called, as play_games.number; called before its reels stood or after\n"
+            "  called_at_ms INTEGER NOT NULL,     -- when, UTC\n"
+            "  flag TEXT NOT NULL                 -- the game's flag, as in play_games: the call was right when big or reg\n"
+            ")",
             // A game's calls, found by the totals for every reach-me game.
             "CREATE INDEX play_calls_by_game ON play_calls (session_id, game_number)",
         },

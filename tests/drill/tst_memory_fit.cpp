@@ -11,7 +11,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 Q_DECLARE_METATYPE(MemoryWeights)
 Q_DECLARE_METATYPE(std::vector<Prediction>)
@@ -203,6 +205,30 @@ private slots:
         const MemoryFit empty = fitMemoryModel({}, MemoryModel::kDefaultWeights);
         QVERIFY(std::isnan(empty.fitted.logLoss));
         QVERIFY(!empty.kept);
+    }
+
+    // A fit asked to stop, before or during its search, ends within a pass
+    // over the answers and keeps nothing.
+    void aStoppedFitEndsAtOnceAndKeepsNothing()
+    {
+        const std::vector<CardAnswer> answers = answersOf(forgetfulPlayer(), 5000);
+        std::stop_source before;
+        before.request_stop();
+        QVERIFY(!fitMemoryModel(answers, MemoryModel::kDefaultWeights, before.get_token()).kept);
+
+        std::stop_source during;
+        QElapsedTimer stopped;
+        std::thread stopper([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            stopped.start();
+            during.request_stop();
+        });
+        const MemoryFit fit = fitMemoryModel(answers, MemoryModel::kDefaultWeights, during.get_token());
+        const qint64 afterStop = stopped.elapsed();
+        stopper.join();
+        QCOMPARE(fit.weights, MemoryModel::kDefaultWeights);  // stopped in its search, not after it
+        QVERIFY(!fit.kept);
+        QVERIFY2(afterStop < 500, qPrintable(QStringLiteral("%1 ms after the stop").arg(afterStop)));
     }
 
     void theDrillFitsFromAFewHundredAnswersAndEachTimeTheyDouble_data()

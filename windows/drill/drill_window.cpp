@@ -9,7 +9,10 @@
 #include "windows/drill/group_bars.h"
 #include "windows/drill/group_text.h"
 #include "windows/drill/learning_curve.h"
+#include "windows/drill/map_legend.h"
 #include "windows/drill/mastery_map.h"
+#include "windows/drill/memory_fitting.h"
+#include "windows/drill/memory_panel.h"
 #include "windows/drill/pattern_view.h"
 #include "windows/drill/verdict_text.h"
 
@@ -25,6 +28,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -224,6 +228,9 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     mapBox_ = new QGroupBox(mapTitle(mode_), this);
     auto* mapLayout = new QVBoxLayout(mapBox_);
     mapLayout->addWidget(map_);
+    auto* legend = new MapLegend(this);
+    legend->setObjectName(QStringLiteral("mapLegend"));
+    mapLayout->addWidget(legend);
     auto* curveBox = new QGroupBox(QStringLiteral("学習曲線（30日）"), this);
     auto* curveLayout = new QVBoxLayout(curveBox);
     curveLayout->addWidget(curve_);
@@ -246,10 +253,20 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     drillColumn->addWidget(results);
     drillColumn->addWidget(recordNote());
 
+    // The cards' standing and the memory model share the window's right
+    // side, a tab each, so that the window fits a 1280 × 1024 screen.
+    buildMemory();
+    auto* progressPage = new QWidget(this);
+    progressPage->setLayout(progressColumn);
+    auto* progressTabs = new QTabWidget(this);
+    progressTabs->setObjectName(QStringLiteral("progressTabs"));
+    progressTabs->addTab(progressPage, QStringLiteral("覚え具合"));
+    progressTabs->addTab(memory_, QStringLiteral("記憶モデル"));
+
     auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(drillColumn);
-    window->addLayout(progressColumn);
+    window->addWidget(progressTabs, 0, Qt::AlignTop);
 
     setTabOrder(patternAnswers_->button(patternAnswers_->count() - 1), pairAnswers_->button(0));
     setTabOrder(pairAnswers_->button(pairAnswers_->count() - 1), next_);
@@ -258,6 +275,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     setTabOrder(leftFilter_, retention_);
     setTabOrder(retention_, newCardCap_);
     setTabOrder(newCardCap_, reset_);
+    setTabOrder(reset_, memory_->fitButton());
 }
 
 void DrillWindow::restoreProgress()
@@ -269,6 +287,7 @@ void DrillWindow::restoreProgress()
         note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
     sayProblem();
     drill_.setSettings(loaded.settings);
+    restoreMemory();
     drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
     pairDrill_.setSettings(loaded.settings);
     pairDrill_.restore(loaded.pairs.score, loaded.pairs.cards, loaded.pairs.day, clock_.utcMs());
@@ -350,17 +369,19 @@ void DrillWindow::answer(int chosen)
     const int ms = answerMs();
     const qint64 answeredAt = clock_.utcMs();
     AnswerResult result;
+    bool recorded = false;
     if (mode_ == DrillMode::Pairs) {
         const PairDrill::Question question = pairDrill_.current();
         const StopOrder order = pairDrill_.deck().card(question.card).order;
         result = pairDrill_.answer(chosen, ms, answeredAt);
         verdict_->setText(pairVerdictText(result, order, question.asked, ms));
-        record(PairAnswerRecord{answeredAt, order, question.asked, result.card, chosen, result.right, ms, result.after});
+        recorded =
+            record(PairAnswerRecord{answeredAt, order, question.asked, result.card, chosen, result.right, ms, result.after});
     } else {
         const Pattern pattern = drill_.current().asked;
         result = drill_.answer(chosen, ms, answeredAt);
         verdict_->setText(verdictText(result, pattern, ms));
-        record(AnswerRecord{answeredAt, pattern, result.card, chosen, result.right, ms, result.after});
+        recorded = record(AnswerRecord{answeredAt, pattern, result.card, chosen, result.right, ms, result.after});
     }
     ui::announceNameChange(verdict_);
     paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
@@ -375,6 +396,7 @@ void DrillWindow::answer(int chosen)
     showStanding();
     recentAnswers_.push_back({answeredAt, result.right, ms});
     showCurve();
+    memoryAfterAnswer(recorded);
 }
 
 void DrillWindow::goOn()
@@ -440,6 +462,7 @@ void DrillWindow::showStanding()
     today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
     map_->showCards(drill_, pairDrill_,
                     mode_ == DrillMode::Pairs ? MasteryMap::Section::Pairs : MasteryMap::Section::Patterns, now);
+    showMemoryStanding(now);
 }
 
 void DrillWindow::showScore()
@@ -476,10 +499,12 @@ void DrillWindow::showCurve()
 }
 
 template <typename Record>
-void DrillWindow::record(const Record& answer)
+bool DrillWindow::record(const Record& answer)
 {
-    if (!history_.record(answer, progress()))
-        sayProblem();
+    if (history_.record(answer, progress()))
+        return true;
+    sayProblem();
+    return false;
 }
 
 // Says once why the history cannot be kept; the drill goes on in memory.
@@ -512,6 +537,7 @@ void DrillWindow::resetProgress()
 {
     if (!history_.clear())
         sayProblem();
+    resetMemory();
     drill_.reset(clock_.utcMs());
     pairDrill_.reset(clock_.utcMs());
     daysBefore_.clear();

@@ -11,6 +11,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -24,7 +26,11 @@ class AnswerPanel;
 class GroupBars;
 class LearningCurve;
 class MasteryMap;
+class MemoryFitting;
+class MemoryPanel;
 class PatternView;
+struct MemoryRequest;
+struct MemoryWork;
 
 // The reach-me drill: shows a pattern of the card whose memory needs it
 // most, asks which outcome group it belongs to, says whether the answer was
@@ -68,7 +74,7 @@ private:
     void showScore();
     void showStanding();
     template <typename Record>
-    void record(const Record& answer);
+    bool record(const Record& answer);
     // Calls `use` with the drill of the mode shown.
     template <typename Use>
     auto withDrill(Use use) const
@@ -82,6 +88,16 @@ private:
     void confirmReset();
     void resetProgress();
     void note(const QString& line);
+
+    // The memory model: its panel, its work beside the drill and its fits
+    // (drill_window_memory.cpp).
+    void buildMemory();
+    std::unique_ptr<MemoryFitting> makeFitting();
+    void restoreMemory();
+    void memoryAfterAnswer(bool recorded);
+    void takeMemoryWork(const MemoryRequest& request, const MemoryWork& work);
+    void showMemoryStanding(std::int64_t nowMs);
+    void resetMemory();
 
     DrillClock clock_;
     CardDrill drill_;
@@ -115,4 +131,12 @@ private:
     QStackedWidget* answerPanels_ = nullptr;
     GroupBars* pairBars_ = nullptr;
     QStackedWidget* barPanels_ = nullptr;
+
+    MemoryPanel* memory_ = nullptr;
+    std::optional<MemoryFitRecord> lastFit_;   // kept or not
+    std::optional<MemoryFitRecord> fitInUse_;  // none while the defaults are in use
+    std::int64_t answersAtLastFit_ = 0;
+    std::int64_t storedAnswers_ = -1;  // the history's answers, once the memory work has counted them
+    // Last, so that a run under way stops before the rest of the window goes.
+    std::unique_ptr<MemoryFitting> fitting_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/pairs/pair_words.h"
 #include "core/reels/positions.h"
+#include "windows/drill/card_square.h"
 #include "windows/drill/group_text.h"
 #include "windows/pieces/cell_look.h"
 #include "windows/pieces/pair_look.h"
@@ -17,20 +18,8 @@ namespace {
 constexpr int kSquare = 14;
 constexpr int kSquareGap = 2;
 constexpr int kMostCardsInARow = 14;  // of either section
-const QColor kNotLearned(0xC8, 0xC8, 0xC8);
-const QColor kForgotten(0xE5, 0x39, 0x35);
-const QColor kRemembered(0x2E, 0x7D, 0x32);
-
-// Recall below this shows fully as forgotten.
-constexpr double kLowestShownRecall = 0.5;
 
 using Section = MasteryMap::Section;
-
-QColor blend(const QColor& from, const QColor& to, double share)
-{
-    const auto mix = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
-}
 
 std::span<const int> cardsOfLeft(Section section, int left)
 {
@@ -120,25 +109,33 @@ const std::vector<CardState>* MasteryMap::statesOf(Section section) const
     return pairs_ ? &pairs_->states() : nullptr;
 }
 
-// By the weights its drill schedules with.
+// A day from now, by the weights its drill schedules with.
 double MasteryMap::recallOf(const Square& square) const
 {
-    return square.section == Section::Patterns ? patterns_->retrievabilityOf(square.card, nowMs_)
-                                               : pairs_->retrievabilityOf(square.card, nowMs_);
+    return square.section == Section::Patterns ? patterns_->recallADayLaterOf(square.card, nowMs_)
+                                               : pairs_->recallADayLaterOf(square.card, nowMs_);
 }
 
 QColor MasteryMap::colourOf(const Square& square) const
 {
     const std::vector<CardState>* states = statesOf(square.section);
     if (!states || (*states)[static_cast<std::size_t>(square.card)].phase == Phase::New)
-        return kNotLearned;
-    const double recall = recallOf(square);
-    return blend(kForgotten, kRemembered, std::clamp((recall - kLowestShownRecall) / (1 - kLowestShownRecall), 0.0, 1.0));
+        return card_square::notAskedColour();
+    return card_square::colourOfRecall(recallOf(square));
+}
+
+bool MasteryMap::isOnLearningSteps(const Square& square) const
+{
+    const std::vector<CardState>* states = statesOf(square.section);
+    if (!states)
+        return false;
+    const Phase phase = (*states)[static_cast<std::size_t>(square.card)].phase;
+    return phase == Phase::Learning || phase == Phase::Relearning;
 }
 
 QString MasteryMap::toolTipOf(const Square& square) const
 {
-    const QString text = cardText(square);
+    QString text = cardText(square);
     const std::vector<CardState>* states = statesOf(square.section);
     if (!states)
         return text;
@@ -146,9 +143,14 @@ QString MasteryMap::toolTipOf(const Square& square) const
     if (state.phase == Phase::New)
         return text + QStringLiteral("\nまだ出ていません");
     const QString due = QDateTime::fromMSecsSinceEpoch(state.dueMs).toLocalTime().toString(QStringLiteral("M/d H:mm"));
-    return text + QStringLiteral("\n思い出せる見込み %1%　次は %2")
-                      .arg(qRound(100 * recallOf(square)))
-                      .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    text += QStringLiteral("\n1日後に思い出せる見込み %1%　次は %2")
+                .arg(qRound(100 * recallOf(square)))
+                .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    if (state.phase == Phase::Learning)
+        text += QStringLiteral("\n覚えはじめ：短い間をおいて出します（太い枠）");
+    else if (state.phase == Phase::Relearning)
+        text += QStringLiteral("\n忘れたので覚えなおし：短い間をおいて出します（太い枠）");
+    return text;
 }
 
 bool MasteryMap::event(QEvent* event)
@@ -172,12 +174,8 @@ void MasteryMap::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, (left - 1) * height, captionWidth(), height), Qt::AlignLeft | Qt::AlignTop,
                          QStringLiteral("左 %1").arg(left));
-        for (int card : cardsOfLeft(section_, left)) {
-            const QRect square = squareOf(left, {section_, card});
-            const QColor colour = colourOf({section_, card});
-            painter.fillRect(square, colour);
-            painter.setPen(colour.darker(140));
-            painter.drawRect(square.adjusted(0, 0, -1, -1));
-        }
+        for (int card : cardsOfLeft(section_, left))
+            card_square::paint(painter, squareOf(left, {section_, card}), colourOf({section_, card}),
+                               isOnLearningSteps({section_, card}));
     }
 }

@@ -11,9 +11,10 @@
 // Every card of a section at a glance: the patterns' cards (完成形) or, in a
 // section of their own, the pairs' cards (2確目). A row per left position
 // 1..21 with that position's cards as squares, ordered by group, or by stop
-// order and verdict, each coloured by how likely the player recalls it now,
-// grey while not yet learned. A square's tool tip names the card, its
-// meaning and when it is next due.
+// order and verdict, each coloured by how likely the player recalls it a day
+// from now (card_square.h), grey while not yet asked, and framed thick while
+// on its short learning steps. A square's tool tip names the card, its
+// meaning, that recall and when it is next due.
 class MasteryMap : public QWidget {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ public:
     QRect squareOf(int left, const Square& square) const;
     // A square's fill for a card at the time last shown.
     QColor colourOf(const Square& square) const;
+    bool isOnLearningSteps(const Square& square) const;
     QString toolTipOf(const Square& square) const;
 
     QSize sizeHint() const override;

@@ -1,5 +1,6 @@
 #include "windows/drill/pattern_view.h"
 
+#include "core/pairs/pair_words.h"
 #include "core/reels/strip_geometry.h"
 #include "core/reels/symbols_in_words.h"
 #include "ui/fonts.h"

@@ -4,13 +4,19 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 AnswerChains::AnswerChains(const std::vector<CardAnswer>& answers)
 {
+    // The cards in the order first answered, not by their numbers, so that
+    // the losses add up in the same order however the cards are named.
+    std::unordered_map<int, std::size_t> firstAnswer;
+    std::vector<std::size_t> chainOf(answers.size());
+    for (std::size_t i = 0; i < answers.size(); ++i)
+        chainOf[i] = firstAnswer.try_emplace(answers[i].card, i).first->second;
     std::vector<std::size_t> order(answers.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-        [&](std::size_t a, std::size_t b) { return answers[a].card < answers[b].card; });
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return chainOf[a] < chainOf[b]; });
 
     answers_.reserve(answers.size());
     for (std::size_t i = 0; i < order.size(); ++i) {

@@ -47,12 +47,18 @@ double weightAt(double place, std::size_t k)
 struct FitProblem {
     AnswerChains chains;
     double predicted = 0;  // answers predicted, over which the loss is a mean
+    std::stop_token stop;
+    nlopt_opt optimizer = nullptr;
 };
 
 // The mean log loss with the defaults' pull, and its gradient by the places.
 double meanLoss(unsigned, const double* places, double* gradient, void* data)
 {
     const auto& problem = *static_cast<const FitProblem*>(data);
+    if (problem.stop.stop_requested()) {
+        nlopt_force_stop(problem.optimizer);
+        return HUGE_VAL;
+    }
     MemoryModelOf<WeightNumber>::Weights weights;
     for (std::size_t k = 0; k < kMemoryWeightCount; ++k)
         weights[k] = WeightNumber::variable(weightAt(places[k], k), k);
@@ -75,9 +81,9 @@ double meanLoss(unsigned, const double* places, double* gradient, void* data)
 
 }  // namespace
 
-MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers)
+MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers, std::stop_token stop)
 {
-    FitProblem problem{AnswerChains(inTimeOrder(answers)), 0.0};
+    FitProblem problem{AnswerChains(inTimeOrder(answers)), 0.0, std::move(stop)};
     problem.predicted = static_cast<double>(problem.chains.predictedCount());
     if (problem.predicted == 0)
         return MemoryModel::kDefaultWeights;
@@ -86,6 +92,7 @@ MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers)
         nlopt_create(NLOPT_LD_LBFGS, kMemoryWeightCount), nlopt_destroy);
     nlopt_set_lower_bounds1(optimizer.get(), 0.0);
     nlopt_set_upper_bounds1(optimizer.get(), 1.0);
+    problem.optimizer = optimizer.get();
     nlopt_set_min_objective(optimizer.get(), meanLoss, &problem);
     nlopt_set_ftol_rel(optimizer.get(), kSettledChange);
     nlopt_set_maxeval(optimizer.get(), kMostEvaluations);
@@ -115,7 +122,7 @@ HeldOutFigures figuresOf(const std::vector<Prediction>& predictions)
 
 }  // namespace
 
-MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWeights& current)
+MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWeights& current, std::stop_token stop)
 {
     const std::vector<CardAnswer> ordered = inTimeOrder(answers);
     const auto heldOut = static_cast<std::size_t>(std::ceil(static_cast<double>(ordered.size()) * kHeldOutShare));
@@ -127,7 +134,9 @@ MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWei
     MemoryFit fit;
     fit.currentWeights = current;
     fit.answers = static_cast<int>(ordered.size());
-    fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(heldOutFrom)});
+    fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(heldOutFrom)}, stop);
+    if (stop.stop_requested())
+        return fit;
     const std::vector<Prediction> byDefaults = heldOutPredictions(MemoryModel::kDefaultWeights);
     fit.heldOutAnswers = static_cast<int>(byDefaults.size());
     fit.defaults = figuresOf(byDefaults);

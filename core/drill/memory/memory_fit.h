@@ -3,6 +3,7 @@
 #include "core/drill/memory/card_answer.h"
 #include "core/drill/memory/memory_model.h"
 
+#include <stop_token>
 #include <vector>
 
 // The weights that best predict `answers` (any order): those within
@@ -11,8 +12,9 @@
 // time order as the drill met them, plus a pull toward the default weights
 // that counts for less the more answers there are. The same answers always
 // give the same weights: the search starts from the defaults and draws
-// nothing at random.
-MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers);
+// nothing at random. A stop requested through `stop` ends the search
+// within one pass over the answers and gives the defaults.
+MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers, std::stop_token stop = {});
 
 // The share of the latest answers a fit is checked on.
 inline constexpr double kHeldOutShare = 0.2;
@@ -41,5 +43,8 @@ struct MemoryFit {
 // Fits the weights to all but the latest answers (kHeldOutShare of them, by
 // time) and sets their predictions of those against the current weights'
 // and the defaults'. The held-out answers are predicted after replaying
-// every answer before them.
-MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWeights& current);
+// every answer before them. Once a stop is requested through `stop` the
+// result means nothing and is not to be used: the drill asks it when its
+// window closes in the middle of a fit.
+MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWeights& current,
+                         std::stop_token stop = {});
