@@ -221,7 +221,8 @@ private slots:
                          qPrintable(schema.value(0).toString() + ": " + line));
         }
         tables.sort();
-        QCOMPARE(tables, (QStringList{"drill_answers", "drill_cards", "drill_memory_fits", "drill_progress", "timing_presses"}));
+        QCOMPARE(tables, (QStringList{"drill_answers", "drill_cards", "drill_memory_fits", "drill_progress", "play_calls",
+                                      "play_games", "play_sessions", "timing_presses"}));
     }
 
     // The latest fit tells when to fit again; the latest kept one the
