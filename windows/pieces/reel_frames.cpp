@@ -2,6 +2,7 @@
 
 #include "windows/pieces/spinning_reel_view.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -36,6 +37,14 @@ ReelFrames::ReelFrames(QWidget* window, std::vector<SpinningReelView*> reels)
             if (reel->isSpinning())
                 reel->repaint();
     });
+    window->installEventFilter(this);
+}
+
+bool ReelFrames::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        follow();
+    return false;
 }
 
 void ReelFrames::follow()

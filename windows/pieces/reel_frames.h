@@ -18,9 +18,12 @@ public:
     // The timer is the window's child named "frames".
     ReelFrames(QWidget* window, std::vector<SpinningReelView*> reels);
 
-    // Starts or stops the frames as the window shows or hides and the reels
-    // start or stand: call after each such change.
+    // Starts or stops the frames as the reels start or stand: call after
+    // each such change. The window's showing and hiding it follows itself.
     void follow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* window_;

@@ -352,18 +352,6 @@ bool PlayWindow::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void PlayWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    frames_->follow();
-}
-
-void PlayWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    frames_->follow();
-}
-
 // A session with the setting chosen, or one drawn and hidden, and the odds
 // the table shows; nothing is kept until its first game.
 void PlayWindow::startSession()

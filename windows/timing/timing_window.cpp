@@ -262,18 +262,6 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void TimingWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    frames_->follow();
-}
-
-void TimingWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    frames_->follow();
-}
-
 // Asks a new target of the reel the choice names. A reel still turning for
 // the last target turns on for this one. The target line is heard wherever
 // the focus is. `focusReel`: the focus moves to the asked reel; a box being
