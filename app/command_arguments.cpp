@@ -53,3 +53,11 @@ void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
+
+int writtenOrSaid(const QString& fileName, const QString& failure)
+{
+    if (failure.isEmpty())
+        return 0;
+    print(stderr, QStringLiteral("kareto: cannot write '%1': %2\n").arg(fileName, failure));
+    return 1;
+}

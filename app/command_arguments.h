@@ -27,5 +27,9 @@ std::variant<std::int64_t, QString> wholeNumber(const QString& text, const QStri
 // Empty when it is given once or not at all.
 QString givenTwice(const QCommandLineParser& parser, const QString& option);
 
+// The exit status of writing `fileName`: 0 when `failure` is empty, else 1
+// after naming the file and the reason on standard error.
+int writtenOrSaid(const QString& fileName, const QString& failure);
+
 // Prints to standard output or error in the terminal's encoding.
 void print(std::FILE* stream, const QString& text);

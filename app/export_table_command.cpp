@@ -34,11 +34,7 @@ CommandReading readExportTable(const QCommandLineParser& parser)
     }
     return CommandRun([fileName, format = *format, left] {
         // No reel window lends its strips here: the table shows the design's.
-        const QString failure = writeTable(fileName, format, static_cast<int>(left), ReelCellPictures::design());
-        if (failure.isEmpty())
-            return 0;
-        print(stderr, QStringLiteral("kareto: cannot write '%1': %2\n").arg(fileName, failure));
-        return 1;
+        return writtenOrSaid(fileName, writeTable(fileName, format, static_cast<int>(left), ReelCellPictures::design()));
     });
 }
 
@@ -48,7 +44,8 @@ Command exportTableCommand()
 {
     return {{kExportTable,
              QStringLiteral("Write the reach-me table to FILE and exit without opening a window. The extension names "
-                            "the format: .pdf (every left position, one A4 page each), .csv (all 9261 patterns) or "
+                            "the format: .pdf (every left position, one A4 page each, then the pairs of each stop order), "
+                            ".csv (all 9261 patterns) or "
                             ".png (one left position)."),
              QStringLiteral("FILE")},
             {{kLeft, QStringLiteral("The left reel position, 1 to 21, of a .png table; 7 when left out."),

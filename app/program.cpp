@@ -38,6 +38,10 @@ void Program::showReelWindow()
     std::vector<FeatureEntry> entries;
     for (std::size_t entry = 0; entry < featureWindows().size(); ++entry)
         entries.push_back({featureWindows()[entry].menuText, featureWindows()[entry].key, [this, entry] { openFeature(entry); }});
+    // The reel window's own information windows, by the keys a player tries for help.
+    entries.push_back({QStringLiteral("操作の説明 (F1)"), QKeySequence(Qt::Key_F1), [this] { riru_->openGuide(); }});
+    entries.push_back({QStringLiteral("解説の説明 (Shift+F1)"), QKeySequence(Qt::SHIFT | Qt::Key_F1),
+                       [this] { riru_->openGlossary(); }});
     attachFeatureEntries(riru_.get(), entries);
     riru_->open();
 }

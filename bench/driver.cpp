@@ -361,7 +361,7 @@ int main(int argc, char* argv[])
     const std::vector<Figures> drillRunsDone = runsOf(program, "drill", drillRuns);
     std::printf("timing drill: %d runs of %d s spinning\n", timingRuns, envCount("BENCH_PHASE_SECONDS", 10));
     std::fflush(stdout);
-    const std::vector<Figures> timingFigures = runsOf(timingSubject, "timing", timingRuns, 30 + envCount("BENCH_PHASE_SECONDS", 10));
+    const std::vector<Figures> timingFigures = runsOf(timingSubject, "timing", timingRuns, 40 + envCount("BENCH_PHASE_SECONDS", 10));
     if (int(readingStarts.size()) != readingRuns || int(tableFigures.size()) != tableRuns ||
         int(drillRunsDone.size()) != drillRuns ||
         int(timingFigures.size()) != timingRuns)
@@ -443,6 +443,11 @@ int main(int argc, char* argv[])
     add("  CPU while spinning", tm["timing_cpu_pct"], NAN, " %", 2, "< 5 % of a core", tm["timing_cpu_pct"] < 5);
     add("  X server CPU meanwhile", tm["timing_xserver_cpu_pct"], NAN, " %", 2);
     add("  screen refresh Qt reports", tm["timing_screen_hz"], NAN, " Hz", 1);
+    add("  press to the reel standing, slip 4, median", tm["timing_press_to_stand_median_ms"], NAN, " ms", 1);
+    add("  press to the reel standing, slip 4, slowest", tm["timing_press_to_stand_max_ms"], NAN, " ms", 1,
+        "≤ 190 ms", tm["timing_press_to_stand_max_ms"] <= 190);
+    add("  frames of a slide drawn behind the last", tm["timing_slide_backward_frames"], NAN, "", 0, "0",
+        tm["timing_slide_backward_frames"] == 0);
 
     std::size_t width[5] = {6, 7, 8, 5, 4};
     const Row header{"figure", "kareto", "baseline", "ratio", "goal", ""};

@@ -3,14 +3,19 @@
 // frame painted: the time since the last one, and how far the position drawn
 // (in whole pixels) is from where the reel ideally stands once the frame is
 // painted, in ms of its turning; and the process's CPU over the whole phase.
+// Then presses, with the slip at 4 and Space at moments spread over a cell:
+// the time from each press to the result on the screen, the reel standing,
+// and the frames of a slide drawn behind the one before (none is right).
 // Prints key=value lines for the driver.
 //     bench_timing timing
 #include "ui/look.h"
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/timing_window.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QKeyEvent>
+#include <QSpinBox>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTest>
@@ -48,6 +53,14 @@ void put(const char* key, double value)
     std::fflush(stdout);
 }
 
+// Runs the event loop for `ms`; QTest::qWait sleeps between its passes.
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 double percentile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
@@ -78,8 +91,15 @@ int main(int argc, char* argv[])
     std::vector<std::int64_t> paintedUs;
     std::int64_t lastUs = -1;
     bool measuring = false;
+    double lastSlideDrawn = -1;
+    int backwardFrames = 0;
     QObject::connect(window.askedReel(), &SpinningReelView::framePainted, &window,
                      [&](std::int64_t atUs, double cellsDrawn) {
+                         if (window.isSliding()) {
+                             if (cellsDrawn < lastSlideDrawn)
+                                 ++backwardFrames;
+                             lastSlideDrawn = cellsDrawn;
+                         }
                          if (!measuring)
                              return;
                          const std::int64_t doneUs = steadyUs();
@@ -97,10 +117,7 @@ int main(int argc, char* argv[])
     const double cpuBefore = processCpuMs();
     const std::int64_t begin = steadyUs();
     measuring = true;
-    // An event loop of its own: QTest::qWait sleeps between its passes.
-    QEventLoop phase;
-    QTimer::singleShot(phaseMs, Qt::PreciseTimer, &phase, &QEventLoop::quit);
-    phase.exec();
+    runFor(phaseMs);
     measuring = false;
     const double wallMs = double(steadyUs() - begin) / 1e3;
     const double cpuMs = processCpuMs() - cpuBefore;
@@ -108,6 +125,24 @@ int main(int argc, char* argv[])
     std::fflush(stdout);
     if (gapsMs.size() < 10)
         return 1;
+
+    // Presses on the left reel only, so that the frames watched are the asked reel's.
+    window.findChild<QSpinBox*>("slip")->setValue(4);
+    std::vector<double> standMs;
+    for (int press = 0; press < 12; ++press) {
+        runFor(400 + 3 * press);  // a different moment of a cell each time
+        if (!window.isSpinning())
+            return 1;
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+        const std::int64_t pressedUs = steadyUs();
+        lastSlideDrawn = -1;
+        QApplication::sendEvent(&window, &space);
+        while (window.isSliding())
+            runFor(1);
+        standMs.push_back(double(steadyUs() - pressedUs) / 1e3);
+        runFor(100);
+        QApplication::sendEvent(&window, &space);  // the next target
+    }
 
     // The screen shows a new frame at a refresh only when one was painted
     // since the last: the share of the refresh intervals that got one.
@@ -129,6 +164,9 @@ int main(int argc, char* argv[])
     put("timing_error_p99_ms", percentile(errorsMs, 0.99));
     put("timing_error_max_ms", *std::max_element(errorsMs.begin(), errorsMs.end()));
     put("timing_cpu_pct", 100.0 * cpuMs / wallMs);
+    put("timing_press_to_stand_median_ms", percentile(standMs, 0.5));
+    put("timing_press_to_stand_max_ms", *std::max_element(standMs.begin(), standMs.end()));
+    put("timing_slide_backward_frames", backwardFrames);
 
     return 0;
 }

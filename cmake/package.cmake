@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Strips the program as Debian does, the compiler's notes included.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_package.cmake)
 # The libraries the binary links come from dpkg-shlibdeps; libqt6gui6 among
-# them carries the X11 platform plugin. Nothing links the font every window is
+# them carries the X11 platform plugin, libnlopt0 fits the memory model. Nothing links the font every window is
 # set in; without it the texts show as boxes.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver is a plugin loaded at run time, which shlibdeps cannot see.

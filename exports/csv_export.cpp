@@ -2,6 +2,7 @@
 
 #include "core/evaluation/judgement.h"
 #include "core/outcome_groups.h"
+#include "core/pairs/pair_listing.h"
 #include "core/reach_me_patterns.h"
 #include "core/evaluation/legend.h"
 #include "ui/text.h"
@@ -52,4 +53,9 @@ QByteArray reachMeTableCsv()
                        fields;
             }
     return csv;
+}
+
+QByteArray pairsCsvFile()
+{
+    return "\xEF\xBB\xBF" + ui::qt(pairsCsv()).toUtf8();
 }

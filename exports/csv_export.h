@@ -7,3 +7,7 @@
 // outcome code, group caption, commentary lines and cheer. UTF-8 with a
 // byte-order mark and CRLF line ends, every text field quoted.
 QByteArray reachMeTableCsv();
+
+// What every pair of two stopped reels tells, both stop orders, as the core
+// lists them (pairsCsv): UTF-8 with a byte-order mark, as the table's file.
+QByteArray pairsCsvFile();

@@ -10,27 +10,12 @@
 
 namespace {
 
-struct FormatText {
-    TableFormat format;
-    const char* objectName;
-    const char* caption;
-    const char* filter;
-    const char* suffix;
-};
-
-const FormatText kFormats[] = {
+const ExportButtons::Export kExports[] = {
     {TableFormat::Pdf, "exportPdf", "PDF に書き出す…", "PDF (*.pdf)", "pdf"},
     {TableFormat::Csv, "exportCsv", "CSV に書き出す…", "CSV (*.csv)", "csv"},
     {TableFormat::Png, "exportPng", "PNG に書き出す…", "PNG (*.png)", "png"},
+    {std::nullopt, "exportPairsCsv", "2確目を CSV に書き出す…", "CSV (*.csv)", "csv"},
 };
-
-const FormatText& textOf(TableFormat format)
-{
-    for (const FormatText& text : kFormats)
-        if (text.format == format)
-            return text;
-    return kFormats[0];
-}
 
 QString startingFolder()
 {
@@ -51,22 +36,21 @@ ExportButtons::ExportButtons(const ReelCellPictures& pictures, std::function<int
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
-    for (const FormatText& text : kFormats) {
+    for (const Export& text : kExports) {
         auto* button = new QPushButton(QString::fromUtf8(text.caption), this);
         button->setObjectName(QString::fromLatin1(text.objectName));
         button->setAccessibleName(QString::fromUtf8(text.caption).chopped(1));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, format = text.format] { exportAs(format); });
+        connect(button, &QPushButton::clicked, this, [this, &text] { exportAs(text); });
         layout->addWidget(button);
     }
 }
 
-QString ExportButtons::askFileName(TableFormat format)
+QString ExportButtons::askFileName(const Export& text)
 {
-    const FormatText& text = textOf(format);
-    const QString name = format == TableFormat::Png
-                             ? QStringLiteral("reach-me-table-%1.png").arg(leftPosition_())
-                             : QStringLiteral("reach-me-table.") + QString::fromLatin1(text.suffix);
+    const QString name = !text.format                        ? QStringLiteral("reach-me-pairs.csv")
+                         : *text.format == TableFormat::Png ? QStringLiteral("reach-me-table-%1.png").arg(leftPosition_())
+                                                            : QStringLiteral("reach-me-table.") + QString::fromLatin1(text.suffix);
     QFileDialog dialog(window(), QString::fromUtf8(text.caption).chopped(1), QDir(folder_).filePath(name),
                        QString::fromLatin1(text.filter));
     dialog.setObjectName(QStringLiteral("exportFileDialog"));
@@ -77,13 +61,14 @@ QString ExportButtons::askFileName(TableFormat format)
     return dialog.selectedFiles().constFirst();
 }
 
-void ExportButtons::exportAs(TableFormat format)
+void ExportButtons::exportAs(const Export& text)
 {
-    const QString fileName = askFileName(format);
+    const QString fileName = askFileName(text);
     if (fileName.isEmpty())
         return;
     folder_ = QFileInfo(fileName).absolutePath();
-    const QString failure = writeTable(fileName, format, leftPosition_(), pictures_);
+    const QString failure =
+        text.format ? writeTable(fileName, *text.format, leftPosition_(), pictures_) : writePairsCsv(fileName);
     if (failure.isEmpty()) {
         report_(QStringLiteral("%1 に書き出しました。").arg(QDir::toNativeSeparators(fileName)));
         return;

@@ -2,10 +2,13 @@
 
 #include "core/reach_me_patterns.h"
 #include "exports/table_drawing.h"
+#include "windows/pieces/pair_look.h"
 
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <functional>
 
 namespace {
 
@@ -14,23 +17,40 @@ constexpr qreal kPageGap = 24;
 constexpr int kPageLegendColumns = 1;
 
 // Title on top; grid on the left, legend beside it; scaled to fill the page.
-void drawPage(QPainter& painter, const QRectF& page, int left, const ReelCellPictures& pictures)
+void drawPage(QPainter& painter, const QRectF& page, const QSizeF& title, const std::function<void(QPointF)>& drawTitle,
+              const std::function<void(QPointF)>& drawGrid, const std::vector<table_drawing::LegendEntry>& legend)
 {
-    const QSizeF title = table_drawing::titleSize();
     const QSizeF grid = table_drawing::gridSize();
-    const QSizeF legend = table_drawing::legendSize(kPageLegendColumns);
-    const QSizeF content(std::max(title.width(), grid.width() + kPageGap + legend.width()),
+    const QSizeF legendSize = table_drawing::legendSize(legend, kPageLegendColumns);
+    const QSizeF content(std::max(title.width(), grid.width() + kPageGap + legendSize.width()),
                          title.height() + kPageGap + grid.height());
     const qreal scale = std::min(page.width() / content.width(), page.height() / content.height());
 
     painter.save();
     painter.translate(page.left() + (page.width() - content.width() * scale) / 2, page.top());
     painter.scale(scale, scale);
-    table_drawing::drawTitle(painter, QPointF(0, 0), left, pictures);
+    drawTitle(QPointF(0, 0));
     const qreal gridTop = title.height() + kPageGap;
-    table_drawing::drawGrid(painter, QPointF(0, gridTop), left, pictures);
-    table_drawing::drawLegend(painter, QPointF(grid.width() + kPageGap, gridTop), left, kPageLegendColumns);
+    drawGrid(QPointF(0, gridTop));
+    table_drawing::drawLegend(painter, QPointF(grid.width() + kPageGap, gridTop), legend, kPageLegendColumns);
     painter.restore();
+}
+
+void drawLeftPage(QPainter& painter, const QRectF& page, int left, const ReelCellPictures& pictures)
+{
+    drawPage(
+        painter, page, table_drawing::titleSize(),
+        [&](QPointF at) { table_drawing::drawTitle(painter, at, left, pictures); },
+        [&](QPointF at) { table_drawing::drawGrid(painter, at, left, pictures); }, table_drawing::legendOf(left));
+}
+
+void drawPairPage(QPainter& painter, const QRectF& page, StopOrder order, const ReelCellPictures& pictures)
+{
+    const QString title = QStringLiteral("2確目　") + pair_look::orderText(order);
+    drawPage(
+        painter, page, table_drawing::titleSize(title), [&](QPointF at) { table_drawing::drawTitle(painter, at, title); },
+        [&](QPointF at) { table_drawing::drawPairGrid(painter, at, order, pictures); },
+        table_drawing::pairLegendOf(order));
 }
 
 }  // namespace
@@ -51,7 +71,12 @@ bool writeReachMeTablePdf(QIODevice& device, const ReelCellPictures& pictures)
     for (int left = 1; left <= reel::kPositions; ++left) {
         if (left > 1 && !writer.newPage())
             return false;
-        drawPage(painter, page, left, pictures);
+        drawLeftPage(painter, page, left, pictures);
+    }
+    for (StopOrder order : kStopOrders) {
+        if (!writer.newPage())
+            return false;
+        drawPairPage(painter, page, order, pictures);
     }
     return painter.end();
 }

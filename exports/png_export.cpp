@@ -18,7 +18,8 @@ QImage reachMeTablePicture(int left, const ReelCellPictures& pictures)
 {
     const QSizeF title = table_drawing::titleSize();
     const QSizeF grid = table_drawing::gridSize();
-    const QSizeF legend = table_drawing::legendSize(kPictureLegendColumns);
+    const std::vector<table_drawing::LegendEntry> entries = table_drawing::legendOf(left);
+    const QSizeF legend = table_drawing::legendSize(entries, kPictureLegendColumns);
     const qreal width = std::max({title.width(), grid.width(), legend.width()}) + 2 * kPictureMargin;
     const qreal height = title.height() + grid.height() + legend.height() + 2 * kPictureGap + 2 * kPictureMargin;
     QImage picture(static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height)), QImage::Format_RGB32);
@@ -31,6 +32,6 @@ QImage reachMeTablePicture(int left, const ReelCellPictures& pictures)
     at.ry() += title.height() + kPictureGap;
     table_drawing::drawGrid(painter, at, left, pictures);
     at.ry() += grid.height() + kPictureGap;
-    table_drawing::drawLegend(painter, at, left, kPictureLegendColumns);
+    table_drawing::drawLegend(painter, at, entries, kPictureLegendColumns);
     return picture;
 }

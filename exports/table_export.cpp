@@ -10,6 +10,37 @@
 
 namespace {
 
+// A write that stores less than asked (the last blocks of a full disk) sets
+// no error; the next one, for the rest, fails with the system's reason.
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// Writes a file that appears only whole; a failure leaves an existing file as
+// it was. Every file is drawn in memory first and reaches the disk the same
+// way: unbuffered, each write's failure the system's own.
+QString writeWholeFile(const QString& fileName, const QByteArray& bytes)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
 // The table in the format's bytes, or nothing when it could not be drawn.
 std::optional<QByteArray> tableBytes(TableFormat format, int left, const ReelCellPictures& pictures)
 {
@@ -23,19 +54,6 @@ std::optional<QByteArray> tableBytes(TableFormat format, int left, const ReelCel
     if (!drawn)
         return std::nullopt;
     return bytes;
-}
-
-// A write that stores less than asked (the last blocks of a full disk) sets
-// no error; the next one, for the rest, fails with the system's reason.
-bool writeAll(QIODevice& device, const QByteArray& bytes)
-{
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
 }
 
 }  // namespace
@@ -52,22 +70,15 @@ std::optional<TableFormat> tableFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-// The table is drawn in memory first, so that every format reaches the disk
-// the same way: unbuffered, each write's failure the system's own.
 QString writeTable(const QString& fileName, TableFormat format, int left, const ReelCellPictures& pictures)
 {
     const std::optional<QByteArray> bytes = tableBytes(format, left, pictures);
     if (!bytes)
         return QStringLiteral("the table could not be drawn");
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (!writeAll(file, *bytes)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return writeWholeFile(fileName, *bytes);
+}
+
+QString writePairsCsv(const QString& fileName)
+{
+    return writeWholeFile(fileName, pairsCsvFile());
 }

@@ -15,3 +15,7 @@ std::optional<TableFormat> tableFormatOf(const QString& fileName);
 // the one given for PNG. The file appears only whole; a failure leaves an
 // existing file as it was. Answers why it failed, or nothing.
 QString writeTable(const QString& fileName, TableFormat format, int left, const ReelCellPictures& pictures);
+
+// Writes what every pair of both stop orders tells as CSV (pairsCsvFile), on
+// the same terms.
+QString writePairsCsv(const QString& fileName);

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QScopeGuard>
+#include <QUrl>
 #include <QVariant>
 
 #include <atomic>
@@ -81,8 +82,8 @@ QString freeAsideName(const QString& path)
 
 }  // namespace
 
-HistoryDatabase::HistoryDatabase(QString path, std::vector<SchemaStep> schema)
-    : path_(std::move(path)), schema_(std::move(schema)), connection_(newConnectionName())
+HistoryDatabase::HistoryDatabase(QString path, std::vector<SchemaStep> schema, Access access)
+    : path_(std::move(path)), schema_(std::move(schema)), access_(access), connection_(newConnectionName())
 {
 }
 
@@ -121,6 +122,8 @@ bool HistoryDatabase::read(const std::function<bool(Statements&)>& query)
 
 bool HistoryDatabase::write(const std::function<bool(Statements&)>& change)
 {
+    if (access_ == Access::ReadOnly)
+        return false;
     if (!open(true) || !migrate())
         return false;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
@@ -171,6 +174,10 @@ bool HistoryDatabase::open(bool create)
         return true;
     if (state_ != State::Open)
         return false;
+    if (access_ == Access::ReadOnly) {
+        close();
+        return fail(HistoryProblem::Kind::NotOurs, {}, path_);
+    }
     if (!setAside())
         return false;
     return create && open(true);
@@ -182,7 +189,22 @@ bool HistoryDatabase::connect()
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
         db.setDatabaseName(path_);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (access_ == Access::ReadOnly) {
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+            // A read-only connection would leave a -wal and -shm file behind
+            // for a history that has none. It has none when no copy of the
+            // program holds it open (the last to close it checkpoints and
+            // removes them), so nothing is being written and the file may be
+            // read as it stands.
+            if (!QFileInfo::exists(path_ + QStringLiteral("-wal"))) {
+                options += QStringLiteral(";QSQLITE_OPEN_URI");
+                QUrl url = QUrl::fromLocalFile(path_);
+                url.setQuery(QStringLiteral("immutable=1"));
+                db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+            }
+        }
+        db.setConnectOptions(options);
         if (db.open())
             return true;
         error = db.lastError();

@@ -17,8 +17,13 @@
 // set aside as kareto.sqlite.bad, never deleted.
 class HistoryDatabase {
 public:
+    // ReadOnly: only read, and read leaving the folder as it was: nothing is
+    // created, migrated or set aside, and every write fails.
+    enum class Access { ReadWrite, ReadOnly };
+
     // `path` empty: there is nowhere to keep a history, every write fails.
-    explicit HistoryDatabase(QString path, std::vector<SchemaStep> schema = programSchema());
+    explicit HistoryDatabase(QString path, std::vector<SchemaStep> schema = programSchema(),
+                             Access access = Access::ReadWrite);
     ~HistoryDatabase();
     HistoryDatabase(const HistoryDatabase&) = delete;
     HistoryDatabase& operator=(const HistoryDatabase&) = delete;
@@ -56,6 +61,7 @@ private:
 
     QString path_;
     std::vector<SchemaStep> schema_;
+    Access access_;
     QString connection_;
     State state_ = State::Closed;
     std::optional<HistoryProblem> problem_;

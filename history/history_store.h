@@ -17,7 +17,10 @@ public:
     const QString& path() const { return database_->path(); }
 
 protected:
-    explicit HistoryStore(QString databasePath) : database_(std::make_unique<HistoryDatabase>(std::move(databasePath))) {}
+    explicit HistoryStore(QString databasePath, HistoryDatabase::Access access = HistoryDatabase::Access::ReadWrite)
+        : database_(std::make_unique<HistoryDatabase>(std::move(databasePath), programSchema(), access))
+    {
+    }
 
     HistoryDatabase& database() { return *database_; }
 

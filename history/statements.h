@@ -16,7 +16,8 @@ class Statements {
 public:
     explicit Statements(QSqlDatabase db) : db_(std::move(db)) {}
 
-    // Prepares and runs `sql` with `values` bound to its ?s in order.
+    // Runs `sql`, prepared with `values` bound to its ?s in order when there
+    // are any.
     bool run(const QString& sql, const QVariantList& values = {});
 
     // The rows of the last statement run, each read once.

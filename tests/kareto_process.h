@@ -10,8 +10,9 @@ struct Run {
     QString err;
 };
 
-// The real program, with no display and no platform chosen; started through
-// the launcher's command line when one is given.
+// The real program, with no display and no platform chosen, its data folder
+// (where the history is) `folder`/data; started through the launcher's
+// command line when one is given.
 inline Run kareto(const QStringList& arguments, const QString& folder, const QStringList& launcher = {})
 {
     QProcess program;
@@ -19,6 +20,7 @@ inline Run kareto(const QStringList& arguments, const QString& folder, const QSt
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder + QStringLiteral("/data"));
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(folder);
     if (launcher.isEmpty())

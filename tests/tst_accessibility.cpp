@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
+#include "windows/play/play_window.h"
 #include "windows/reach_me_table/reach_me_table_window.h"
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
@@ -10,6 +11,8 @@
 #include <QAbstractItemModel>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +118,41 @@ private slots:
         QCOMPARE(said(score, QAccessible::Name), score->text());
     }
 
+    // Every choice box of the windows beside the reel window is read with its
+    // value, and the keys that would change it unheard open its list instead.
+    void choicesAreReadWithTheirValue_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("drill's mode") << int(Qt::Key_F2) << QStringLiteral("mode");
+        QTest::newRow("drill's left reel") << int(Qt::Key_F2) << QStringLiteral("leftFilter");
+        QTest::newRow("timing's reel") << int(Qt::Key_F4) << QStringLiteral("reelChoice");
+        QTest::newRow("estimate's prior") << int(Qt::Key_F5) << QStringLiteral("prior");
+        QTest::newRow("play's setting") << int(Qt::Key_F6) << QStringLiteral("setting");
+    }
+    void choicesAreReadWithTheirValue()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, box);
+        Program program([] {});
+        click(*program.notice(), "Command1");
+        QVERIFY(QTest::qWaitForWindowActive(program.reelWindow()));
+        QTest::keyClick(program.reelWindow(), Qt::Key(key));
+        QComboBox* choice = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->findChild<QComboBox*>(box))
+                choice = window->findChild<QComboBox*>(box);
+        QVERIFY(choice);
+        choice->setCurrentIndex(1);
+        QVERIFY2(said(choice, QAccessible::Description).startsWith(choice->currentText()),
+                 qPrintable(said(choice, QAccessible::Description)));
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Up);
+        QCOMPARE(choice->currentIndex(), 1);
+        QVERIFY(choice->view()->isVisible());
+        choice->hidePopup();
+    }
+
     void tabReachesEveryControlOfTheNewWindows()
     {
         Program program([] {});
@@ -134,6 +172,9 @@ private slots:
         QTest::keyClick(program.reelWindow(), Qt::Key_F5);
         walkTheTabChain(program.window<SettingEstimateWindow>());
         program.window<SettingEstimateWindow>()->close();
+        QTest::keyClick(program.reelWindow(), Qt::Key_F6);
+        walkTheTabChain(program.window<PlayWindow>());
+        program.window<PlayWindow>()->close();
         QTest::keyClick(program.reelWindow(), Qt::Key_F2);
         walkTheTabChain(program.window<DrillWindow>());
     }

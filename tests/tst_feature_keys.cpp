@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "windows/drill/drill_window.h"
 #include "windows/notice_and_info/form4.h"
+#include "windows/play/play_window.h"
 #include "windows/reach_me_table/reach_me_table_window.h"
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
@@ -13,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-// F2, F3 and F5 open their windows from every window of the program, and Esc
+// F1 to F6 open their windows from every window of the program, and Esc
 // closes the windows beside the reel window, but never the reel window.
 class TestFeatureKeys : public QObject {
     Q_OBJECT
@@ -43,20 +44,51 @@ private slots:
         QTest::keyClick(glossary, Qt::Key_F5);
         QVERIFY(program.window<SettingEstimateWindow>() && program.window<SettingEstimateWindow>()->isVisible());
         QTest::keyClick(glossary, Qt::Key_Escape);
-        QVERIFY2(glossary->isVisible(), "the glossary keeps the keys of its design");
+        QVERIFY2(!glossary->isVisible(), "Esc puts the glossary away as its OK does");
 
         QTest::keyClick(program.window<SettingEstimateWindow>(), Qt::Key_F2);
         QVERIFY(program.window<DrillWindow>() && program.window<DrillWindow>()->isVisible());
         QTest::keyClick(program.window<DrillWindow>(), Qt::Key_F3);
         QVERIFY(program.window<ReachMeTableWindow>() && program.window<ReachMeTableWindow>()->isVisible());
+        QTest::keyClick(program.window<ReachMeTableWindow>(), Qt::Key_F6);
+        QVERIFY(program.window<PlayWindow>() && program.window<PlayWindow>()->isVisible());
 
-        for (QWidget* window : std::initializer_list<QWidget*>{program.window<ReachMeTableWindow>(), program.window<DrillWindow>(),
+        for (QWidget* window : std::initializer_list<QWidget*>{program.window<PlayWindow>(), program.window<ReachMeTableWindow>(),
+                                                               program.window<DrillWindow>(),
                                                                program.window<SettingEstimateWindow>()}) {
             QTest::keyClick(window, Qt::Key_Escape);
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
         }
         QTest::keyClick(riru, Qt::Key_Escape);
         QVERIFY(riru->isVisible());
+    }
+
+    // The help keys bring up the reel window's guide and glossary, as their
+    // buttons and the menu's entries do, whichever window has the keyboard.
+    void helpKeysOpenTheGuideAndTheGlossary_data()
+    {
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("F1") << QKeyCombination(Qt::Key_F1) << QStringLiteral("Fsousa");
+        QTest::newRow("Shift+F1") << QKeyCombination(Qt::SHIFT, Qt::Key_F1) << QStringLiteral("Fkaisetu");
+    }
+    void helpKeysOpenTheGuideAndTheGlossary()
+    {
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, window);
+        Program program([] {});
+        click(*program.notice(), "Command1");
+        Riru* riru = program.reelWindow();
+        QVERIFY(QTest::qWaitForWindowActive(riru));
+        QTest::keyClick(riru, Qt::Key_F5);
+        QTest::keyClick(program.window<SettingEstimateWindow>(), key.key(), key.keyboardModifiers());
+        QWidget* opened = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == window && top->isVisible())
+                opened = top;
+        QVERIFY(opened);
+        QTest::keyClick(opened, Qt::Key_Escape);
+        QVERIFY(!opened->isVisible());
     }
 
     // While a modal question is open, the keys are its own.

@@ -107,6 +107,8 @@ private slots:
                 ++counted[std::ranges::find(kPairVerdicts, reading.verdict) - kPairVerdicts.begin()];
             }
         QCOMPARE(counted, verdicts);
+        const auto counts = verdictCounts(stopOrder);
+        QCOMPARE(QList<int>(counts.begin(), counts.end()), verdicts);
     }
 
     void pairsOfEachVerdict_data()

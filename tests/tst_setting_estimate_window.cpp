@@ -6,6 +6,7 @@
 #include "windows/reel/riru.h"
 #include "windows/setting_estimate/setting_estimate_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -93,6 +94,35 @@ private slots:
         enter(&window, "games", 10);
         QCOMPARE(textOf(&window, "posterior_5"), QStringLiteral("―"));
         QVERIFY(textOf(&window, "caution").contains(QStringLiteral("ゲーム数を超えています")));
+    }
+
+    // A screen reader reaches every result by Tab after the counts and reads
+    // it there, each setting's line with its number; nothing speaks a bare
+    // percentage as the numbers change.
+    void theResultsAreReadWhereTabReachesThem()
+    {
+        SettingEstimateWindow window;
+        window.open();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("games"));
+        enter(&window, "games", 6000);
+        enter(&window, "bigCount", 24);
+        enter(&window, "regCount", 16);
+        QStringList heard;
+        for (int press = 0; press < 12; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            heard << QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name);
+        }
+        QVERIFY2(heard.contains(QStringLiteral("設定3 16.9 %、BIG 22.7 回・REG 14.3 回")), qPrintable(heard.join(u'|')));
+        for (const QString& line : {QStringLiteral("平均の設定: 3.72"), QStringLiteral("設定4以上の確率: 55.4 %"),
+                                    QStringLiteral("この回数ではまだ設定を見分けられません。")})
+            QVERIFY2(heard.contains(line), qPrintable(heard.join(u'|')));
+
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!readable || !readable->valueInterface() || control->focusPolicy() != Qt::NoFocus,
+                     qPrintable(control->objectName()));
+        }
     }
 
     void aPriorOfTheirOwn()

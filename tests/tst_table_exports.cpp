@@ -191,12 +191,20 @@ private slots:
         QVERIFY2(pdf.status == 0, qPrintable(pdf.err));
         const QString pdfPath = folder.filePath("t.pdf");
         const QString info = runTool("pdfinfo", {pdfPath});
-        QVERIFY(info.contains(QRegularExpression("Pages:\\s+21\\n")));
+        QVERIFY(info.contains(QRegularExpression("Pages:\\s+23\\n")));
         QVERIFY(info.contains(QStringLiteral("842 x 595 pts (A4)")));  // landscape
-        for (int page = 1; page <= 21; ++page) {
+        for (int page = 1; page <= 23; ++page) {
             const QString text = runTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page),
                                                        pdfPath, "-"});
-            QVERIFY2(text.contains(QStringLiteral("左リール %1\n").arg(page)), qPrintable(text.left(40)));
+            // A page for each left position, then the pairs of each stop order.
+            const QString title = page <= 21 ? QStringLiteral("左リール %1\n").arg(page)
+                                  : page == 22 ? QStringLiteral("順押し（左→中→右）")
+                                               : QStringLiteral("はさみ打ち（左→右→中）");
+            QVERIFY2(text.contains(title), qPrintable(text.left(40)));
+            if (page > 21)
+                QVERIFY2(text.startsWith(QStringLiteral("2確目")) && text.contains(QStringLiteral("まだ分からない"))
+                             && text.contains(page == 22 ? "中リール →" : "右リール →"),
+                         qPrintable(text.left(200)));
         }
         // The Japanese face goes with the file.
         const QStringList fonts = runTool("pdffonts", {pdfPath}).split('\n').mid(2, 1);
@@ -256,7 +264,9 @@ private slots:
         QVERIFY2(lines[0].startsWith(QStringLiteral("kareto: ")) && lines[0].contains(named), qPrintable(lines[0]));
         if (status == 2)
             QCOMPARE(lines[1], QStringLiteral("Usage: kareto [--export-table FILE [--left N] | --estimate-setting GAMES BIG REG "
-                                              "[--prior WEIGHTS]]"));
+                                              "[--prior WEIGHTS] | --play GAMES [--setting N] [--seed N] | --pairs left-center|left-right | "
+                                              "--export-pairs FILE.csv | --memory-report [--answers FILE.csv] "
+                                              "[--predict TEST.csv]]"));
         QCOMPARE(filesIn(folder.path()), QStringList{"file"});
     }
 
@@ -313,7 +323,8 @@ private slots:
         const Run run = kareto({}, folder.path());
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith(QLatin1String("kareto: no display (DISPLAY is not set); --export-table, "
-                                                  "--estimate-setting")),
+                                                  "--estimate-setting, --play, --pairs, --export-pairs, --memory-report "
+                                                  "work without one\n")),
                  qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), 1);
     }
@@ -333,16 +344,19 @@ private slots:
     // over the folder in a namespace of the program's own.
     void writeFailuresNameTheSystemsReason_data()
     {
+        QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("fullDisk");
-        for (const char* file : {"t.csv", "t.png", "t.pdf"}) {
-            QTest::addRow("%s on a full disk", file) << file << true;
-            QTest::addRow("%s beyond the file size limit", file) << file << false;
+        for (const auto& [option, file] : {std::pair{"--export-table", "t.csv"}, std::pair{"--export-table", "t.png"},
+                                           std::pair{"--export-table", "t.pdf"}, std::pair{"--export-pairs", "p.csv"}}) {
+            QTest::addRow("%s %s on a full disk", option, file) << option << file << true;
+            QTest::addRow("%s %s beyond the file size limit", option, file) << option << file << false;
         }
     }
 
     void writeFailuresNameTheSystemsReason()
     {
+        QFETCH(QString, option);
         QFETCH(QString, file);
         QFETCH(bool, fullDisk);
         QTemporaryDir folder;
@@ -351,7 +365,7 @@ private slots:
                                    "mount -t tmpfs -o size=8k tmpfs \"$1\" || exit 77; shift; exec \"$@\"", "sh",
                                    folder.path()}
                      : QStringList{"prlimit", "--fsize=4096"};
-        const Run run = kareto({"--export-table", folder.filePath(file)}, folder.path(), launcher);
+        const Run run = kareto({option, folder.filePath(file)}, folder.path(), launcher);
         if (fullDisk && run.status == 77)
             QSKIP(qPrintable("no file system of its own can be mounted here: " + run.err.trimmed()));
         QCOMPARE(run.status, 1);
@@ -378,6 +392,7 @@ private slots:
         QTest::newRow("pdf") << "exportPdf" << "reach-me-table.pdf";
         QTest::newRow("csv") << "exportCsv" << "reach-me-table.csv";
         QTest::newRow("png") << "exportPng" << "reach-me-table-12.png";
+        QTest::newRow("pairs csv") << "exportPairsCsv" << "reach-me-pairs.csv";
     }
 
     void windowButtonsExport()
@@ -387,7 +402,8 @@ private slots:
         QTemporaryDir folder;
         const ReelCellPictures design = ReelCellPictures::design();
         ReachMeTableWindow table({QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")},
-                                 [](int, int, int) { return QString(); }, exportButtonsFor);
+                                 [](int, int, int) { return QString(); },
+                                 [](StopOrder, const StoppedPair&) { return QString(); }, exportButtonsFor);
         table.findChild<QSpinBox*>("leftPosition")->setValue(12);
         table.open();
 
@@ -401,14 +417,14 @@ private slots:
         QVERIFY(QFileInfo::exists(target));
         QVERIFY2(table.findChild<QLabel*>("status")->text().contains(offeredName),
                  qPrintable(table.findChild<QLabel*>("status")->text()));
-        if (button == QStringLiteral("exportCsv")) {
+        if (button == QStringLiteral("exportCsv") || button == QStringLiteral("exportPairsCsv")) {
             QFile written(target);
             QVERIFY(written.open(QIODevice::ReadOnly));
-            QCOMPARE(written.readAll(), reachMeTableCsv());
+            QCOMPARE(written.readAll(), button == QStringLiteral("exportCsv") ? reachMeTableCsv() : pairsCsvFile());
         } else if (button == QStringLiteral("exportPng")) {
             QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), reachMeTablePicture(12, design));
         } else {
-            QVERIFY(runTool("pdfinfo", {target}).contains(QRegularExpression("Pages:\\s+21\\n")));
+            QVERIFY(runTool("pdfinfo", {target}).contains(QRegularExpression("Pages:\\s+23\\n")));
         }
 
         // A name under a regular file fails: the box names the file and the

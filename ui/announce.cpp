@@ -11,4 +11,10 @@ void announceNameChange(QWidget* control)
     QAccessible::updateAccessibility(&changed);
 }
 
+void sayThrough(QWidget* control, const QString& words)
+{
+    control->setAccessibleDescription(words);
+    control->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace ui

@@ -1,53 +1,63 @@
 #include "core/drill/card_drill.h"
 
-#include "core/drill/cards/card_deck.h"
 #include "core/drill/cards/teaching_order.h"
 #include "core/evaluation/evaluation.h"
-#include "core/evaluation/judgement.h"
 
 #include <algorithm>
 #include <limits>
 
-CardDrill::CardDrill(std::uint64_t seed, std::int64_t nowMs)
-    : deck_(CardDeck::instance()),
+template <typename Deck>
+Drill<Deck>::Drill(std::uint64_t seed, std::int64_t nowMs)
+    : deck_(Deck::instance()),
       teachingOrder_(teachingOrder(deck_)),
       random_(seed),
       states_(static_cast<std::size_t>(deck_.size())),
-      lastShown_(static_cast<std::size_t>(deck_.size()), Pattern{0, 0, 0})
+      lastShown_(static_cast<std::size_t>(deck_.size()))
 {
     rollDay(nowMs);
     next(nowMs);
 }
 
-std::int64_t CardDrill::dayOf(std::int64_t nowMs) const
+template <typename Deck>
+std::int64_t Drill<Deck>::dayOf(std::int64_t nowMs) const
 {
-    const std::int64_t local = nowMs + settings_.utcOffsetMs;
-    return local / kMsPerDay - (local % kMsPerDay < 0 ? 1 : 0);
+    return playerDayOf(nowMs, settings_.utcOffsetMs);
 }
 
-void CardDrill::rollDay(std::int64_t nowMs)
+template <typename Deck>
+void Drill<Deck>::rollDay(std::int64_t nowMs)
 {
     if (dayTally_.day != dayOf(nowMs))
         dayTally_ = {dayOf(nowMs), 0, 0};
 }
 
-bool CardDrill::passesFilter(int card) const
+template <typename Deck>
+bool Drill<Deck>::passesFilter(int card) const
 {
     return leftFilter_ == 0 || deck_.card(card).grid == evaluatorClassOf(leftFilter_);
 }
 
-bool CardDrill::newCardAllowed(std::int64_t nowMs) const
+template <typename Deck>
+bool Drill<Deck>::newCardAllowed(std::int64_t nowMs) const
 {
     const int newToday = dayTally_.day == dayOf(nowMs) ? dayTally_.newCards : 0;
     return settings_.newCardCap == 0 || newToday < settings_.newCardCap;
 }
 
-double CardDrill::retrievabilityOf(int card, std::int64_t nowMs) const
+template <typename Deck>
+double Drill<Deck>::retrievabilityOf(int card, std::int64_t nowMs) const
 {
-    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs);
+    return retrievabilityAt(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
 }
 
-int CardDrill::chooseCard(std::int64_t nowMs, bool& caughtUp) const
+template <typename Deck>
+double Drill<Deck>::recallADayLaterOf(int card, std::int64_t nowMs) const
+{
+    return recallADayLater(states_[static_cast<std::size_t>(card)], nowMs, memoryModel_);
+}
+
+template <typename Deck>
+int Drill<Deck>::chooseCard(std::int64_t nowMs, bool& caughtUp) const
 {
     caughtUp = false;
     int due = -1;
@@ -90,64 +100,69 @@ int CardDrill::chooseCard(std::int64_t nowMs, bool& caughtUp) const
     return weakest >= 0 ? weakest : *firstNew;
 }
 
-Pattern CardDrill::choosePattern(int card)
+template <typename Deck>
+typename Drill<Deck>::Asked Drill<Deck>::chooseQuestion(int card)
 {
-    const std::vector<Pattern> patterns = deck_.patternsOn(card, leftFilter_);
-    Pattern& last = lastShown_[static_cast<std::size_t>(card)];
-    Pattern chosen = patterns.front();
-    if (patterns.size() > 1) {
-        std::vector<Pattern> others;
-        std::copy_if(patterns.begin(), patterns.end(), std::back_inserter(others),
-            [&](const Pattern& pattern) { return pattern != last; });
+    const std::vector<Asked> questions = deck_.questionsOn(card, leftFilter_);
+    std::optional<Asked>& last = lastShown_[static_cast<std::size_t>(card)];
+    Asked chosen = questions.front();
+    if (questions.size() > 1) {
+        std::vector<Asked> others;
+        std::copy_if(questions.begin(), questions.end(), std::back_inserter(others),
+            [&](const Asked& question) { return question != last; });
         chosen = others[static_cast<std::size_t>(random_.below(static_cast<int>(others.size())))];
     }
     last = chosen;
     return chosen;
 }
 
-const Question& CardDrill::next(std::int64_t nowMs)
+template <typename Deck>
+const typename Drill<Deck>::Question& Drill<Deck>::next(std::int64_t nowMs)
 {
     rollDay(nowMs);
     bool caughtUp = false;
     const int card = chooseCard(nowMs, caughtUp);
-    current_ = {choosePattern(card), card, caughtUp};
+    current_ = {chooseQuestion(card), card, caughtUp};
     answered_ = false;
     return current_;
 }
 
-AnswerResult CardDrill::answer(int group, int answerMs, std::int64_t nowMs)
+template <typename Deck>
+AnswerResult Drill<Deck>::answer(int chosen, int answerMs, std::int64_t nowMs)
 {
     rollDay(nowMs);
-    const char code = outcomeCodeOf(current_.pattern);
-    const int rightGroup = groupIndexOf(code);
-    const bool right = rightGroup == group;
+    const int rightAnswer = deck_.answerOf(current_.card);
+    const bool right = rightAnswer == chosen;
     const Grade grade = gradeOf(right, answerMs);
     CardState& state = states_[static_cast<std::size_t>(current_.card)];
     if (state.phase == Phase::New)
         ++dayTally_.newCards;
     else
         ++dayTally_.reviews;
-    state = afterAnswer(state, grade, nowMs, settings_.retention);
-    score_.record(rightGroup, right);
+    state = afterAnswer(state, grade, nowMs, settings_.retention, memoryModel_);
+    score_.record(rightAnswer, right);
     answered_ = true;
-    return {right, rightGroup, code, grade, current_.card, state};
+    return {right, rightAnswer, grade, current_.card, state};
 }
 
-void CardDrill::setLeftFilter(int leftFilter, std::int64_t nowMs)
+template <typename Deck>
+void Drill<Deck>::setLeftFilter(int leftFilter, std::int64_t nowMs)
 {
     leftFilter_ = leftFilter;
-    if (!answered_ && leftFilter_ != 0 && current_.pattern.left != leftFilter_)
+    if (!answered_ && leftFilter_ != 0 && current_.asked.left != leftFilter_)
         next(nowMs);
 }
 
-int CardDrill::learnedCount() const
+template <typename Deck>
+int Drill<Deck>::learnedCount() const
 {
     return static_cast<int>(std::count_if(states_.begin(), states_.end(), [](const CardState& state) {
         return state.phase != Phase::New && state.memory.stability >= kLearnedStabilityDays;
     }));
 }
 
-TodayCounts CardDrill::today(std::int64_t nowMs) const
+template <typename Deck>
+TodayCounts Drill<Deck>::today(std::int64_t nowMs) const
 {
     const bool sameDay = dayTally_.day == dayOf(nowMs);
     TodayCounts counts{sameDay ? dayTally_.reviews : 0, sameDay ? dayTally_.newCards : 0, 0};
@@ -167,7 +182,8 @@ TodayCounts CardDrill::today(std::int64_t nowMs) const
     return counts;
 }
 
-void CardDrill::restore(const Score& score, std::vector<CardState> states, const DayTally& dayTally, std::int64_t nowMs)
+template <typename Deck>
+void Drill<Deck>::restore(const Score& score, std::vector<CardState> states, const DayTally& dayTally, std::int64_t nowMs)
 {
     score_ = score;
     states_ = std::move(states);
@@ -177,7 +193,11 @@ void CardDrill::restore(const Score& score, std::vector<CardState> states, const
     next(nowMs);
 }
 
-void CardDrill::reset(std::int64_t nowMs)
+template <typename Deck>
+void Drill<Deck>::reset(std::int64_t nowMs)
 {
     restore({}, {}, {}, nowMs);
 }
+
+template class Drill<CardDeck>;
+template class Drill<PairDeck>;

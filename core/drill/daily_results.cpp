@@ -13,8 +13,7 @@ std::vector<DayResult> dailyResults(const std::vector<PastAnswer>& answers, std:
     for (int i = 0; i < days; ++i)
         results.push_back({firstDay + i, 0, 0, 0});
     for (const PastAnswer& answer : answers) {
-        const std::int64_t local = answer.atMs + utcOffsetMs;
-        const std::int64_t day = local / kMsPerDay - (local % kMsPerDay < 0 ? 1 : 0);
+        const std::int64_t day = playerDayOf(answer.atMs, utcOffsetMs);
         if (day < firstDay || day > lastDay)
             continue;
         const auto index = static_cast<std::size_t>(day - firstDay);

@@ -60,3 +60,12 @@ PairReading readPair(StopOrder order, const StoppedPair& pair)
     reading.verdict = verdictOf(reading.standing);
     return reading;
 }
+
+std::array<int, kPairVerdicts.size()> verdictCounts(StopOrder order)
+{
+    std::array<int, kPairVerdicts.size()> counts{};
+    for (int left = 1; left <= reel::kPositions; ++left)
+        for (int second = 1; second <= reel::kPositions; ++second)
+            ++counts[static_cast<std::size_t>(verdictIndexOf(readPair(order, {left, second}).verdict))];
+    return counts;
+}

@@ -2,6 +2,7 @@
 
 #include "core/outcome_groups.h"
 #include "core/pattern.h"
+#include "core/reels/reel_cells.h"
 
 #include <array>
 
@@ -14,6 +15,16 @@ enum class StopOrder {
     LeftRight,   // はさみ打ち: left, right, then center
 };
 inline constexpr std::array<StopOrder, 2> kStopOrders = {StopOrder::LeftCenter, StopOrder::LeftRight};
+
+// The reel stopped second in the order, and the one left to stop.
+constexpr reel::Reel secondReelOf(StopOrder order)
+{
+    return order == StopOrder::LeftCenter ? reel::Center : reel::Right;
+}
+constexpr reel::Reel thirdReelOf(StopOrder order)
+{
+    return order == StopOrder::LeftCenter ? reel::Right : reel::Center;
+}
 
 // The two reels stopped first: the left reel's upper-row position and the
 // second reel's, each 1..21.
@@ -44,6 +55,18 @@ enum class PairVerdict {
 inline constexpr std::array<PairVerdict, 5> kPairVerdicts = {
     PairVerdict::Big, PairVerdict::Reg, PairVerdict::Bonus, PairVerdict::Open, PairVerdict::NoStop};
 
+// The verdict's index in kPairVerdicts, which lists them in their own order.
+constexpr int verdictIndexOf(PairVerdict verdict)
+{
+    return static_cast<int>(verdict);
+}
+static_assert([] {
+    for (std::size_t index = 0; index < kPairVerdicts.size(); ++index)
+        if (verdictIndexOf(kPairVerdicts[index]) != static_cast<int>(index))
+            return false;
+    return true;
+}());
+
 // Whether the verdict makes a bonus certain.
 constexpr bool isCertainBonus(PairVerdict verdict)
 {
@@ -59,3 +82,7 @@ struct PairReading {
 
 // What the pair tells; both positions must lie on their reels.
 PairReading readPair(StopOrder order, const StoppedPair& pair);
+
+// How many of the order's 441 pairs tell each verdict, in the order of
+// kPairVerdicts.
+std::array<int, kPairVerdicts.size()> verdictCounts(StopOrder order);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace timing {
 namespace {
@@ -19,33 +20,37 @@ std::u16string number(long long value)
 PressResult pressAt(const ReelSpin& spin, const Target& target, int slip, std::int64_t pressUs)
 {
     const std::int64_t units = spin.turnedUnits(pressUs);
-    const std::int64_t step = units / ReelSpin::kCellUnits;
+    const std::int64_t first = spin.nextAlignedStep(pressUs);
     const auto isTarget = [&](std::int64_t s) { return reel::symbolOf(target.reel, spin.cellAfter(s, target.row)) == target.symbol; };
+    // From the ideal moment of the passage at step s: half a cell before it stands on the row.
+    const auto distance = [&](std::int64_t s) { return units - (s * ReelSpin::kCellUnits - ReelSpin::kCellUnits / 2); };
 
-    std::int64_t stopped = step;
-    std::int64_t aimed = -1;
-    for (std::int64_t s = step; s <= step + slip; ++s) {
+    std::int64_t stopped = first;
+    std::optional<std::int64_t> aimed;
+    for (std::int64_t s = first; s <= first + slip; ++s) {
         if (isTarget(s)) {
-            stopped = aimed = s;
+            stopped = s;
+            aimed = s;
             break;
         }
     }
-    const auto distance = [&](std::int64_t s) { return units - (s * ReelSpin::kCellUnits + ReelSpin::kCellUnits / 2); };
-    if (aimed < 0) {
+    if (!aimed) {
         // Every symbol is on every strip, so one passage lies within 21 cells.
-        for (std::int64_t s = step - reel::kPositions; s <= step + reel::kPositions; ++s) {
-            if (isTarget(s) && (aimed < 0 || std::llabs(distance(s)) <= std::llabs(distance(aimed))))
+        for (std::int64_t s = first - reel::kPositions; s <= first + reel::kPositions; ++s) {
+            if (isTarget(s) && (!aimed || std::llabs(distance(s)) <= std::llabs(distance(*aimed))))
                 aimed = s;
         }
     }
 
     PressResult result;
+    result.stopSteps = stopped;
     result.stoppedUpperPosition = spin.cellAfter(stopped, Upper);
     result.stoppedCell = spin.cellAfter(stopped, target.row);
-    result.hit = stopped == aimed;
-    result.cellsOff = int(stopped - aimed);
-    result.offsetCells = double(distance(aimed)) / double(ReelSpin::kCellUnits);
-    result.offsetMs = double(distance(aimed)) / (double(reel::kPositions) * spin.rpm) / 1000.0;
+    result.targetCell = spin.cellAfter(*aimed, target.row);
+    result.hit = stopped == *aimed;
+    result.cellsOff = int(stopped - *aimed);
+    result.offsetCells = double(distance(*aimed)) / double(ReelSpin::kCellUnits);
+    result.offsetMs = double(distance(*aimed)) / (double(reel::kPositions) * spin.rpm) / 1000.0;
     return result;
 }
 
@@ -55,6 +60,14 @@ std::u16string signedMs(double ms)
     if (whole == 0)
         return u"0 ms";
     return (whole < 0 ? u"\u2212" : u"+") + number(std::llabs(whole)) + u" ms";
+}
+
+std::u16string cellsOffText(double cells)
+{
+    const long long tenths = std::llround(std::abs(cells) * 10);
+    if (tenths == 0)
+        return u"ぴったり";
+    return number(tenths / 10) + u"." + number(tenths % 10) + (cells < 0 ? u" コマ早い" : u" コマ遅い");
 }
 
 std::u16string resultText(const PressResult& result)

@@ -1,8 +1,9 @@
 #include "core/timing/press_statistics.h"
 
+#include "core/timing/press_result.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numeric>
 
 namespace timing {
@@ -67,11 +68,7 @@ std::u16string PressStatistics::biasHint() const
     const double standardError = std::sqrt(squares / (n - 1) / n);
     if (std::abs(mean) < 0.25 || std::abs(mean) <= 2 * standardError)
         return {};
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%.1f", std::abs(mean));
-    const std::string d = digits;
-    return u"平均 " + std::u16string(d.begin(), d.end())
-        + (mean > 0 ? u" コマ遅い: 少し早めに押しましょう" : u" コマ早い: 少し遅めに押しましょう");
+    return u"平均 " + cellsOffText(mean) + (mean > 0 ? u": 少し早めに押しましょう" : u": 少し遅めに押しましょう");
 }
 
 }  // namespace timing

@@ -1,6 +1,8 @@
 #include "history/drill/progress_format.h"
 
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
+#include "core/pairs/pair_words.h"
 #include "history/stored_key.h"
 
 #include <QJsonArray>
@@ -23,9 +25,26 @@ QJsonObject tallyToJson(const Tally& tally)
     return {{"answered", tally.answered}, {"right", tally.right}};
 }
 
-QString keyOf(const OutcomeGroup& group)
+// The keys a score's answers are kept under: the groups' keys, the verdicts'.
+template <std::size_t Answers>
+std::array<QString, Answers> answerKeys();
+
+template <>
+std::array<QString, kOutcomeGroups.size()> answerKeys()
 {
-    return storedKey(group.key);
+    std::array<QString, kOutcomeGroups.size()> keys;
+    for (std::size_t group = 0; group < keys.size(); ++group)
+        keys[group] = storedKey(kOutcomeGroups[group].key);
+    return keys;
+}
+
+template <>
+std::array<QString, kPairVerdicts.size()> answerKeys()
+{
+    std::array<QString, kPairVerdicts.size()> keys;
+    for (std::size_t verdict = 0; verdict < keys.size(); ++verdict)
+        keys[verdict] = storedKey(verdictKey(kPairVerdicts[verdict]));
+    return keys;
 }
 
 // A whole number from low to high, or nothing.
@@ -62,28 +81,45 @@ std::optional<Tally> tallyFromJson(const QJsonValue& value)
     return Tally{*answered, *right};
 }
 
-std::optional<Score> scoreFromJson(const QJsonObject& document)
+// A score with its answers under `answersName` ("groups", "verdicts"),
+// whose tallies add up to the total.
+template <std::size_t Answers>
+std::optional<ScoreOf<Answers>> scoreFromJson(const QJsonObject& document, const char* answersName)
 {
-    Score score;
+    ScoreOf<Answers> score;
     const std::optional<Tally> total = tallyFromJson(document);
     const std::optional<int> streak = smallNumber(document["streak"], 0);
     if (!total || !streak || *streak > total->right)
         return std::nullopt;
     score.total = *total;
     score.streak = *streak;
-    const QJsonObject groups = document["groups"].toObject();
+    const QJsonObject answers = document[QLatin1String(answersName)].toObject();
+    const std::array<QString, Answers> keys = answerKeys<Answers>();
     Tally sum;
-    for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
-        const std::optional<Tally> tally = tallyFromJson(groups[keyOf(kOutcomeGroups[group])]);
+    for (std::size_t answer = 0; answer < Answers; ++answer) {
+        const std::optional<Tally> tally = tallyFromJson(answers[keys[answer]]);
         if (!tally)
             return std::nullopt;
-        score.groups[group] = *tally;
+        score.byAnswer[answer] = *tally;
         sum.answered += tally->answered;
         sum.right += tally->right;
     }
     if (sum != score.total)
         return std::nullopt;
     return score;
+}
+
+template <std::size_t Answers>
+QJsonObject scoreToJson(const ScoreOf<Answers>& score, const char* answersName)
+{
+    QJsonObject answers;
+    const std::array<QString, Answers> keys = answerKeys<Answers>();
+    for (std::size_t answer = 0; answer < Answers; ++answer)
+        answers[keys[answer]] = tallyToJson(score.byAnswer[answer]);
+    QJsonObject document = tallyToJson(score.total);
+    document["streak"] = score.streak;
+    document[QLatin1String(answersName)] = answers;
+    return document;
 }
 
 QJsonObject cardToJson(const CardState& state)
@@ -122,7 +158,7 @@ CardState dueNow(std::int64_t nowMs)
 {
     CardState state;
     state.phase = Phase::Learning;
-    state.memory = MemoryModel::first(Grade::Again);
+    state.memory = MemoryModel().first(Grade::Again);
     state.lastAnswerMs = nowMs;
     state.dueMs = nowMs;
     state.answers = 1;
@@ -147,13 +183,14 @@ bool readPatternsDue(const QJsonValue& due, std::vector<CardState>& cards, std::
     return true;
 }
 
+template <typename Deck>
 bool readCards(const QJsonValue& value, std::vector<CardState>& cards)
 {
     if (!value.isObject())
         return false;
     const QJsonObject object = value.toObject();
     for (auto entry = object.begin(); entry != object.end(); ++entry) {
-        const int card = CardDeck::instance().cardOfKey(entry.key().toStdString());
+        const int card = Deck::instance().cardOfKey(entry.key().toStdString());
         const std::optional<CardState> state = cardFromJson(entry.value());
         if (card < 0 || !state)
             return false;
@@ -162,27 +199,61 @@ bool readCards(const QJsonValue& value, std::vector<CardState>& cards)
     return true;
 }
 
+template <typename Deck>
+QJsonObject cardsToJson(const std::vector<CardState>& states)
+{
+    QJsonObject cards;
+    for (std::size_t card = 0; card < states.size(); ++card)
+        if (states[card].phase != Phase::New)
+            cards[QString::fromStdString(Deck::instance().keyOf(static_cast<int>(card)))] = cardToJson(states[card]);
+    return cards;
+}
+
+QJsonObject dayToJson(const DayTally& day)
+{
+    return {{"day", static_cast<double>(day.day)}, {"reviews", day.reviews}, {"newCards", day.newCards}};
+}
+
+std::optional<DayTally> dayFromJson(const QJsonValue& value)
+{
+    const QJsonObject day = value.toObject();
+    const std::optional<std::int64_t> dayNumber = wholeNumber(day["day"], 0, kLargestWhole);
+    const std::optional<int> reviews = smallNumber(day["reviews"], 0);
+    const std::optional<int> newCards = smallNumber(day["newCards"], 0);
+    if (!dayNumber || !reviews || !newCards)
+        return std::nullopt;
+    return DayTally{*dayNumber, *reviews, *newCards};
+}
+
+// The 2確目 questions' part, which documents before them do not hold.
+std::optional<PairProgress> pairsFromJson(const QJsonValue& value)
+{
+    PairProgress pairs{{}, std::vector<CardState>(static_cast<std::size_t>(PairDeck::instance().size())), {}};
+    if (value.isUndefined())
+        return pairs;
+    const std::optional<PairScore> score = scoreFromJson<kPairVerdicts.size()>(value.toObject(), "verdicts");
+    const std::optional<DayTally> day = dayFromJson(value.toObject()["day"]);
+    if (!value.isObject() || !score || !day || !readCards<PairDeck>(value.toObject()["cards"], pairs.cards))
+        return std::nullopt;
+    pairs.score = *score;
+    pairs.day = *day;
+    return pairs;
+}
+
 }  // namespace
 
 QByteArray progressToJson(const Progress& progress)
 {
-    QJsonObject groups;
-    for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group)
-        groups[keyOf(kOutcomeGroups[group])] = tallyToJson(progress.score.groups[group]);
-    QJsonObject cards;
-    for (std::size_t card = 0; card < progress.cards.size(); ++card)
-        if (progress.cards[card].phase != Phase::New)
-            cards[QString::fromStdString(CardDeck::instance().keyOf(static_cast<int>(card)))] =
-                cardToJson(progress.cards[card]);
-    QJsonObject document = tallyToJson(progress.score.total);
+    QJsonObject document = scoreToJson(progress.score, "groups");
     document["format"] = kProgressFormat;
-    document["streak"] = progress.score.streak;
-    document["groups"] = groups;
-    document["cards"] = cards;
-    document["day"] = QJsonObject{{"day", static_cast<double>(progress.day.day)},
-        {"reviews", progress.day.reviews}, {"newCards", progress.day.newCards}};
+    document["cards"] = cardsToJson<CardDeck>(progress.cards);
+    document["day"] = dayToJson(progress.day);
     document["retention"] = progress.settings.retention;
     document["newCardCap"] = progress.settings.newCardCap;
+    QJsonObject pairs = scoreToJson(progress.pairs.score, "verdicts");
+    pairs["cards"] = cardsToJson<PairDeck>(progress.pairs.cards);
+    pairs["day"] = dayToJson(progress.pairs.day);
+    document["pairs"] = pairs;
     return QJsonDocument(document).toJson();
 }
 
@@ -194,22 +265,21 @@ std::optional<Progress> progressFromJson(const QByteArray& json, std::int64_t no
         return std::nullopt;
     const QJsonObject root = document.object();
     const std::optional<int> format = smallNumber(root["format"], kPatternFormat, kProgressFormat);
-    const std::optional<Score> score = scoreFromJson(root);
-    if (!format || !score)
+    const std::optional<Score> score = scoreFromJson<kOutcomeGroups.size()>(root, "groups");
+    const std::optional<PairProgress> pairs = pairsFromJson(root["pairs"]);
+    if (!format || !score || !pairs)
         return std::nullopt;
-    Progress progress{*score, std::vector<CardState>(static_cast<std::size_t>(CardDeck::instance().size())), {}, {}};
+    Progress progress{*score, std::vector<CardState>(static_cast<std::size_t>(CardDeck::instance().size())), {}, {},
+                      *pairs};
     if (*format == kPatternFormat)
         return readPatternsDue(root["due"], progress.cards, nowMs) ? std::optional(progress) : std::nullopt;
 
-    const QJsonObject day = root["day"].toObject();
-    const std::optional<std::int64_t> dayNumber = wholeNumber(day["day"], 0, kLargestWhole);
-    const std::optional<int> reviews = smallNumber(day["reviews"], 0);
-    const std::optional<int> newCards = smallNumber(day["newCards"], 0);
+    const std::optional<DayTally> day = dayFromJson(root["day"]);
     const std::optional<double> retention = realNumber(root["retention"], kLeastRetention, kMostRetention);
     const std::optional<int> cap = smallNumber(root["newCardCap"], 0, kMostNewCardsADay);
-    if (!readCards(root["cards"], progress.cards) || !dayNumber || !reviews || !newCards || !retention || !cap)
+    if (!readCards<CardDeck>(root["cards"], progress.cards) || !day || !retention || !cap)
         return std::nullopt;
-    progress.day = {*dayNumber, *reviews, *newCards};
+    progress.day = *day;
     progress.settings = {*retention, *cap, 0};
     return progress;
 }

@@ -8,7 +8,9 @@
 #include <optional>
 
 // The drill's progress as a JSON document, with a format version so that a
-// file written by a later program is recognised rather than misread.
+// file written by a later program is recognised rather than misread. The
+// 2確目 questions' score, day and cards are a part of their own, "pairs",
+// which a document written before them lacks and an earlier program skips.
 inline constexpr int kProgressFormat = 2;
 
 QByteArray progressToJson(const Progress& progress);

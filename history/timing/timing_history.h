@@ -20,8 +20,17 @@ struct PressRecord {
     double offsetMs = 0;
 };
 
-// The timing drill's part of the program's history database: every press.
-// Nothing is written until the first press is recorded.
+// What the history holds: the statistics of the presses judged as the
+// machine stops, and how many were kept under the drill's earlier rule
+// (stopping on the cell that last came onto the row), which they leave out.
+struct StoredPresses {
+    timing::PressStatistics statistics;
+    int underEarlierRule = 0;
+};
+
+// The timing drill's part of the program's history database: every press,
+// with the stop rule it was judged by. Nothing is written until the first
+// press is recorded.
 class TimingHistory : public HistoryStore {
 public:
     explicit TimingHistory(QString databasePath);
@@ -29,9 +38,11 @@ public:
     // The database in the program's data folder.
     static TimingHistory standard();
 
-    // The statistics of every stored press, the recent ones' offsets
-    // included; none when nothing can be read.
-    timing::PressStatistics load();
+    // The statistics of every stored press judged as the machine stops, the
+    // recent ones' offsets included, and the count of the others; none when
+    // nothing can be read.
+    StoredPresses load();
 
+    // Keeps a press judged as the machine stops.
     bool record(const PressRecord& press);
 };

@@ -2,6 +2,7 @@
 #include "core/drill/cards/card_deck.h"
 #include "core/drill/cards/teaching_order.h"
 #include "core/drill/daily_results.h"
+#include "core/pairs/pair_verdict.h"
 #include "tests/drill/simulated_learner.h"
 
 #include <QtTest>
@@ -53,8 +54,8 @@ constexpr int kQuestionsADay = 100;
 constexpr int kDaysPractised = 30;
 constexpr std::int64_t kQuestionGapMs = 6000;
 
-template <typename Ask, typename Answered>
-Practice practise(SimulatedLearner& learner, Ask ask, Answered answered)
+template <typename Deck, typename Ask, typename Answered>
+Practice practise(SimulatedLearner<Deck>& learner, Ask ask, Answered answered)
 {
     Practice practice;
     int asked = 0;
@@ -63,8 +64,8 @@ Practice practise(SimulatedLearner& learner, Ask ask, Answered answered)
         for (int question = 0; question < kQuestionsADay; ++question, now += kQuestionGapMs) {
             const int card = ask(now);
             const bool recalled = learner.recall(card, now) > 0.5;
-            const int group = learner.answer(card, now);
-            answered(group, recalled ? kGoodMs : 5000, now);
+            const int chosen = learner.answer(card, now);
+            answered(chosen, recalled ? kGoodMs : 5000, now);
             ++asked;
             const double accuracy = learner.accuracy(now);
             if (accuracy >= 0.85)
@@ -77,23 +78,24 @@ Practice practise(SimulatedLearner& learner, Ask ask, Answered answered)
     return practice;
 }
 
+template <typename Deck>
 Practice practiseWithTheDrill(std::uint64_t seed)
 {
-    SimulatedLearner learner(seed);
-    CardDrill drill(seed, kStart);
+    SimulatedLearner<Deck> learner(seed);
+    Drill<Deck> drill(seed, kStart);
     return practise(
         learner,
         [&](std::int64_t now) {
             drill.next(now);
             return drill.current().card;
         },
-        [&](int group, int answerMs, std::int64_t now) { drill.answer(group, answerMs, now); });
+        [&](int chosen, int answerMs, std::int64_t now) { drill.answer(chosen, answerMs, now); });
 }
 
 // Random patterns of random groups, with no returns.
 Practice practiseAtRandom(std::uint64_t seed)
 {
-    SimulatedLearner learner(seed);
+    SimulatedLearner<CardDeck> learner(seed);
     const CardDeck& deck = CardDeck::instance();
     std::array<std::vector<int>, 8> patternsCards;  // one entry per pattern
     for (int card = 0; card < deck.size(); ++card) {
@@ -107,6 +109,22 @@ Practice practiseAtRandom(std::uint64_t seed)
             const auto& cards = patternsCards[std::uniform_int_distribution<std::size_t>(0, 7)(random)];
             return cards[std::uniform_int_distribution<std::size_t>(0, cards.size() - 1)(random)];
         },
+        [](int, int, std::int64_t) {});
+}
+
+// Pairs as the reels bring them: every pair as likely as another, the pairs
+// that make a bonus certain among the many that leave it open.
+Practice practisePairsAsTheyCome(std::uint64_t seed)
+{
+    SimulatedLearner<PairDeck> learner(seed);
+    const PairDeck& deck = PairDeck::instance();
+    std::vector<int> pairsCards;  // one entry per pair
+    for (int card = 0; card < deck.size(); ++card)
+        pairsCards.insert(pairsCards.end(), deck.card(card).pairs.size(), card);
+    std::mt19937_64 random(seed);
+    return practise(
+        learner,
+        [&](std::int64_t) { return pairsCards[std::uniform_int_distribution<std::size_t>(0, pairsCards.size() - 1)(random)]; },
         [](int, int, std::int64_t) {});
 }
 
@@ -130,6 +148,21 @@ class CardDrillTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The drill schedules and shows recall with the weights it is given.
+    void theDrillRunsOnTheWeightsItIsGiven()
+    {
+        CardDrill drill(1, kStart);
+        MemoryWeights weights = MemoryModel::kDefaultWeights;
+        weights[2] = 20.0;  // a first Good answer holds 20 days
+        drill.setMemoryModel(MemoryModel(weights));
+        QCOMPARE(drill.memoryModel().weights(), weights);
+        const int card = drill.current().card;
+        const AnswerResult result = drill.answer(rightGroup(drill), kGoodMs, kStart);
+        QCOMPARE(result.after.dueMs, kStart + 20 * kMsPerDay);
+        QVERIFY(qAbs(drill.retrievabilityOf(card, kStart + 20 * kMsPerDay) - 0.9) < 1e-12);
+        QCOMPARE(drill.recallADayLaterOf(card, kStart), drill.retrievabilityOf(card, kStart + kMsPerDay));
+    }
+
     void newCardsComeInTeachingOrder()
     {
         CardDrill drill(1, kStart);
@@ -200,11 +233,11 @@ private slots:
         CardDrill drill(1, kStart);
         drill.setLeftFilter(15, kStart);
         for (int i = 0; i < 30; ++i) {
-            QCOMPARE(drill.current().pattern.left, 15);
+            QCOMPARE(drill.current().asked.left, 15);
             answerRight(drill, kStart + i * 5000);
         }
         drill.setLeftFilter(7, kStart + kMinute);
-        QCOMPARE(drill.current().pattern.left, 7);
+        QCOMPARE(drill.current().asked.left, 7);
     }
 
     // The only card left to ask shows another of its patterns each time.
@@ -214,12 +247,12 @@ private slots:
         drill.setSettings({kDefaultRetention, 1, 0});
         const int card = drill.current().card;
         QVERIFY(CardDeck::instance().card(card).patterns.size() > 1);
-        Pattern last = drill.current().pattern;
+        Pattern last = drill.current().asked;
         for (int i = 0; i < 20; ++i) {
             answerRight(drill, kStart + i * 5000);
             QCOMPARE(drill.current().card, card);
-            QVERIFY(drill.current().pattern != last);
-            last = drill.current().pattern;
+            QVERIFY(drill.current().asked != last);
+            last = drill.current().asked;
         }
     }
 
@@ -228,7 +261,7 @@ private slots:
         CardDrill one(7, kStart);
         CardDrill other(7, kStart);
         for (int i = 0; i < 50; ++i) {
-            QCOMPARE(one.current().pattern, other.current().pattern);
+            QCOMPARE(one.current().asked, other.current().asked);
             const int group = i % 8;
             one.answer(group, 3000, kStart + i * 4000);
             other.answer(group, 3000, kStart + i * 4000);
@@ -271,6 +304,41 @@ private slots:
         QCOMPARE(dailyResults({}, day, 30, 0).size(), std::size_t{30});
     }
 
+    // The same queue over the pair cards: the first new card in their
+    // teaching order, a pair of that card in its order, judged by the pair's
+    // own verdict, counted under it; the left filter holds for pairs too.
+    void thePairDrillAsksPairsAndJudgesThemByVerdict()
+    {
+        const PairDeck& deck = PairDeck::instance();
+        PairDrill drill(2, kStart);
+        QCOMPARE(drill.current().card, teachingOrder(deck).front());
+        for (int i = 0; i < 6; ++i) {
+            const PairDrill::Question asked = drill.current();
+            const PairCard& card = deck.card(asked.card);
+            QCOMPARE(deck.cardOf(card.order, asked.asked), asked.card);
+            const int verdict = verdictIndexOf(readPair(card.order, asked.asked).verdict);
+            const bool answerRight = i % 2 == 0;
+            const AnswerResult result = drill.answer(answerRight ? verdict : (verdict + 1) % 5, kGoodMs, kStart + i);
+            QCOMPARE(result.right, answerRight);
+            QCOMPARE(result.answer, verdict);
+            QCOMPARE(result.grade, answerRight ? Grade::Good : Grade::Again);
+            QCOMPARE(drill.states()[static_cast<std::size_t>(asked.card)].answers, 1);
+            drill.next(kStart + i);
+        }
+        QCOMPARE(drill.score().total, (Tally{6, 3}));
+        int counted = 0;
+        for (const Tally& tally : drill.score().byAnswer)
+            counted += tally.answered;
+        QCOMPARE(counted, 6);
+
+        drill.setLeftFilter(18, kStart + kMinute);
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(drill.current().asked.left, 18);
+            drill.answer(deck.answerOf(drill.current().card), kGoodMs, kStart + kMinute);
+            drill.next(kStart + kMinute);
+        }
+    }
+
     // A month of 100 questions a day, for each of 40 learners: the drill
     // brings the share of all patterns answered right, averaged over the
     // eight groups, to 85 % within 320 questions and to 90 % within 600 (the
@@ -281,7 +349,7 @@ private slots:
         std::vector<int> to90;
         QByteArray figures;
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-            const Practice scheduled = practiseWithTheDrill(seed);
+            const Practice scheduled = practiseWithTheDrill<CardDeck>(seed);
             const Practice atRandom = practiseAtRandom(seed);
             QVERIFY(scheduled.questionsTo85 < atRandom.questionsTo85 / 2);
             QVERIFY(scheduled.questionsTo90 < atRandom.questionsTo90 / 2);
@@ -296,6 +364,25 @@ private slots:
         qInfo("median: 85 %% after %d questions, 90 %% after %d", medianOf(to85), medianOf(to90));
         QVERIFY(medianOf(to85) <= 320);
         QVERIFY(medianOf(to90) <= 600);
+    }
+
+    // The pair cards, a month of the same practice for 40 learners: the
+    // five verdicts, averaged, are answered right 90 % of the time within
+    // 100 questions (median 62), while learners who meet the pairs as the
+    // reels bring them, the certain ones rare among the open, stay below
+    // 90 % after the month.
+    void theRareCertainPairsAreLearntAsWellAsTheOpenOnes()
+    {
+        std::vector<int> to90;
+        for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+            const Practice scheduled = practiseWithTheDrill<PairDeck>(seed);
+            const Practice asTheyCome = practisePairsAsTheyCome(seed);
+            QVERIFY2(scheduled.questionsTo90 <= 100, questionsText(scheduled.questionsTo90));
+            QVERIFY(scheduled.accuracyByDay.back() > 0.98);
+            QVERIFY2(asTheyCome.accuracyByDay.back() < 0.9, QByteArray::number(asTheyCome.accuracyByDay.back()));
+            to90.push_back(scheduled.questionsTo90);
+        }
+        qInfo("pairs: median 90 %% after %d questions", medianOf(to90));
     }
 };
 

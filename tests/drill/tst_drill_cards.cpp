@@ -52,10 +52,10 @@ private slots:
         QVERIFY(std::ranges::equal(deck.cardsOfLeft(15), deck.cardsOfLeft(4)));
         QVERIFY(std::ranges::equal(deck.cardsOfLeft(18), deck.cardsOfLeft(4)));
         const int card = deck.cardsOfLeft(15).front();
-        const std::vector<Pattern> on15 = deck.patternsOn(card, 15);
+        const std::vector<Pattern> on15 = deck.questionsOn(card, 15);
         QVERIFY(!on15.empty());
         QVERIFY(std::ranges::all_of(on15, [](const Pattern& p) { return p.left == 15; }));
-        QVERIFY(deck.patternsOn(card, 0).size() > on15.size());
+        QVERIFY(deck.questionsOn(card, 0).size() > on15.size());
     }
 
     void keysNameTheirCardAndNothingElse()

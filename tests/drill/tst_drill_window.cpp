@@ -1,5 +1,9 @@
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/evaluation/judgement.h"
+#include "core/pairs/pair_words.h"
+#include "core/reels/symbols_in_words.h"
+#include "tests/heard.h"
 #include "ui/look.h"
 #include "windows/drill/answer_button.h"
 #include "windows/drill/drill_window.h"
@@ -22,11 +26,19 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
 constexpr const char* kAnswers[] = {"answer_big",  "answer_reg",   "answer_br",          "answer_reachNoStop",
                                     "answer_noStop", "answer_small", "answer_missOrBonus", "answer_miss"};
+constexpr const char* kPairAnswers[] = {"pair_big", "pair_reg", "pair_bonus", "pair_open", "pair_nostop"};
+
+// Two stopped reels in their order, as the picture's accessible name reads them.
+struct ShownPair {
+    StopOrder order = StopOrder::LeftCenter;
+    StoppedPair pair;
+};
 
 std::array<QImage, 3> designStrips()
 {
@@ -93,6 +105,30 @@ struct DrillFixture {
         if (!match.hasMatch())
             return {0, 0, 0};
         return {match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt()};
+    }
+    // The pair shown in the 2確目 mode: L-C-? or L-?-R.
+    std::optional<ShownPair> shownPair() const
+    {
+        static const QRegularExpression readOut(QStringLiteral("^(\\d+)-(\\d+|\\?)-(\\d+|\\?)$"));
+        const QRegularExpressionMatch match = readOut.match(child("pattern")->accessibleName());
+        if (!match.hasMatch() || (match.captured(2) == "?") == (match.captured(3) == "?"))
+            return std::nullopt;
+        const bool leftCenter = match.captured(3) == "?";
+        return ShownPair{leftCenter ? StopOrder::LeftCenter : StopOrder::LeftRight,
+                         {match.captured(1).toInt(), match.captured(leftCenter ? 2 : 3).toInt()}};
+    }
+    int rightVerdict() const
+    {
+        const ShownPair shown = *shownPair();
+        return verdictIndexOf(readPair(shown.order, shown.pair).verdict);
+    }
+    void choosePairs() const { child<QComboBox>("mode")->setCurrentIndex(1); }
+    bool askingPair() const
+    {
+        for (const char* name : kPairAnswers)
+            if (!button(name)->isEnabled() || !button(name)->isVisible())
+                return false;
+        return !button("next")->isEnabled() && shownPair().has_value();
     }
     int rightGroup() const { return groupIndexOf(outcomeCodeOf(shown())); }
     int wrongGroup() const { return (rightGroup() + 1) % 8; }
@@ -197,7 +233,7 @@ private slots:
         const QString caption = QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(group)].caption));
         const QStringList lines = QStringList{(right ? "正解：" : "不正解：") + caption, readOut} + after +
                                   QStringList{"1.2 秒"};
-        QCOMPARE(verdictText({right, group, code, Grade::Good, 0, {}}, pattern, 1249), lines.join('\n'));
+        QCOMPARE(verdictText({right, group, Grade::Good, 0, {}}, pattern, 1249), lines.join('\n'));
     }
 
     void answeredByClickOrKey_data()
@@ -226,13 +262,15 @@ private slots:
 
         QVERIFY(drill.answered());
         const char code = outcomeCodeOf(pattern);
-        QCOMPARE(drill.text("verdict"), verdictText({right, groupIndexOf(code), code, Grade::Good, 0, {}}, pattern, 2345));
+        QCOMPARE(drill.text("verdict"), verdictText({right, groupIndexOf(code), Grade::Good, 0, {}}, pattern, 2345));
         QVERIFY(drill.text("verdict").endsWith("\n2.3 秒"));
         QVERIFY(drill.text("verdict").startsWith(right ? "正解：" : "不正解："));
         QVERIFY(drill.text("score").startsWith(right ? "正解 1 / 1 問" : "正解 0 / 1 問"));
         QVERIFY(drill.text("score").contains(right ? "連続正解 1" : "連続正解 0"));
         QVERIFY(drill.child("groupBars")->accessibleDescription().contains(right ? "100%  1/1" : "0%  0/1"));
         QVERIFY(drill.shown() == pattern);  // the read-out stays for reading
+        // A screen reader is given the verdict, the right meaning and the time where the keyboard goes.
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
     }
 
     // Every key 1 to 8 answers with its own group.
@@ -393,6 +431,7 @@ private slots:
         QTest::keyClick(drill.button(kAnswers[right]), Qt::Key_Return);
         QVERIFY(drill.answered());
         QVERIFY(drill.text("verdict").startsWith("正解："));
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
     }
 
     // After an answer the right button and the chosen one are marked, in
@@ -477,6 +516,15 @@ private slots:
             QCoreApplication::processEvents();
             QCOMPARE(layout(drill), before);
         }
+        // Nor when the mode changes, answered or not.
+        for (int mode : {1, 0, 1}) {
+            drill.child<QComboBox>("mode")->setCurrentIndex(mode);
+            QCoreApplication::processEvents();
+            QCOMPARE(layout(drill), before);
+            QTest::keyClick(drill.window.get(), Qt::Key_2);
+            QCoreApplication::processEvents();
+            QCOMPARE(layout(drill), before);
+        }
     }
 
     // The time runs from the first painted frame of the pattern, not from
@@ -516,28 +564,179 @@ private slots:
     // asked; its tool tip names the card, its meaning and when it is due.
     void masteryMapShowsEveryCard()
     {
+        using Square = MasteryMap::Square;
+        using Section = MasteryMap::Section;
         DrillFixture drill(19);
         auto* map = drill.child<MasteryMap>("masteryMap");
         const CardDeck& deck = CardDeck::instance();
-        const int card = deck.cardOf(drill.shown());
+        const Square card{Section::Patterns, deck.cardOf(drill.shown())};
         const QColor grey = map->colourOf(card);
-        for (int left = 1; left <= 21; ++left)
-            for (int each : deck.cardsOfLeft(left)) {
-                QCOMPARE(map->cardAt(map->squareOf(left, each).center()), each);
-                QCOMPARE(map->colourOf(each), grey);
+        // The pair cards are a section of their own, shown in the 2確目 mode.
+        auto* mode = drill.child<QComboBox>("mode");
+        for (const Section section : {Section::Pairs, Section::Patterns}) {
+            mode->setCurrentIndex(section == Section::Pairs ? 1 : 0);
+            QCOMPARE(map->section(), section);
+            for (int left = 1; left <= 21; ++left) {
+                const std::span<const int> cards =
+                    section == Section::Pairs ? PairDeck::instance().cardsOfLeft(left) : deck.cardsOfLeft(left);
+                for (int each : cards) {
+                    const QRect square = map->squareOf(left, {section, each});
+                    QVERIFY(map->rect().contains(square));
+                    QCOMPARE(map->cardAt(square.center()), (Square{section, each}));
+                    QCOMPARE(map->colourOf({section, each}), grey);
+                }
             }
+            QVERIFY(map->squareOf(7, {section == Section::Pairs ? Section::Patterns : Section::Pairs, 0}).isNull());
+        }
         QVERIFY(map->toolTipOf(card).contains("まだ出ていません"));
+        const int pairCard = PairDeck::instance().cardOf(StopOrder::LeftCenter, {9, 13});
+        QCOMPARE(map->toolTipOf({Section::Pairs, pairCard}).section(u'\n', 0, 1),
+                 QStringLiteral("左 9 の 2確目・順押し（左→中→右）：ＢＩＧ確定\n%1 組、例えば 9-13-?")
+                     .arg(PairDeck::instance().card(pairCard).pairs.size()));
 
         QTest::mouseClick(drill.button(kAnswers[drill.rightGroup()]), Qt::LeftButton);
         QVERIFY(map->colourOf(card) != grey);
         const QString tip = map->toolTipOf(card);
-        QVERIFY(tip.contains(QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(deck.card(card).group)].caption))));
-        QVERIFY(tip.contains(QChar(deck.card(card).code)));
+        QVERIFY(tip.contains(QString::fromStdU16String(std::u16string(kOutcomeGroups[std::size_t(deck.card(card.card).group)].caption))));
+        QVERIFY(tip.contains(QChar(deck.card(card.card).code)));
         QVERIFY(tip.contains("次は"));
         const QImage before = map->grab().toImage();
         drill.time.pass(30 * kMsPerDay);
         QTest::mouseClick(drill.button("next"), Qt::LeftButton);
         QVERIFY(map->grab().toImage() != before);  // recall fades with time
+    }
+
+    // The second mode: the left and the second reel stopped, the third
+    // blank, answered by five verdicts, by click or by the keys 1 to 5.
+    void pairModeAsksWhatTwoReelsTell_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("click, right") << false << true;
+        QTest::newRow("click, wrong") << false << false;
+        QTest::newRow("key, right") << true << true;
+        QTest::newRow("key, wrong") << true << false;
+    }
+
+    void pairModeAsksWhatTwoReelsTell()
+    {
+        using Mark = AnswerButton::Mark;
+        QFETCH(bool, byKey);
+        QFETCH(bool, right);
+        DrillFixture drill(23);
+        QVERIFY(QTest::qWaitForWindowActive(drill.window.get()));
+        drill.choosePairs();
+        QVERIFY(drill.askingPair());
+        QCOMPARE(drill.text("verdict"), QStringLiteral("この２リールで分かることは？"));
+        for (const char* name : kAnswers)
+            QVERIFY2(!drill.button(name)->isVisible(), name);
+        const ShownPair shown = *drill.shownPair();
+        QCOMPARE(drill.child("pattern")->accessibleName(), QString::fromStdString(readOutOf(shown.order, shown.pair)));
+        const PairReading reading = readPair(shown.order, shown.pair);
+        const int verdict = drill.rightVerdict();
+        const int chosen = right ? verdict : (verdict + 1) % 5;
+
+        drill.child("pattern")->repaint();  // the pair's first frame starts its time
+        drill.time.pass(1800);
+        drill.window->setFocus();  // the keys answer wherever the focus is but the settings
+        if (byKey)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + chosen));
+        else
+            QTest::mouseClick(drill.button(kPairAnswers[chosen]), Qt::LeftButton);
+
+        const QStringList lines = drill.text("verdict").split('\n');
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], (right ? QStringLiteral("正解：") : QStringLiteral("不正解："))
+                               + QString::fromStdU16String(std::u16string(verdictWords(reading.verdict))));
+        QVERIFY2(lines[1].startsWith(QString::fromStdString(readOutOf(shown.order, shown.pair))), qPrintable(lines[1]));
+        if (reading.verdict == PairVerdict::Open)
+            QVERIFY2(lines[2].endsWith(QString::fromStdU16String(whatTheThirdCanBring(reading))), qPrintable(lines[2]));
+        QCOMPARE(lines[3], QStringLiteral("1.8 秒"));
+        QVERIFY(drill.button("next")->isEnabled() && drill.button("next")->hasFocus());
+        QVERIFY2(heardIn(drill.window.get()).contains(drill.text("verdict")), qPrintable(heardIn(drill.window.get())));
+        for (int each = 0; each < 5; ++each) {
+            auto* button = drill.child<AnswerButton>(kPairAnswers[each]);
+            QVERIFY(!button->isEnabled());
+            QCOMPARE(button->mark(), each == verdict  ? (right ? Mark::ChosenRight : Mark::Right)
+                                     : each == chosen ? Mark::Chosen
+                                                      : Mark::None);
+        }
+        QVERIFY(drill.text("score").startsWith(right ? "正解 1 / 1 問" : "正解 0 / 1 問"));
+        QVERIFY(drill.child("verdictBars")->accessibleDescription().contains(
+            QString::fromStdU16String(std::u16string(verdictWords(reading.verdict))) + (right ? " 100%  1/1" : " 0%  0/1")));
+        QCOMPARE(drill.text("learned"), QStringLiteral("覚えた 0 / %1").arg(PairDeck::instance().size()));
+        QVERIFY(drill.text("today").contains("新規 1"));
+
+        // Keys past 5 answer nothing; Enter goes on to the next pair.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(drill.askingPair());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QVERIFY(drill.askingPair());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+        QVERIFY(!drill.askingPair());
+        QVERIFY(drill.text("score").contains("/ 2 問"));
+
+        // Back in the first mode, its own question and score are waiting.
+        drill.child<QComboBox>("mode")->setCurrentIndex(0);
+        QVERIFY(drill.asking());
+        QVERIFY(isOnTheReels(drill.shown()));
+        QVERIFY(drill.text("score").startsWith("正解 0 / 0 問"));
+    }
+
+    // The picture of a pair: the first two reels as they stand, the third
+    // blank, whatever its strip shows.
+    void pairPictureLeavesTheThirdReelBlank()
+    {
+        DrillFixture drill(25);
+        drill.choosePairs();
+        const ShownPair shown = *drill.shownPair();
+        const QImage picture = drill.child("pattern")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const std::array<QImage, 3> strips = designStrips();
+        const Pattern standing = completionOf(shown.order, shown.pair, 1);
+        const int positions[] = {standing.left, standing.center, standing.right};
+        const int third = thirdReelOf(shown.order);
+        for (int reel = 0; reel < 3; ++reel) {
+            const QImage cells = visibleCells(strips[std::size_t(reel)], reel == third ? 1 : positions[reel]);
+            const QImage drawn = picture.copy((1560 + 1680 * reel) / 15, qRound(670 / 15.0), cells.width(), cells.height());
+            int differing = 0;
+            for (int y = 0; y < 180; ++y)
+                for (int x = 4; x < 94; ++x)
+                    differing += cells.pixel(x, y) != drawn.pixel(x, y);
+            if (reel == third)
+                QVERIFY2(differing > 180 * 90 / 2, "the third reel is blank");
+            else
+                QVERIFY2(differing == 0, qPrintable(QStringLiteral("reel %1 differs").arg(reel)));
+        }
+        QVERIFY(drill.child("pattern")->accessibleDescription().contains(
+            QString::fromStdU16String(std::u16string(reel::nameOf(reel::Reel(third)))) + "はまだ止まっていません"));
+    }
+
+    // The pair cards' memory and score are kept with the others and come
+    // back when the drill opens again; the missed card returns first.
+    void pairProgressSurvivesARestart()
+    {
+        DrillFixture drill(27);
+        drill.choosePairs();
+        QTest::mouseClick(drill.button(kPairAnswers[drill.rightVerdict()]), Qt::LeftButton);
+        QTest::mouseClick(drill.button("next"), Qt::LeftButton);
+        const ShownPair missed = *drill.shownPair();
+        QTest::mouseClick(drill.button(kPairAnswers[(drill.rightVerdict() + 2) % 5]), Qt::LeftButton);
+        const QString score = drill.text("score");
+        const QString bars = drill.child("verdictBars")->accessibleDescription();
+        QVERIFY(QFile::exists(drill.path));
+
+        drill.time.pass(60'000);
+        drill.open(28);
+        QVERIFY(drill.text("score").startsWith("正解 0 / 0 問"));  // the first mode's own
+        drill.choosePairs();
+        QCOMPARE(drill.text("score"), score);
+        QCOMPARE(drill.child("verdictBars")->accessibleDescription(), bars);
+        QVERIFY(drill.text("today").contains("新規 2"));
+        const PairDeck& deck = PairDeck::instance();
+        const ShownPair first = *drill.shownPair();
+        QCOMPARE(deck.cardOf(first.order, first.pair), deck.cardOf(missed.order, missed.pair));
+        QVERIFY(drill.child<MasteryMap>("masteryMap")->colourOf({MasteryMap::Section::Pairs, deck.cardOf(missed.order, missed.pair)})
+                != drill.child<MasteryMap>("masteryMap")->colourOf({MasteryMap::Section::Pairs, deck.size() - 1}));
     }
 
     // Today's answers make the curve's last day, and come back from the

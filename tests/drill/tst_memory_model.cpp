@@ -41,22 +41,22 @@ private slots:
 
     void theFirstAnswerSetsTheInitialMemory()
     {
-        QCOMPARE(MemoryModel::first(Grade::Again).stability, 0.212);
-        QCOMPARE(MemoryModel::first(Grade::Good).stability, 2.3065);
-        QVERIFY(qAbs(MemoryModel::first(Grade::Again).difficulty - 6.4133) < 1e-9);
-        QVERIFY(qAbs(MemoryModel::first(Grade::Hard).difficulty - 5.1121707056) < 1e-9);
-        QVERIFY(qAbs(MemoryModel::first(Grade::Good).difficulty - 2.1181039705) < 1e-9);
-        QCOMPARE(MemoryModel::first(Grade::Easy).difficulty, 1.0);  // 6.4133 − e^2.5002 + 1, clamped
+        QCOMPARE(MemoryModel().first(Grade::Again).stability, 0.212);
+        QCOMPARE(MemoryModel().first(Grade::Good).stability, 2.3065);
+        QVERIFY(qAbs(MemoryModel().first(Grade::Again).difficulty - 6.4133) < 1e-9);
+        QVERIFY(qAbs(MemoryModel().first(Grade::Hard).difficulty - 5.1121707056) < 1e-9);
+        QVERIFY(qAbs(MemoryModel().first(Grade::Good).difficulty - 2.1181039705) < 1e-9);
+        QCOMPARE(MemoryModel().first(Grade::Easy).difficulty, 1.0);  // 6.4133 − e^2.5002 + 1, clamped
     }
 
     void recallFallsToNinetyPercentAfterTheStability()
     {
-        QVERIFY(qAbs(MemoryModel::retrievability(2.3065, 2.3065) - 0.9) < 1e-12);
-        QVERIFY(qAbs(MemoryModel::retrievability(10, 2.3065) - 0.7743669168) < 1e-9);
-        QCOMPARE(MemoryModel::retrievability(0, 5), 1.0);
-        QVERIFY(qAbs(MemoryModel::intervalDays(2.3065, 0.9) - 2.3065) < 1e-9);
-        QVERIFY(qAbs(MemoryModel::intervalDays(2.3065, 0.8) - 7.6482612469) < 1e-9);
-        QVERIFY(qAbs(MemoryModel::intervalDays(10, 0.97) - 2.2276844074) < 1e-9);
+        QVERIFY(qAbs(MemoryModel().retrievability(2.3065, 2.3065) - 0.9) < 1e-12);
+        QVERIFY(qAbs(MemoryModel().retrievability(10, 2.3065) - 0.7743669168) < 1e-9);
+        QCOMPARE(MemoryModel().retrievability(0, 5), 1.0);
+        QVERIFY(qAbs(MemoryModel().intervalDays(2.3065, 0.9) - 2.3065) < 1e-9);
+        QVERIFY(qAbs(MemoryModel().intervalDays(2.3065, 0.8) - 7.6482612469) < 1e-9);
+        QVERIFY(qAbs(MemoryModel().intervalDays(10, 0.97) - 2.2276844074) < 1e-9);
     }
 
     // A card first answered Good, then again three days later.
@@ -75,7 +75,7 @@ private slots:
         QFETCH(Grade, grade);
         QFETCH(double, stability);
         QFETCH(double, difficulty);
-        const Memory after = MemoryModel::next(MemoryModel::first(Grade::Good), 3.0, grade);
+        const Memory after = MemoryModel().next(MemoryModel().first(Grade::Good), 3.0, grade);
         QVERIFY2(qAbs(after.stability - stability) < 1e-8, qPrintable(QString::number(after.stability, 'g', 12)));
         QVERIFY2(qAbs(after.difficulty - difficulty) < 1e-8, qPrintable(QString::number(after.difficulty, 'g', 12)));
     }
@@ -95,7 +95,7 @@ private slots:
     {
         QFETCH(Grade, grade);
         QFETCH(double, stability);
-        const Memory after = MemoryModel::next(MemoryModel::first(Grade::Good), 10.0 / 1440, grade);
+        const Memory after = MemoryModel().next(MemoryModel().first(Grade::Good), 10.0 / 1440, grade);
         QVERIFY2(qAbs(after.stability - stability) < 1e-8, qPrintable(QString::number(after.stability, 'g', 12)));
     }
 
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(state.dueMs, kStart + 21 * kMinute);
         state = afterAnswer(state, Grade::Good, kStart + 21 * kMinute, 0.9);
         QCOMPARE(state.phase, Phase::Review);
-        const double days = std::round(MemoryModel::intervalDays(state.memory.stability, 0.9));
+        const double days = std::round(MemoryModel().intervalDays(state.memory.stability, 0.9));
         QCOMPARE(state.dueMs, kStart + 21 * kMinute + static_cast<std::int64_t>(std::max(days, 1.0)) * kMsPerDay);
 
         const std::int64_t reviewAt = state.dueMs;
@@ -141,6 +141,40 @@ private slots:
         const CardState loose = afterAnswer(easy, Grade::Good, easy.dueMs, kLeastRetention);
         const CardState strict = afterAnswer(easy, Grade::Good, easy.dueMs, kMostRetention);
         QVERIFY(strict.dueMs < loose.dueMs);
+    }
+
+    // Other weights give other memories and due dates: the first stability
+    // of a Good answer is w2, and a steeper forgetting curve (w20) lowers
+    // the recall once the stability has passed.
+    void theModelRunsOnTheWeightsItHolds()
+    {
+        MemoryWeights weights = MemoryModel::kDefaultWeights;
+        weights[2] = 20.0;
+        weights[20] = 0.5;
+        const MemoryModel model(weights);
+        QCOMPARE(model.weights(), weights);
+        QCOMPARE(afterAnswer({}, Grade::Good, kStart, 0.9, model).dueMs, kStart + 20 * kMsPerDay);
+        QVERIFY(qAbs(model.retrievability(20.0, 20.0) - 0.9) < 1e-12);
+        QVERIFY(model.retrievability(60.0, 20.0) < MemoryModel().retrievability(60.0, 20.0));
+        QVERIFY(model != MemoryModel());
+    }
+
+    // Just after an answer the recall is near 1 whatever it was; a day on, a
+    // card just missed has fallen well below one answered right, the more
+    // so the more it was missed.
+    void aCardJustMissedIsRecalledLessADayLater()
+    {
+        const CardState missed = afterAnswer({}, Grade::Again, kStart, 0.9);
+        const CardState known = afterAnswer({}, Grade::Good, kStart, 0.9);
+        CardState missedSixTimes = missed;
+        for (int i = 1; i < 6; ++i)
+            missedSixTimes = afterAnswer(missedSixTimes, Grade::Again, kStart + i * kMinute, 0.9);
+        const std::int64_t now = kStart + 6 * kMinute;
+        QVERIFY(retrievabilityAt(missed, now) > 0.99);
+        QVERIFY(recallADayLater(missed, now) < 0.8);
+        QVERIFY(recallADayLater(known, now) > 0.9);
+        QVERIFY(recallADayLater(missedSixTimes, now) < 0.5);
+        QCOMPARE(recallADayLater({}, now), 0.0);
     }
 };
 

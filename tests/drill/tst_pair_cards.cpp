@@ -50,10 +50,10 @@ private slots:
         QVERIFY(std::ranges::equal(deck.cardsOfLeft(18), deck.cardsOfLeft(4)));
         const int card = deck.cardOf(StopOrder::LeftRight, {15, 3});
         QCOMPARE(deck.cardOf(StopOrder::LeftRight, {4, 3}), card);
-        const std::vector<StoppedPair> on15 = deck.pairsOn(card, 15);
+        const std::vector<StoppedPair> on15 = deck.questionsOn(card, 15);
         QVERIFY(!on15.empty());
         QVERIFY(std::ranges::all_of(on15, [](const StoppedPair& pair) { return pair.left == 15; }));
-        QVERIFY(deck.pairsOn(card, 0).size() > on15.size());
+        QVERIFY(deck.questionsOn(card, 0).size() > on15.size());
     }
 
     void keysNameTheirCardAndNothingElse()

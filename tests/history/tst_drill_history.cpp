@@ -1,9 +1,12 @@
 #include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "history/drill/drill_history.h"
 #include "history/drill/progress_format.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -19,13 +22,19 @@ int someCard()
     return CardDeck::instance().cardOf({7, 14, 3});
 }
 
+// The pair card "9:left-center:BIG", of a pair the commentary names 左、中の２確目.
+int somePairCard()
+{
+    return PairDeck::instance().cardOf(StopOrder::LeftCenter, {9, 13});
+}
+
 Progress someProgress()
 {
     Progress progress;
     progress.score.total = {7, 4};
     progress.score.streak = 2;
-    progress.score.groups[0] = {3, 3};
-    progress.score.groups[7] = {4, 1};
+    progress.score.byAnswer[0] = {3, 3};
+    progress.score.byAnswer[7] = {4, 1};
     progress.cards.resize(static_cast<std::size_t>(CardDeck::instance().size()));
     progress.cards[static_cast<std::size_t>(someCard())] = {Phase::Review, {12.5, 4.25}, 0, kNow - 5 * kMsPerDay,
         kNow + 3 * kMsPerDay, 4, 1};
@@ -33,7 +42,24 @@ Progress someProgress()
         {0.75, 8.5}, 1, kNow - 60'000, kNow + 540'000, 7, 2};
     progress.day = {20833, 12, 5};
     progress.settings = {0.85, 20, 0};
+    progress.pairs.score.total = {3, 2};
+    progress.pairs.score.streak = 1;
+    progress.pairs.score.byAnswer[verdictIndexOf(PairVerdict::Big)] = {1, 1};
+    progress.pairs.score.byAnswer[verdictIndexOf(PairVerdict::Open)] = {2, 1};
+    progress.pairs.cards.resize(static_cast<std::size_t>(PairDeck::instance().size()));
+    progress.pairs.cards[static_cast<std::size_t>(somePairCard())] = {Phase::Review, {9.5, 6.5}, 0,
+        kNow - 2 * kMsPerDay, kNow + 5 * kMsPerDay, 2, 0};
+    progress.pairs.day = {20833, 2, 1};
     return progress;
+}
+
+// No progress at all, as a first load gives it.
+Progress noProgress()
+{
+    Progress none;
+    none.cards.resize(static_cast<std::size_t>(CardDeck::instance().size()));
+    none.pairs.cards.resize(static_cast<std::size_t>(PairDeck::instance().size()));
+    return none;
 }
 
 QByteArray fileContents(const QString& path)
@@ -90,9 +116,7 @@ private slots:
         const Progress progress = someProgress();
         {
             DrillHistory history = fixture.history();
-            Progress none;
-            none.cards.resize(progress.cards.size());
-            QVERIFY(history.load(kNow) == none);
+            QVERIFY(history.load(kNow) == noProgress());
             QVERIFY(!QFile::exists(fixture.database));  // loading writes nothing
             QVERIFY(!history.keep(progress));           // nor does a setting before any answer
             QVERIFY(!QFile::exists(fixture.database));
@@ -108,6 +132,64 @@ private slots:
         QVERIFY(again.answersSince(kNow + 1).empty());
     }
 
+    // A 2確目 answer is a row among the others, under its read-out, its
+    // card's key and its verdict's key; its card and score come back with
+    // the patterns' own, the first answer storing every card, later ones
+    // their own card alone.
+    void pairAnswersAreKeptBesideTheOthers()
+    {
+        HistoryFixture fixture;
+        Progress progress = someProgress();
+        const int card = somePairCard();
+        {
+            DrillHistory history = fixture.history();
+            history.load(kNow);
+            QVERIFY(history.record(PairAnswerRecord{kNow, StopOrder::LeftCenter, {9, 13}, card,
+                                                    verdictIndexOf(PairVerdict::Open), false, 2500,
+                                                    progress.pairs.cards[static_cast<std::size_t>(card)]},
+                                   progress));
+            const int other = PairDeck::instance().cardOf(StopOrder::LeftRight, {7, 10});
+            progress.pairs.cards[static_cast<std::size_t>(other)] = {Phase::Learning, {0.4, 7.0}, 1, kNow, kNow + 60'000,
+                                                                    1, 0};
+            progress.pairs.score.total = {4, 3};
+            progress.pairs.score.byAnswer[verdictIndexOf(PairVerdict::Reg)] = {1, 1};
+            QVERIFY(history.record(PairAnswerRecord{kNow + 1, StopOrder::LeftRight, {7, 10}, other,
+                                                    verdictIndexOf(PairVerdict::Reg), true, 900,
+                                                    progress.pairs.cards[static_cast<std::size_t>(other)]},
+                                   progress));
+        }
+        DrillHistory again = fixture.history();
+        QVERIFY(again.load(kNow) == progress);
+        QCOMPARE(again.answersSince(0).size(), std::size_t{2});
+
+        QSqlDatabase stored = QSqlDatabase::addDatabase("QSQLITE", "stored");
+        stored.setDatabaseName(fixture.database);
+        QVERIFY(stored.open());
+        {
+            QSqlQuery rows(stored);
+            QVERIFY(rows.exec("SELECT pattern, card, group_answered, is_right FROM drill_answers ORDER BY id"));
+            QStringList read;
+            while (rows.next())
+                read << QStringList{rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString(),
+                                    rows.value(3).toString()}
+                            .join(' ');
+            QCOMPARE(read, (QStringList{"9-13-? 9:left-center:BIG OPEN 0", "7-?-10 7:left-right:REG REG 1"}));
+        }
+        stored.close();
+        QSqlDatabase::removeDatabase("stored");
+    }
+
+    // Progress kept before the 2確目 questions holds none of theirs.
+    void progressWithoutPairsHasNoneAsked()
+    {
+        QJsonObject document = QJsonDocument::fromJson(progressToJson(someProgress())).object();
+        QVERIFY(document.contains("pairs"));
+        document.remove("pairs");
+        Progress expected = someProgress();
+        expected.pairs = noProgress().pairs;
+        QVERIFY(progressFromJson(QJsonDocument(document).toJson(), kNow) == expected);
+    }
+
     // Its score stays, the cards of its patterns are due now, the file is
     // left as it was, and once the first answer is kept the database rules.
     void firstFormatIsTakenOverOnce()
@@ -120,7 +202,7 @@ private slots:
         QVERIFY(history.tookOverOldProgress());
         QCOMPARE(progress.score.total, (Tally{5, 3}));
         QCOMPARE(progress.score.streak, 1);
-        QCOMPARE(progress.score.groups[7], (Tally{3, 1}));
+        QCOMPARE(progress.score.byAnswer[7], (Tally{3, 1}));
         const CardDeck& deck = CardDeck::instance();
         const int dueCards[] = {someCard(), deck.cardOf({4, 2, 2})};
         for (int card = 0; card < deck.size(); ++card) {
@@ -149,9 +231,7 @@ private slots:
         QVERIFY(history.record(answerTo(someCard(), progress), progress));
         QVERIFY(history.clear());
         DrillHistory again = fixture.history();
-        Progress afresh;
-        afresh.cards.resize(progress.cards.size());
-        QVERIFY(again.load(kNow) == afresh);
+        QVERIFY(again.load(kNow) == noProgress());
         QVERIFY(!again.tookOverOldProgress());
         QVERIFY(again.answersSince(0).empty());
         QCOMPARE(fileContents(fixture.oldProgress), kFirstFormat);
@@ -208,7 +288,7 @@ private slots:
             history.load(kNow);
             Progress changed = progress;
             changed.score.total = {8, 5};
-            changed.score.groups[0] = {4, 4};
+            changed.score.byAnswer[0] = {4, 4};
             QVERIFY(!history.record(answerTo(someCard(), changed), changed));
             QCOMPARE(history.takeNewProblem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::InUse);
             QVERIFY(lock.exec("ROLLBACK"));
@@ -242,6 +322,9 @@ private slots:
             {"a retention off its range", "\"retention\": 0.85", "\"retention\": 0.5"},
             {"totals that the groups do not add up to", "\"right\": 4", "\"right\": 5"},
             {"a count not whole", "\"streak\": 2", "\"streak\": 1.5"},
+            {"a pair card no grid has", "\"9:left-center:BIG", "\"15:left-center:BIG"},
+            {"a verdict's tally missing", "\"NOSTOP\"", "\"NONE\""},
+            {"a pair day not whole", "\"reviews\": 2", "\"reviews\": 2.5"},
         };
         for (const auto& edit : edits) {
             QVERIFY2(good.contains(edit.from), edit.row);

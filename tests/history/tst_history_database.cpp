@@ -24,6 +24,7 @@ private slots:
     void aFailedChangeLeavesNoTrace();
     void laterStepsMigrateAnOlderHistory();
     void aFailedReadingIsAProblemUnlessItsStepIsToCome();
+    void aHistoryOnlyReadLeavesItsFolderAsItWas();
 
 private:
     std::unique_ptr<QTemporaryDir> folder_;
@@ -226,6 +227,69 @@ void TestHistoryDatabase::aFailedReadingIsAProblemUnlessItsStepIsToCome()
     const HistoryProblem problem = current.takeNewProblem().value_or(HistoryProblem{});
     QVERIFY(problem.whileReading);
     QVERIFY(problem.reason.contains(QStringLiteral("missing")));
+}
+
+namespace {
+
+// Each file of the folder with its bytes.
+QMap<QString, QByteArray> filesIn(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Files)) {
+        QFile file(entry.filePath());
+        files.insert(entry.fileName(), file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable"));
+    }
+    return files;
+}
+
+}  // namespace
+
+// Read, and only read: no file made, none migrated, none set aside, none
+// left beside the history; and what another copy holding it has just
+// written is read as well.
+void TestHistoryDatabase::aHistoryOnlyReadLeavesItsFolderAsItWas()
+{
+    const QString folder = QFileInfo(path()).path();
+    {
+        HistoryDatabase reader(path(), answersSchema(), HistoryDatabase::Access::ReadOnly);
+        QCOMPARE(storedAnswers(reader), std::vector<int>{-1});
+        QVERIFY(!insertAnswer(reader, 1));
+        QVERIFY(!QDir(folder).exists());
+    }
+    {
+        HistoryDatabase history(path(), answersSchema());
+        QVERIFY(insertAnswer(history, 1));
+    }
+    std::vector<SchemaStep> later = answersSchema();
+    later.push_back({"notes", {"CREATE TABLE notes (text TEXT)"}});
+    const QMap<QString, QByteArray> closed = filesIn(folder);
+    QCOMPARE(closed.keys(), QStringList{"kareto.sqlite"});
+    {
+        HistoryDatabase reader(path(), later, HistoryDatabase::Access::ReadOnly);
+        QCOMPARE(storedAnswers(reader), std::vector<int>{1});
+        QVERIFY(!insertAnswer(reader, 2));
+        QVERIFY(!reader.problem());
+    }
+    QCOMPARE(filesIn(folder), closed);
+
+    HistoryDatabase writer(path(), answersSchema());
+    QVERIFY(insertAnswer(writer, 2));
+    {
+        HistoryDatabase reader(path(), answersSchema(), HistoryDatabase::Access::ReadOnly);
+        QCOMPARE(storedAnswers(reader), (std::vector<int>{1, 2}));
+    }
+
+    const QString foreign = folder_->filePath(QStringLiteral("other/kareto.sqlite"));
+    QVERIFY(QDir().mkpath(QFileInfo(foreign).path()));
+    QFile file(foreign);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("not a database\n").repeated(100));
+    file.close();
+    const QMap<QString, QByteArray> before = filesIn(QFileInfo(foreign).path());
+    HistoryDatabase reader(foreign, answersSchema(), HistoryDatabase::Access::ReadOnly);
+    QCOMPARE(storedAnswers(reader), std::vector<int>{-1});
+    QCOMPARE(reader.problem().value_or(HistoryProblem{}).kind, HistoryProblem::Kind::NotOurs);
+    QCOMPARE(filesIn(QFileInfo(foreign).path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDatabase)

@@ -43,7 +43,7 @@ $calls"
     [ "$said" = "$saying" ] || fail "$name: said '$said', not '$saying'"
 }
 
-run_packages="cmake make g++ qt6-base-dev libgl-dev fonts-ipafont-gothic libqt6sql6-sqlite qt6-translations-l10n"
+run_packages="cmake make g++ qt6-base-dev libgl-dev fonts-ipafont-gothic libqt6sql6-sqlite qt6-translations-l10n libnlopt-dev"
 check "running needs the build tools, Qt and the font" 0 \
     "update -qq
 install -y -qq --no-install-recommends $run_packages" \

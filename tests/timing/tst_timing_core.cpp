@@ -30,6 +30,12 @@ private slots:
         QCOMPARE(spin.upperPositionAt(1000 + 750000 * 1000 + 250000), 15);  // a thousand turns on
         QCOMPARE(ReelSpin({20, 1, 0}).upperPositionAt(1'000'000), 15);
         QCOMPARE(ReelSpin({20, 1, 0}).exactCellsTurned(1'500'000), 10.5);
+        // Boundaries: the first µs a cell has passed, and the next one to stand aligned.
+        QCOMPARE(spin.momentOfStep(1), 1000 + 35715);
+        QCOMPARE(spin.momentOfStep(7), 1000 + 250000);
+        QCOMPARE(spin.nextAlignedStep(1000 + 250000), 7);
+        QCOMPARE(spin.nextAlignedStep(1000 + 250001), 8);
+        QCOMPARE(spin.nextAlignedStep(0), 0);
     }
 
     // A change of speed keeps the reel where it stands and turns it on at the new pace.
@@ -46,21 +52,31 @@ private slots:
         QCOMPARE(ReelSpin({80, 5, 1000}).withRpm(40, 0).upperPositionAt(1000), 5);  // not started yet
     }
 
+    // 氷 stands on the middle row after the seventh boundary (cell 16): at
+    // 80 rpm 250 ms after the start, at 20 rpm 1 s. A press stops the reel on
+    // the first cell to stand aligned at or after it, so the presses that
+    // stop on 氷 are those while cell 17 passes, the sixth cell to the
+    // seventh boundary, the boundary itself included; the ideal moment is
+    // half a cell before it.
     void pressesOnCellBoundariesAtBothSpeedLimits_data()
     {
         QTest::addColumn<int>("rpm");
         QTest::addColumn<qint64>("pressUs");
         QTest::addColumn<int>("middleCell");
         QTest::addColumn<QString>("text");
-        // 氷 comes onto the middle row exactly at the seventh boundary.
-        QTest::newRow("80 rpm, 1 µs before") << 80 << qint64(249999) << 17 << QString("1 コマ早い (−18 ms)");
-        QTest::newRow("80 rpm, on the boundary") << 80 << qint64(250000) << 16 << QString("命中 (−18 ms)");
-        QTest::newRow("80 rpm, end of the cell") << 80 << qint64(285714) << 16 << QString("命中 (+18 ms)");
-        QTest::newRow("80 rpm, next cell") << 80 << qint64(285715) << 15 << QString("1 コマ遅い (+18 ms)");
-        QTest::newRow("20 rpm, 1 µs before") << 20 << qint64(999999) << 17 << QString("1 コマ早い (−71 ms)");
-        QTest::newRow("20 rpm, on the boundary") << 20 << qint64(1000000) << 16 << QString("命中 (−71 ms)");
-        QTest::newRow("20 rpm, ideal moment") << 20 << qint64(1071429) << 16 << QString("命中 (0 ms)");
-        QTest::newRow("20 rpm, 2 cells late") << 20 << qint64(1000000 + 2 * 142857 + 71429) << 14 << QString("2 コマ遅い (+286 ms)");
+        // The sixth boundary falls between 214285 and 214286 µs at 80 rpm.
+        QTest::newRow("80 rpm, before the sixth boundary") << 80 << qint64(214285) << 17 << QString("1 コマ早い (−18 ms)");
+        QTest::newRow("80 rpm, after the sixth boundary") << 80 << qint64(214286) << 16 << QString("命中 (−18 ms)");
+        QTest::newRow("80 rpm, ideal moment") << 80 << qint64(232143) << 16 << QString("命中 (0 ms)");
+        QTest::newRow("80 rpm, 1 µs before the seventh") << 80 << qint64(249999) << 16 << QString("命中 (+18 ms)");
+        QTest::newRow("80 rpm, on the seventh") << 80 << qint64(250000) << 16 << QString("命中 (+18 ms)");
+        QTest::newRow("80 rpm, 1 µs after the seventh") << 80 << qint64(250001) << 15 << QString("1 コマ遅い (+18 ms)");
+        QTest::newRow("20 rpm, before the sixth boundary") << 20 << qint64(857142) << 17 << QString("1 コマ早い (−71 ms)");
+        QTest::newRow("20 rpm, ideal moment") << 20 << qint64(928571) << 16 << QString("命中 (0 ms)");
+        QTest::newRow("20 rpm, 1 µs before the seventh") << 20 << qint64(999999) << 16 << QString("命中 (+71 ms)");
+        QTest::newRow("20 rpm, on the seventh") << 20 << qint64(1000000) << 16 << QString("命中 (+71 ms)");
+        QTest::newRow("20 rpm, 1 µs after the seventh") << 20 << qint64(1000001) << 15 << QString("1 コマ遅い (+71 ms)");
+        QTest::newRow("20 rpm, 2 cells late") << 20 << qint64(1214286) << 14 << QString("2 コマ遅い (+286 ms)");
     }
     void pressesOnCellBoundariesAtBothSpeedLimits()
     {
@@ -68,36 +84,92 @@ private slots:
         QFETCH(qint64, pressUs);
         QFETCH(int, middleCell);
         QFETCH(QString, text);
-        const PressResult r = pressAt({rpm, 1, 0}, {reel::Left, Middle, Symbol::Ice}, 0, pressUs);
+        const ReelSpin spin{rpm, 1, 0};
+        const PressResult r = pressAt(spin, {reel::Left, Middle, Symbol::Ice}, 0, pressUs);
         QCOMPARE(r.stoppedUpperPosition % 21 + 1, middleCell);
+        QCOMPARE(r.stoppedCell, middleCell);
+        QCOMPARE(r.targetCell, 16);
         QCOMPARE(r.hit, text.startsWith(u"命中"));
         QCOMPARE(QString::fromStdU16String(resultText(r)), text);
-        // A hit lies within half a cell of the ideal moment, a miss outside it.
-        QCOMPARE(r.hit, r.offsetCells >= -0.5 && r.offsetCells < 0.5);
+        // A hit lies within half a cell of the ideal moment, its late edge included, a miss outside it.
+        QCOMPARE(r.hit, r.offsetCells > -0.5 && r.offsetCells <= 0.5);
+        // The stop is the next aligned cell, reached forward.
+        QCOMPARE(spin.cellAfter(r.stopSteps, Middle), middleCell);
+        QVERIFY(r.stopSteps * ReelSpin::kCellUnits >= spin.turnedUnits(pressUs));
+        QVERIFY((r.stopSteps - 1) * ReelSpin::kCellUnits < spin.turnedUnits(pressUs));
     }
 
-    // 七 on the upper row is at cell 1, on the row at steps 0, 21, 42, …; a press
-    // in the middle of step 21 - early stops early cells early, on cell early + 1.
+    // 七 on the upper row is at cell 1, on the row at steps 0, 21, 42, …; a
+    // press at the ideal moment of step 21 - early stops `early` cells early,
+    // on cell early + 1, unless the slip reaches 七.
     void slipPullsTheTargetInAcrossTheWrap()
     {
         const ReelSpin spin{80, 1, 0};
         for (int slip = 0; slip <= 4; ++slip) {
             for (int early = 0; early <= 5; ++early) {
-                const auto pressUs = qint64((21 - early + 0.5) * spin.cellUs());
+                const auto pressUs = qint64((21 - early - 0.5) * spin.cellUs());
                 const PressResult r = pressAt(spin, {reel::Left, Upper, Symbol::Seven}, slip, pressUs);
                 const bool pulledIn = early <= slip;
                 QVERIFY2(r.hit == pulledIn, qPrintable(QString("slip %1, %2 early").arg(slip).arg(early)));
                 QCOMPARE(r.stoppedUpperPosition, pulledIn ? 1 : early + 1);
+                QCOMPARE(r.stopSteps, pulledIn ? 21 : 21 - early);
                 QCOMPARE(r.cellsOff, pulledIn ? 0 : -early);
                 QVERIFY(qAbs(r.offsetCells + early) < 1e-4);
             }
         }
         // Past the wrap: cell 21 follows cell 1 on the row, one cell late.
-        const PressResult late = pressAt(spin, {reel::Left, Upper, Symbol::Seven}, 4, qint64(22.5 * spin.cellUs()));
+        const PressResult late = pressAt(spin, {reel::Left, Upper, Symbol::Seven}, 4, qint64(21.5 * spin.cellUs()));
         QCOMPARE(late.stoppedUpperPosition, 21);
+        QCOMPARE(late.targetCell, 1);
         QCOMPARE(QString::fromStdU16String(resultText(late)), QString("1 コマ遅い (+36 ms)"));
-        QCOMPARE(QString::fromStdU16String(resultText(pressAt(spin, {reel::Left, Upper, Symbol::Seven}, 3, qint64(18.5 * spin.cellUs())))),
+        QCOMPARE(QString::fromStdU16String(resultText(pressAt(spin, {reel::Left, Upper, Symbol::Seven}, 3, qint64(17.5 * spin.cellUs())))),
                  QString("命中 (−107 ms)"));
+    }
+
+    // From the press the reel turns on at its speed to its stop and stands:
+    // its path starts where the free spin is at the press, never goes back,
+    // and ends on the stop's boundary at the stand's moment; at 80 rpm the
+    // longest slide, the rest of a cell and 4 more, takes 178.6 ms.
+    void slideGoesOnlyForwardToTheStop_data()
+    {
+        QTest::addColumn<int>("rpm");
+        QTest::addColumn<int>("slip");
+        QTest::addColumn<qint64>("pressUs");
+        QTest::addColumn<qint64>("standUs");
+        // 七 on the upper row at step 21; step 16's boundary is 571428.6 µs at 80 rpm.
+        QTest::newRow("80 rpm, slip 0, on a boundary") << 80 << 0 << qint64(250000) << qint64(250000);
+        QTest::newRow("80 rpm, slip 0, just after it") << 80 << 0 << qint64(250001) << qint64(285715);
+        QTest::newRow("80 rpm, slip 4, the longest slide") << 80 << 4 << qint64(571429) << qint64(750000);
+        QTest::newRow("80 rpm, slip 4, across the wrap") << 80 << 4 << qint64(21 * 750000 + 15000) << qint64(21 * 750000 + 35715);
+        QTest::newRow("20 rpm, slip 0") << 20 << 0 << qint64(1000001) << qint64(1142858);
+        QTest::newRow("20 rpm, slip 4") << 20 << 4 << qint64(2500000) << qint64(3000000);
+    }
+    void slideGoesOnlyForwardToTheStop()
+    {
+        QFETCH(int, rpm);
+        QFETCH(int, slip);
+        QFETCH(qint64, pressUs);
+        QFETCH(qint64, standUs);
+        const ReelSpin spin{rpm, 1, 0};
+        const PressResult r = pressAt(spin, {reel::Left, Upper, Symbol::Seven}, slip, pressUs);
+        const ReelSpin slide = spin.stoppingAfter(r.stopSteps);
+        QCOMPARE(*slide.standUs(), standUs);
+        QCOMPARE(slide.turnedUnits(pressUs), spin.turnedUnits(pressUs));
+        std::int64_t last = slide.turnedUnits(pressUs);
+        for (std::int64_t us = pressUs; us <= standUs + 1000; us += 7) {
+            const std::int64_t now = slide.turnedUnits(us);
+            QVERIFY2(now >= last, qPrintable(QString::number(us)));
+            QCOMPARE(now, std::min(spin.turnedUnits(us), r.stopSteps * ReelSpin::kCellUnits));
+            last = now;
+        }
+        QVERIFY(!slide.standsAt(standUs - 1));
+        QVERIFY(slide.standsAt(standUs));
+        QCOMPARE(slide.upperPositionAt(standUs + 5'000'000), r.stoppedUpperPosition);
+        if (rpm == kMaxRpm)
+            QVERIFY(standUs - pressUs <= 178'572);
+        // A change of speed on the way keeps its stop.
+        const ReelSpin slower = slide.withRpm(kMinRpm, pressUs);
+        QCOMPARE(slower.upperPositionAt(*slower.standUs()), r.stoppedUpperPosition);
     }
 
     void texts()
@@ -107,6 +179,10 @@ private slots:
         QCOMPARE(QString::fromStdU16String(signedMs(-0.4)), QString("0 ms"));
         QCOMPARE(QString::fromStdU16String(signedMs(37.6)), QString("+38 ms"));
         QCOMPARE(QString::fromStdU16String(signedMs(-6.2)), QString("\u22126 ms"));
+        QCOMPARE(QString::fromStdU16String(cellsOffText(0.4)), QString("0.4 コマ遅い"));
+        QCOMPARE(QString::fromStdU16String(cellsOffText(-1.25)), QString("1.3 コマ早い"));
+        QCOMPARE(QString::fromStdU16String(cellsOffText(0.04)), QString("ぴったり"));
+        QCOMPARE(QString::fromStdU16String(cellsOffText(-2.0)), QString("2.0 コマ早い"));
     }
 
     void summariesPerSymbolAndOverall()

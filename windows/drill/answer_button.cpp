@@ -1,19 +1,17 @@
 #include "windows/drill/answer_button.h"
 
-#include "core/outcome_groups.h"
 #include "ui/fonts.h"
 #include "windows/drill/focus_outline.h"
-#include "windows/drill/group_text.h"
 #include "windows/pieces/cell_look.h"
 
 #include <QPainter>
 
-AnswerButton::AnswerButton(std::size_t group, QWidget* parent)
-    : QPushButton(captionOf(group), parent), digit_(QString::number(group + 1))
+AnswerButton::AnswerButton(const QString& objectName, const QString& caption, const QColor& face, int digit,
+                           QWidget* parent)
+    : QPushButton(caption, parent), digit_(QString::number(digit))
 {
-    const std::string_view key = kOutcomeGroups[group].key;
-    setObjectName(QStringLiteral("answer_") + QLatin1String(key.data(), static_cast<qsizetype>(key.size())));
-    setAccessibleName(captionOf(group));
+    setObjectName(objectName);
+    setAccessibleName(caption);
     shortcut_ = QStringLiteral("キー %1").arg(digit_);
     setAccessibleDescription(shortcut_);
     setToolTip(shortcut_);
@@ -21,7 +19,6 @@ AnswerButton::AnswerButton(std::size_t group, QWidget* parent)
     setFont(ui::designFont(ui::bold(12)));
     setMinimumHeight(36);
 
-    const QColor face = colourOf(group);
     const QColor text = cell_look::textColourOn(face);
     QPalette colours = palette();
     colours.setColor(QPalette::Button, face);

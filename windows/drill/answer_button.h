@@ -2,9 +2,10 @@
 
 #include <QPushButton>
 
-// An answer of the drill: the group's caption on the group's colour, with its
-// key's digit in a corner, so that the keys can be learnt from the buttons.
-// After an answer it carries a mark: the right answer, and the one chosen.
+// An answer of the drill: its caption on its colour (an outcome group's, a
+// pair verdict's), with its key's digit in a corner, so that the keys can be
+// learnt from the buttons. After an answer it carries a mark: the right
+// answer, and the one chosen.
 class AnswerButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(Mark mark READ mark)
@@ -13,8 +14,8 @@ public:
     enum class Mark { None, Right, Chosen, ChosenRight };
     Q_ENUM(Mark)
 
-    // `group` is the index of an outcome group; its key is group + 1.
-    AnswerButton(std::size_t group, QWidget* parent);
+    // `digit` is its key, 1 to 9.
+    AnswerButton(const QString& objectName, const QString& caption, const QColor& face, int digit, QWidget* parent);
 
     void setMark(Mark mark);
     Mark mark() const { return mark_; }

@@ -1,14 +1,18 @@
 #include "windows/drill/drill_window.h"
 
-#include "core/drill/cards/card_deck.h"
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
 #include "windows/drill/answer_button.h"
+#include "windows/drill/answer_panel.h"
 #include "windows/drill/drill_button.h"
 #include "windows/drill/group_bars.h"
 #include "windows/drill/group_text.h"
 #include "windows/drill/learning_curve.h"
+#include "windows/drill/map_legend.h"
 #include "windows/drill/mastery_map.h"
+#include "windows/drill/memory_fitting.h"
+#include "windows/drill/memory_panel.h"
 #include "windows/drill/pattern_view.h"
 #include "windows/drill/verdict_text.h"
 
@@ -16,7 +20,6 @@
 #include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -24,6 +27,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +36,7 @@
 namespace {
 
 constexpr int kButtonsPerRow = 4;
+constexpr int kPairButtonsPerRow = 3;
 
 const QColor kRightFace(0xDC, 0xF5, 0xDC);
 const QColor kWrongFace(0xFD, 0xE0, 0xE0);
@@ -69,6 +75,7 @@ DrillWindow::DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std
     : FeatureWindow("Drill", QStringLiteral("リーチ目ドリル")),
       clock_(std::move(clock)),
       drill_(seed, clock_.utcMs()),
+      pairDrill_(seed, clock_.utcMs()),
       history_(std::move(history))
 {
     buildControls(std::move(strips));
@@ -97,23 +104,26 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     QStringList verdicts{questionText()};
     for (const OutcomeGroup& group : kOutcomeGroups)
         for (char code : group.codes)
-            verdicts << verdictText({false, groupIndexOf(code), code, Grade::Again, 0, {}}, {21, 21, 21}, 99'999);
+            verdicts << verdictText({false, groupIndexOf(code), Grade::Again, 0, {}}, {21, 21, 21}, 99'999);
+    verdicts << pairQuestionText() << longestPairVerdicts();
     fitLargest(verdict_, verdicts);
     connect(pattern_, &PatternView::patternPainted, this, [this] {
         if (shownAtMs_ < 0)
             shownAtMs_ = clock_.steadyMs();
     });
 
-    auto* answers = new QGridLayout;
-    for (std::size_t group = 0; group < kOutcomeGroups.size(); ++group) {
-        auto* button = new AnswerButton(group, this);
-        const int index = static_cast<int>(group);
-        connect(button, &QPushButton::clicked, this, [this, index] { answer(index); });
-        button->setAutoDefault(true);  // Enter answers with the focused button, as Space does
-        button->setMinimumWidth(button->sizeHint().width());
-        answers->addWidget(button, index / kButtonsPerRow, index % kButtonsPerRow);
-        answers_.push_back(button);
+    patternAnswers_ = new AnswerPanel(outcomeGroupAnswers(), kButtonsPerRow, this);
+    pairAnswers_ = new AnswerPanel(pairVerdictAnswers(), kPairButtonsPerRow, this);
+    answerPanels_ = new QStackedWidget(this);
+    for (AnswerPanel* panel : {patternAnswers_, pairAnswers_}) {
+        connect(panel, &AnswerPanel::chosen, this, &DrillWindow::answer);
+        answerPanels_->addWidget(panel);
     }
+
+    modeSwitch_ = makeModeSwitch(this);
+    connect(modeSwitch_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseMode);
+    auto* modeCaption = new QLabel(QStringLiteral("問題"), this);
+    modeCaption->setBuddy(modeSwitch_);
 
     leftFilter_ = new QComboBox(this);
     leftFilter_->setObjectName(QStringLiteral("leftFilter"));
@@ -122,12 +132,13 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     for (int left = 1; left <= reel::kPositions; ++left)
         leftFilter_->addItem(QString::number(left));
     connect(leftFilter_, &QComboBox::currentIndexChanged, this, &DrillWindow::chooseLeftFilter);
+    ui::hearValueOf(leftFilter_);
     auto* filterCaption = new QLabel(QStringLiteral("左リール"), this);
     filterCaption->setBuddy(leftFilter_);
 
-    auto* hint = new QLabel(QStringLiteral("1～8 で答える　Enter・Space で次へ"), this);
+    keysHint_ = new QLabel(keysHint(mode_), this);
     // Dimmer than the other texts, yet 4.5:1 and more against the window.
-    paintFace(hint, QPalette::WindowText, QColor(0x4a, 0x47, 0x42));
+    paintFace(keysHint_, QPalette::WindowText, QColor(0x4a, 0x47, 0x42));
 
     next_ = new DrillButton(QStringLiteral("次へ"), this);
     next_->setObjectName(QStringLiteral("next"));
@@ -149,7 +160,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     score_->setFont(ui::designFont(ui::bold(12)));
     fitLargest(score_, {QStringLiteral("正解 99999 / 99999 問（100%）\n連続正解 99999")});
 
-    const int cards = CardDeck::instance().size();
+    const int cards = std::max(drill_.deck().size(), pairDrill_.deck().size());
     status_ = statusLabel(QStringLiteral("status"), this);
     fitLargest(status_, {QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")});
     learned_ = statusLabel(QStringLiteral("learned"), this);
@@ -177,8 +188,13 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     connect(retention_, &QDoubleSpinBox::valueChanged, this, &DrillWindow::changeSettings);
     connect(newCardCap_, &QSpinBox::valueChanged, this, &DrillWindow::changeSettings);
 
-    bars_ = new GroupBars(this);
+    bars_ = new GroupBars(outcomeGroupBars(), this);
     bars_->setObjectName(QStringLiteral("groupBars"));
+    pairBars_ = new GroupBars(pairVerdictBars(), this);
+    pairBars_->setObjectName(QStringLiteral("verdictBars"));
+    barPanels_ = new QStackedWidget(this);
+    barPanels_->addWidget(bars_);
+    barPanels_->addWidget(pairBars_);
 
     auto* question = new QHBoxLayout;
     question->addWidget(pattern_, 0, Qt::AlignTop);
@@ -188,7 +204,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     controls->addWidget(filterCaption);
     controls->addWidget(leftFilter_);
     controls->addSpacing(16);
-    controls->addWidget(hint, 1);
+    controls->addWidget(keysHint_, 1);
     controls->addWidget(next_);
 
     auto* settings = new QFormLayout;
@@ -207,37 +223,59 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
     scoreColumn->addWidget(reset_);
     resultsLayout->addLayout(scoreColumn);
     resultsLayout->addSpacing(24);
-    resultsLayout->addWidget(bars_, 1);
+    resultsLayout->addWidget(barPanels_, 1);
 
-    auto* mapBox = new QGroupBox(QStringLiteral("覚え具合（左リールの位置ごと）"), this);
-    auto* mapLayout = new QVBoxLayout(mapBox);
+    mapBox_ = new QGroupBox(mapTitle(mode_), this);
+    auto* mapLayout = new QVBoxLayout(mapBox_);
     mapLayout->addWidget(map_);
+    auto* legend = new MapLegend(this);
+    legend->setObjectName(QStringLiteral("mapLegend"));
+    mapLayout->addWidget(legend);
     auto* curveBox = new QGroupBox(QStringLiteral("学習曲線（30日）"), this);
     auto* curveLayout = new QVBoxLayout(curveBox);
     curveLayout->addWidget(curve_);
     auto* progressColumn = new QVBoxLayout;
-    progressColumn->addWidget(mapBox);
+    progressColumn->addWidget(mapBox_);
     progressColumn->addWidget(curveBox);
     progressColumn->addStretch(1);
 
     auto* drillColumn = new QVBoxLayout;
     drillColumn->addLayout(question);
-    drillColumn->addLayout(answers);
-    drillColumn->addWidget(status_);
+    drillColumn->addWidget(answerPanels_);
+    // The mode beside the status line, where the controls' row has no room left.
+    auto* modeAndStatus = new QHBoxLayout;
+    modeAndStatus->addWidget(modeCaption);
+    modeAndStatus->addWidget(modeSwitch_);
+    modeAndStatus->addSpacing(16);
+    modeAndStatus->addWidget(status_, 1);
+    drillColumn->addLayout(modeAndStatus);
     drillColumn->addLayout(controls);
     drillColumn->addWidget(results);
     drillColumn->addWidget(recordNote());
 
+    // The cards' standing and the memory model share the window's right
+    // side, a tab each, so that the window fits a 1280 × 1024 screen.
+    buildMemory();
+    auto* progressPage = new QWidget(this);
+    progressPage->setLayout(progressColumn);
+    auto* progressTabs = new QTabWidget(this);
+    progressTabs->setObjectName(QStringLiteral("progressTabs"));
+    progressTabs->addTab(progressPage, QStringLiteral("覚え具合"));
+    progressTabs->addTab(memory_, QStringLiteral("記憶モデル"));
+
     auto* window = new QHBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(drillColumn);
-    window->addLayout(progressColumn);
+    window->addWidget(progressTabs, 0, Qt::AlignTop);
 
-    setTabOrder(answers_.back(), next_);
-    setTabOrder(next_, leftFilter_);
+    setTabOrder(patternAnswers_->button(patternAnswers_->count() - 1), pairAnswers_->button(0));
+    setTabOrder(pairAnswers_->button(pairAnswers_->count() - 1), next_);
+    setTabOrder(next_, modeSwitch_);
+    setTabOrder(modeSwitch_, leftFilter_);
     setTabOrder(leftFilter_, retention_);
     setTabOrder(retention_, newCardCap_);
     setTabOrder(newCardCap_, reset_);
+    setTabOrder(reset_, memory_->fitButton());
 }
 
 void DrillWindow::restoreProgress()
@@ -249,7 +287,10 @@ void DrillWindow::restoreProgress()
         note(QStringLiteral("以前の成績を引き継ぎました。次の答えから %1 に記録します。").arg(history_.path()));
     sayProblem();
     drill_.setSettings(loaded.settings);
+    restoreMemory();
     drill_.restore(loaded.score, loaded.cards, loaded.day, clock_.utcMs());
+    pairDrill_.setSettings(loaded.settings);
+    pairDrill_.restore(loaded.pairs.score, loaded.pairs.cards, loaded.pairs.day, clock_.utcMs());
     openedOnDay_ = drill_.dayOf(now);
     daysBefore_ = history_.daysFrom(openedOnDay_ - LearningCurve::kDays, openedOnDay_ - 1, loaded.settings.utcOffsetMs);
     recentAnswers_ = history_.answersSince(openedOnDay_ * kMsPerDay - loaded.settings.utcOffsetMs);
@@ -263,17 +304,24 @@ void DrillWindow::restoreProgress()
 void DrillWindow::open()
 {
     FeatureWindow::open();
-    if (!drill_.isAnswered())
-        answers_.front()->setFocus(Qt::ActiveWindowFocusReason);
+    if (!withDrill([](const auto& drill) { return drill.isAnswered(); }))
+        answers()->button(0)->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+AnswerPanel* DrillWindow::answers() const
+{
+    return mode_ == DrillMode::Pairs ? pairAnswers_ : patternAnswers_;
 }
 
 void DrillWindow::keyPressEvent(QKeyEvent* event)
 {
-    const int group = event->key() - Qt::Key_1;
+    const int chosen = event->key() - Qt::Key_1;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const bool settingHasFocus = leftFilter_->hasFocus() || retention_->hasFocus() || newCardCap_->hasFocus();
-    if (plain && group >= 0 && group < static_cast<int>(answers_.size()) && !drill_.isAnswered() && !settingHasFocus) {
-        answer(group);
+    const bool settingHasFocus =
+        modeSwitch_->hasFocus() || leftFilter_->hasFocus() || retention_->hasFocus() || newCardCap_->hasFocus();
+    const bool asking = !withDrill([](const auto& drill) { return drill.isAnswered(); });
+    if (plain && chosen >= 0 && chosen < answers()->count() && asking && !settingHasFocus) {
+        answer(chosen);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -282,72 +330,123 @@ void DrillWindow::keyPressEvent(QKeyEvent* event)
 void DrillWindow::showQuestion()
 {
     shownAtMs_ = -1;
-    pattern_->setPattern(drill_.current().pattern);
-    verdict_->setText(questionText());
+    if (mode_ == DrillMode::Pairs) {
+        const PairDrill::Question& question = pairDrill_.current();
+        pattern_->setPair(pairDrill_.deck().card(question.card).order, question.asked);
+        verdict_->setText(pairQuestionText());
+    } else {
+        pattern_->setPattern(drill_.current().asked);
+        verdict_->setText(questionText());
+    }
     ui::announceNameChange(verdict_);
     paintFace(verdict_, QPalette::Window, palette().color(QPalette::Base));
-    for (AnswerButton* button : answers_) {
-        button->setEnabled(true);
-        button->setMark(AnswerButton::Mark::None);
-    }
+    answers()->ask();
     // The keys answer from anywhere but the settings, where the focus may
     // stay; the window takes it from "next", so that a second press of Enter
     // answers nothing.
     if (next_->hasFocus() || focusWidget() == nullptr)
         setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
-    status_->setText(drill_.current().caughtUp ? QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")
-                                               : QString());
+    next_->setAccessibleDescription({});
+    status_->setText(withDrill([](const auto& drill) { return drill.current().caughtUp; })
+                         ? QStringLiteral("今日の分は終わりました。よく覚えていない順に出します。")
+                         : QString());
     ui::announceNameChange(status_);
     showStanding();
 }
 
-void DrillWindow::answer(int group)
+// Timed from the first painted frame of the question; one never painted (a
+// hidden window) counts as answered at once.
+int DrillWindow::answerMs() const
 {
-    if (drill_.isAnswered())
+    return shownAtMs_ < 0 ? 0 : static_cast<int>(std::min<qint64>(clock_.steadyMs() - shownAtMs_, 3'600'000));
+}
+
+void DrillWindow::answer(int chosen)
+{
+    if (withDrill([](const auto& drill) { return drill.isAnswered(); }))
         return;
-    // Timed from the first painted frame of the pattern; a pattern never
-    // painted (a hidden window) counts as answered at once.
-    const qint64 now = clock_.steadyMs();
-    const int answerMs = shownAtMs_ < 0 ? 0 : static_cast<int>(std::min<qint64>(now - shownAtMs_, 3'600'000));
+    const int ms = answerMs();
     const qint64 answeredAt = clock_.utcMs();
-    const AnswerResult result = drill_.answer(group, answerMs, answeredAt);
-    verdict_->setText(verdictText(result, drill_.current().pattern, answerMs));
+    AnswerResult result;
+    bool recorded = false;
+    if (mode_ == DrillMode::Pairs) {
+        const PairDrill::Question question = pairDrill_.current();
+        const StopOrder order = pairDrill_.deck().card(question.card).order;
+        result = pairDrill_.answer(chosen, ms, answeredAt);
+        verdict_->setText(pairVerdictText(result, order, question.asked, ms));
+        recorded =
+            record(PairAnswerRecord{answeredAt, order, question.asked, result.card, chosen, result.right, ms, result.after});
+    } else {
+        const Pattern pattern = drill_.current().asked;
+        result = drill_.answer(chosen, ms, answeredAt);
+        verdict_->setText(verdictText(result, pattern, ms));
+        recorded = record(AnswerRecord{answeredAt, pattern, result.card, chosen, result.right, ms, result.after});
+    }
     ui::announceNameChange(verdict_);
     paintFace(verdict_, QPalette::Window, result.right ? kRightFace : kWrongFace);
-    answers_[static_cast<std::size_t>(result.group)]->setMark(
-        result.right ? AnswerButton::Mark::ChosenRight : AnswerButton::Mark::Right);
-    if (!result.right)
-        answers_[static_cast<std::size_t>(group)]->setMark(AnswerButton::Mark::Chosen);
     next_->setEnabled(true);
+    // Heard where the keyboard goes: a screen reader reads 次へ with the
+    // verdict. It goes there before the answers are disabled, so that it does
+    // not pass from one disabled answer to the next on its way.
+    next_->setAccessibleDescription(verdict_->text());
     next_->setFocus(Qt::OtherFocusReason);
-    for (QPushButton* button : answers_)
-        button->setEnabled(false);
+    answers()->showAnswer(result.answer, chosen);
     showScore();
     showStanding();
-    record({answeredAt, drill_.current().pattern, result.card, group, result.right, answerMs, result.after});
-    recentAnswers_.push_back({answeredAt, result.right, answerMs});
+    recentAnswers_.push_back({answeredAt, result.right, ms});
     showCurve();
+    memoryAfterAnswer(recorded);
 }
 
 void DrillWindow::goOn()
 {
-    drill_.next(clock_.utcMs());
+    askNext();
+    showQuestion();
+}
+
+void DrillWindow::askNext()
+{
+    if (mode_ == DrillMode::Pairs)
+        pairDrill_.next(clock_.utcMs());
+    else
+        drill_.next(clock_.utcMs());
+}
+
+void DrillWindow::chooseMode(int index)
+{
+    mode_ = static_cast<DrillMode>(index);
+    answerPanels_->setCurrentIndex(index);
+    barPanels_->setCurrentIndex(index);
+    keysHint_->setText(keysHint(mode_));
+    mapBox_->setTitle(mapTitle(mode_));
+    // A question of this mode answered before the switch was read then: a new one.
+    if (withDrill([](const auto& drill) { return drill.isAnswered(); }))
+        askNext();
+    showScore();
     showQuestion();
 }
 
 void DrillWindow::chooseLeftFilter(int index)
 {
-    const Pattern before = drill_.current().pattern;
-    drill_.setLeftFilter(index, clock_.utcMs());
-    if (!(drill_.current().pattern == before))
+    const qint64 now = clock_.utcMs();
+    const Pattern pattern = drill_.current().asked;
+    const PairDrill::Question pair = pairDrill_.current();
+    drill_.setLeftFilter(index, now);
+    pairDrill_.setLeftFilter(index, now);
+    const bool replaced = mode_ == DrillMode::Pairs
+                              ? !(pairDrill_.current().card == pair.card && pairDrill_.current().asked == pair.asked)
+                              : !(drill_.current().asked == pattern);
+    if (replaced)
         showQuestion();
     showStanding();
 }
 
 void DrillWindow::changeSettings()
 {
-    drill_.setSettings({retention_->value(), newCardCap_->value(), drill_.settings().utcOffsetMs});
+    const DrillSettings settings{retention_->value(), newCardCap_->value(), drill_.settings().utcOffsetMs};
+    drill_.setSettings(settings);
+    pairDrill_.setSettings(settings);
     showStanding();
     // Kept once there is progress to keep it with: opening writes nothing.
     history_.keep(progress());
@@ -356,27 +455,32 @@ void DrillWindow::changeSettings()
 void DrillWindow::showStanding()
 {
     const qint64 now = clock_.utcMs();
-    learned_->setText(QStringLiteral("覚えた %1 / %2").arg(drill_.learnedCount()).arg(CardDeck::instance().size()));
-    const TodayCounts today = drill_.today(now);
+    learned_->setText(QStringLiteral("覚えた %1 / %2")
+                          .arg(withDrill([](const auto& drill) { return drill.learnedCount(); }))
+                          .arg(withDrill([](const auto& drill) { return drill.deck().size(); })));
+    const TodayCounts today = withDrill([now](const auto& drill) { return drill.today(now); });
     today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
-    map_->showCards(drill_, now);
+    map_->showCards(drill_, pairDrill_,
+                    mode_ == DrillMode::Pairs ? MasteryMap::Section::Pairs : MasteryMap::Section::Patterns, now);
+    showMemoryStanding(now);
 }
 
 void DrillWindow::showScore()
 {
-    const Score& score = drill_.score();
-    QString text = QStringLiteral("正解 %1 / %2 問").arg(score.total.right).arg(score.total.answered);
-    text += score.total.answered > 0 ? QStringLiteral("（%1%）").arg(100 * score.total.right / score.total.answered)
-                                     : QStringLiteral("（—%）");
-    text += QStringLiteral("\n連続正解 %1").arg(score.streak);
+    const Tally total = withDrill([](const auto& drill) { return drill.score().total; });
+    QString text = QStringLiteral("正解 %1 / %2 問").arg(total.right).arg(total.answered);
+    text += total.answered > 0 ? QStringLiteral("（%1%）").arg(100 * total.right / total.answered) : QStringLiteral("（—%）");
+    text += QStringLiteral("\n連続正解 %1").arg(withDrill([](const auto& drill) { return drill.score().streak; }));
     score_->setText(text);
     ui::announceNameChange(score_);
-    bars_->setScore(score);
+    bars_->setTallies(drill_.score().byAnswer);
+    pairBars_->setTallies(pairDrill_.score().byAnswer);
 }
 
 Progress DrillWindow::progress() const
 {
-    return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings()};
+    return {drill_.score(), drill_.states(), drill_.dayTally(), drill_.settings(),
+            {pairDrill_.score(), pairDrill_.states(), pairDrill_.dayTally()}};
 }
 
 // The days before the drill opened as the history sums them up, the days
@@ -394,10 +498,13 @@ void DrillWindow::showCurve()
     curve_->setDays(std::move(days));
 }
 
-void DrillWindow::record(const AnswerRecord& answer)
+template <typename Record>
+bool DrillWindow::record(const Record& answer)
 {
-    if (!history_.record(answer, progress()))
-        sayProblem();
+    if (history_.record(answer, progress()))
+        return true;
+    sayProblem();
+    return false;
 }
 
 // Says once why the history cannot be kept; the drill goes on in memory.
@@ -413,7 +520,7 @@ void DrillWindow::confirmReset()
 {
     auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
                                 QStringLiteral("これまでの %1 回の答えと、カードの覚え具合をすべて消して、最初からやり直しますか？")
-                                    .arg(drill_.score().total.answered),
+                                    .arg(drill_.score().total.answered + pairDrill_.score().total.answered),
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("resetConfirmation"));
     box->setDefaultButton(QMessageBox::No);
@@ -430,7 +537,9 @@ void DrillWindow::resetProgress()
 {
     if (!history_.clear())
         sayProblem();
+    resetMemory();
     drill_.reset(clock_.utcMs());
+    pairDrill_.reset(clock_.utcMs());
     daysBefore_.clear();
     recentAnswers_.clear();
     showCurve();

@@ -1,10 +1,11 @@
 #include "windows/drill/mastery_map.h"
 
-#include "core/drill/card_drill.h"
-#include "core/drill/cards/card_deck.h"
+#include "core/pairs/pair_words.h"
 #include "core/reels/positions.h"
+#include "windows/drill/card_square.h"
 #include "windows/drill/group_text.h"
 #include "windows/pieces/cell_look.h"
+#include "windows/pieces/pair_look.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -16,18 +17,36 @@ namespace {
 
 constexpr int kSquare = 14;
 constexpr int kSquareGap = 2;
-constexpr int kMostCardsInARow = 14;
-const QColor kNotLearned(0xC8, 0xC8, 0xC8);
-const QColor kForgotten(0xE5, 0x39, 0x35);
-const QColor kRemembered(0x2E, 0x7D, 0x32);
+constexpr int kMostCardsInARow = 14;  // of either section
 
-// Recall below this shows fully as forgotten.
-constexpr double kLowestShownRecall = 0.5;
+using Section = MasteryMap::Section;
 
-QColor blend(const QColor& from, const QColor& to, double share)
+std::span<const int> cardsOfLeft(Section section, int left)
 {
-    const auto mix = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
+    return section == Section::Patterns ? CardDeck::instance().cardsOfLeft(left)
+                                        : PairDeck::instance().cardsOfLeft(left);
+}
+
+QString gridName(int grid)
+{
+    return grid == 4 ? QStringLiteral("4・15・18") : QString::number(grid);
+}
+
+QString cardText(const MasteryMap::Square& square)
+{
+    if (square.section == Section::Patterns) {
+        const Card& shown = CardDeck::instance().card(square.card);
+        return QStringLiteral("左 %1 の「%2」：%3\n%4")
+            .arg(gridName(shown.grid))
+            .arg(QChar(shown.code))
+            .arg(captionOf(static_cast<std::size_t>(shown.group)))
+            .arg(cell_look::commentaryText(shown.code));
+    }
+    const PairCard& shown = PairDeck::instance().card(square.card);
+    return QStringLiteral("左 %1 の 2確目・%2：%3\n%4 組、例えば %5")
+        .arg(gridName(shown.grid), pair_look::orderText(shown.order), pair_look::captionOf(shown.verdict))
+        .arg(shown.pairs.size())
+        .arg(QString::fromStdString(readOutOf(shown.order, shown.pairs.front())));
 }
 
 }  // namespace
@@ -38,9 +57,11 @@ MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void MasteryMap::showCards(const CardDrill& drill, std::int64_t nowMs)
+void MasteryMap::showCards(const CardDrill& patterns, const PairDrill& pairs, Section section, std::int64_t nowMs)
 {
-    drill_ = &drill;
+    patterns_ = &patterns;
+    pairs_ = &pairs;
+    section_ = section;
     nowMs_ = nowMs;
     update();
 }
@@ -50,66 +71,94 @@ int MasteryMap::captionWidth() const
     return fontMetrics().horizontalAdvance(QStringLiteral("左 21 ")) + kSquareGap;
 }
 
+int MasteryMap::rowHeight() const
+{
+    return std::max(kSquare + kSquareGap, fontMetrics().height());
+}
+
 QSize MasteryMap::sizeHint() const
 {
-    const int rowHeight = kSquare + kSquareGap;
-    return {captionWidth() + kMostCardsInARow * (kSquare + kSquareGap), reel::kPositions * std::max(rowHeight, fontMetrics().height())};
+    return {captionWidth() + kMostCardsInARow * (kSquare + kSquareGap), reel::kPositions * rowHeight()};
 }
 
-QRect MasteryMap::squareOf(int left, int card) const
+QRect MasteryMap::squareOf(int left, const Square& square) const
 {
-    const std::span<const int> cards = CardDeck::instance().cardsOfLeft(left);
-    const auto at = std::find(cards.begin(), cards.end(), card);
+    if (square.section != section_)
+        return {};
+    const std::span<const int> cards = cardsOfLeft(square.section, left);
+    const auto at = std::find(cards.begin(), cards.end(), square.card);
     if (at == cards.end())
         return {};
-    const int rowHeight = std::max(kSquare + kSquareGap, fontMetrics().height());
-    return {captionWidth() + static_cast<int>(at - cards.begin()) * (kSquare + kSquareGap), (left - 1) * rowHeight, kSquare,
-        kSquare};
+    return {captionWidth() + static_cast<int>(at - cards.begin()) * (kSquare + kSquareGap), (left - 1) * rowHeight(),
+            kSquare, kSquare};
 }
 
-int MasteryMap::cardAt(const QPoint& point) const
+std::optional<MasteryMap::Square> MasteryMap::cardAt(const QPoint& point) const
 {
     for (int left = 1; left <= reel::kPositions; ++left)
-        for (int card : CardDeck::instance().cardsOfLeft(left))
-            if (squareOf(left, card).contains(point))
-                return card;
-    return -1;
+        for (int card : cardsOfLeft(section_, left))
+            if (squareOf(left, {section_, card}).contains(point))
+                return Square{section_, card};
+    return std::nullopt;
 }
 
-QColor MasteryMap::colourOf(int card) const
+const std::vector<CardState>* MasteryMap::statesOf(Section section) const
 {
-    if (!drill_ || drill_->states()[static_cast<std::size_t>(card)].phase == Phase::New)
-        return kNotLearned;
-    const double recall = drill_->retrievabilityOf(card, nowMs_);
-    return blend(kForgotten, kRemembered, std::clamp((recall - kLowestShownRecall) / (1 - kLowestShownRecall), 0.0, 1.0));
+    if (section == Section::Patterns)
+        return patterns_ ? &patterns_->states() : nullptr;
+    return pairs_ ? &pairs_->states() : nullptr;
 }
 
-QString MasteryMap::toolTipOf(int card) const
+// A day from now, by the weights its drill schedules with.
+double MasteryMap::recallOf(const Square& square) const
 {
-    const Card& shown = CardDeck::instance().card(card);
-    QString text = QStringLiteral("左 %1 の「%2」：%3\n%4")
-                       .arg(shown.grid == 4 ? QStringLiteral("4・15・18") : QString::number(shown.grid))
-                       .arg(QChar(shown.code))
-                       .arg(captionOf(static_cast<std::size_t>(shown.group)))
-                       .arg(cell_look::commentaryText(shown.code));
-    if (!drill_)
+    return square.section == Section::Patterns ? patterns_->recallADayLaterOf(square.card, nowMs_)
+                                               : pairs_->recallADayLaterOf(square.card, nowMs_);
+}
+
+QColor MasteryMap::colourOf(const Square& square) const
+{
+    const std::vector<CardState>* states = statesOf(square.section);
+    if (!states || (*states)[static_cast<std::size_t>(square.card)].phase == Phase::New)
+        return card_square::notAskedColour();
+    return card_square::colourOfRecall(recallOf(square));
+}
+
+bool MasteryMap::isOnLearningSteps(const Square& square) const
+{
+    const std::vector<CardState>* states = statesOf(square.section);
+    if (!states)
+        return false;
+    const Phase phase = (*states)[static_cast<std::size_t>(square.card)].phase;
+    return phase == Phase::Learning || phase == Phase::Relearning;
+}
+
+QString MasteryMap::toolTipOf(const Square& square) const
+{
+    QString text = cardText(square);
+    const std::vector<CardState>* states = statesOf(square.section);
+    if (!states)
         return text;
-    const CardState& state = drill_->states()[static_cast<std::size_t>(card)];
+    const CardState& state = (*states)[static_cast<std::size_t>(square.card)];
     if (state.phase == Phase::New)
         return text + QStringLiteral("\nまだ出ていません");
     const QString due = QDateTime::fromMSecsSinceEpoch(state.dueMs).toLocalTime().toString(QStringLiteral("M/d H:mm"));
-    return text + QStringLiteral("\n思い出せる見込み %1%　次は %2")
-                      .arg(qRound(100 * drill_->retrievabilityOf(card, nowMs_)))
-                      .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    text += QStringLiteral("\n1日後に思い出せる見込み %1%　次は %2")
+                .arg(qRound(100 * recallOf(square)))
+                .arg(state.dueMs <= nowMs_ ? QStringLiteral("今") : due);
+    if (state.phase == Phase::Learning)
+        text += QStringLiteral("\n覚えはじめ：短い間をおいて出します（太い枠）");
+    else if (state.phase == Phase::Relearning)
+        text += QStringLiteral("\n忘れたので覚えなおし：短い間をおいて出します（太い枠）");
+    return text;
 }
 
 bool MasteryMap::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const int card = cardAt(help->pos());
-        if (card >= 0)
-            QToolTip::showText(help->globalPos(), toolTipOf(card), this);
+        if (const std::optional<Square> square = cardAt(help->pos()))
+            QToolTip::showText(help->globalPos(), toolTipOf(*square), this);
         else
             QToolTip::hideText();
         return true;
@@ -120,16 +169,13 @@ bool MasteryMap::event(QEvent* event)
 void MasteryMap::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int rowHeight = std::max(kSquare + kSquareGap, fontMetrics().height());
+    const int height = rowHeight();
     for (int left = 1; left <= reel::kPositions; ++left) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRect(0, (left - 1) * rowHeight, captionWidth(), rowHeight), Qt::AlignLeft | Qt::AlignTop,
+        painter.drawText(QRect(0, (left - 1) * height, captionWidth(), height), Qt::AlignLeft | Qt::AlignTop,
                          QStringLiteral("左 %1").arg(left));
-        for (int card : CardDeck::instance().cardsOfLeft(left)) {
-            const QRect square = squareOf(left, card);
-            painter.fillRect(square, colourOf(card));
-            painter.setPen(colourOf(card).darker(140));
-            painter.drawRect(square.adjusted(0, 0, -1, -1));
-        }
+        for (int card : cardsOfLeft(section_, left))
+            card_square::paint(painter, squareOf(left, {section_, card}), colourOf({section_, card}),
+                               isOnLearningSteps({section_, card}));
     }
 }

@@ -1,5 +1,6 @@
 #include "windows/drill/pattern_view.h"
 
+#include "core/pairs/pair_words.h"
 #include "core/reels/symbols_in_words.h"
 #include "ui/fonts.h"
 #include "ui/text.h"
@@ -64,11 +65,39 @@ PatternView::PatternView(std::array<QImage, 3> strips, QWidget* parent) : QWidge
 
 void PatternView::setPattern(const Pattern& pattern)
 {
-    const int positions[] = {pattern.left, pattern.center, pattern.right};
-    for (std::size_t reel = 0; reel < 3; ++reel)
-        cells_[reel] = visibleCells(strips_[reel], positions[reel]);
+    showCells({pattern.left, pattern.center, pattern.right}, -1);
     setAccessibleName(QString::fromStdString(readOutOf(pattern)));
     setAccessibleDescription(ui::qt(reel::patternInWords(pattern)));
+}
+
+void PatternView::setPair(StopOrder order, const StoppedPair& pair)
+{
+    // The third reel's position is never shown; any will do for its size.
+    const Pattern standing = completionOf(order, pair, 1);
+    showCells({standing.left, standing.center, standing.right}, thirdReelOf(order));
+    setAccessibleName(QString::fromStdString(readOutOf(order, pair)));
+    const auto reelInWords = [](reel::Reel which, int position) {
+        return ui::qt(reel::nameOf(which)) + QStringLiteral("　") + ui::qt(reel::reelInWords(which, position));
+    };
+    setAccessibleDescription(QStringLiteral("%1。%2。%3はまだ止まっていません。")
+                                 .arg(reelInWords(reel::Left, pair.left),
+                                      reelInWords(secondReelOf(order), pair.second),
+                                      ui::qt(reel::nameOf(thirdReelOf(order)))));
+}
+
+void PatternView::showCells(const std::array<int, 3>& positions, int blankReel)
+{
+    for (std::size_t reel = 0; reel < 3; ++reel)
+        cells_[reel] = visibleCells(strips_[reel], positions[reel]);
+    if (blankReel >= 0) {
+        // A reel not yet stopped: its face blank, a question mark on it.
+        QImage& blank = cells_[static_cast<std::size_t>(blankReel)];
+        blank.fill(QColor(0xDD, 0xDD, 0xDD));
+        QPainter painter(&blank);
+        painter.setPen(QColor(0x55, 0x55, 0x55));
+        painter.setFont(ui::designFont(ui::bold(36)));
+        painter.drawText(blank.rect(), Qt::AlignCenter, QStringLiteral("？"));
+    }
     painted_ = false;
     update();
 }

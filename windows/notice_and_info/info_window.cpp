@@ -1,5 +1,6 @@
 #include "windows/notice_and_info/info_window.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 InfoWindow::InfoWindow(const ui::WindowDesign& design) : ui::Window(design)
@@ -15,4 +16,14 @@ InfoWindow::InfoWindow(const ui::WindowDesign& design) : ui::Window(design)
 void InfoWindow::Command1_Click()
 {
     hide();
+}
+
+// Esc puts the window away as OK does, as it closes the program's other
+// windows beside the reel window.
+void InfoWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        Command1_Click();
+    else
+        ui::Window::keyPressEvent(event);
 }

@@ -1,5 +1,8 @@
 #include "windows/pieces/header_drawing.h"
 
+#include "core/reels/symbols_in_words.h"
+#include "ui/text.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -62,11 +65,21 @@ void drawReelHeader(QPainter& painter, const QRectF& area, int position, const Q
     }
 }
 
-void drawAxisNames(QPainter& painter, const QRectF& corner)
+QString acrossName(const Axes& axes)
+{
+    return ui::qt(reel::nameOf(axes.across)) + QStringLiteral(" →");
+}
+
+QString downName(const Axes& axes)
+{
+    return ui::qt(reel::nameOf(axes.down)) + QStringLiteral(" ↓");
+}
+
+void drawAxisNames(QPainter& painter, const QRectF& corner, const Axes& axes)
 {
     const QRectF text = corner.adjusted(6, 4, -6, -4);
-    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("右リール →"));
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("中リール ↓"));
+    painter.drawText(text, Qt::AlignRight | Qt::AlignTop, acrossName(axes));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom, downName(axes));
 }
 
 }  // namespace header_drawing

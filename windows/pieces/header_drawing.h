@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/reels/reel_cells.h"
+
 #include <QImage>
 #include <QRectF>
+#include <QString>
 
 class QFont;
 class QPainter;
@@ -22,7 +25,18 @@ QSizeF sectionSize(const QFont& font, Qt::Orientation orientation);
 void drawReelHeader(QPainter& painter, const QRectF& area, int position, const QImage& cells,
                     Qt::Orientation orientation);
 
+// Which reel a grid's columns run across and its rows down: the right and
+// the center reel for a left position's patterns.
+struct Axes {
+    reel::Reel across = reel::Right;
+    reel::Reel down = reel::Center;
+};
+
+// "右リール →" and "中リール ↓".
+QString acrossName(const Axes& axes);
+QString downName(const Axes& axes);
+
 // The corner where the headers meet names which reel runs which way.
-void drawAxisNames(QPainter& painter, const QRectF& corner);
+void drawAxisNames(QPainter& painter, const QRectF& corner, const Axes& axes);
 
 }  // namespace header_drawing

@@ -1,6 +1,7 @@
 #include "windows/reach_me_table/axis_corner.h"
 
-#include "windows/pieces/header_drawing.h"
+#include "core/reels/symbols_in_words.h"
+#include "ui/text.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -13,10 +14,19 @@ namespace {
 // blank header section of its own.
 class AxisNames : public QWidget {
 public:
-    explicit AxisNames(QWidget* corner) : QWidget(corner)
+    static constexpr const char* kName = "axisNames";
+
+    AxisNames(QWidget* corner, const header_drawing::Axes& axes) : QWidget(corner), axes_(axes)
     {
+        setObjectName(QLatin1String(kName));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         corner->installEventFilter(this);
+    }
+
+    void setAxes(const header_drawing::Axes& axes)
+    {
+        axes_ = axes;
+        update();
     }
 
 protected:
@@ -31,19 +41,32 @@ protected:
     {
         QPainter painter(this);
         painter.setPen(palette().color(QPalette::ButtonText));
-        header_drawing::drawAxisNames(painter, rect());
+        header_drawing::drawAxisNames(painter, rect(), axes_);
     }
+
+private:
+    header_drawing::Axes axes_;
 };
 
 }  // namespace
 
-void nameAxesInCorner(QTableView* grid)
+void nameAxesInCorner(QTableView* grid, const header_drawing::Axes& axes)
 {
     // The view's only button child is the corner it draws where the headers meet.
     auto* corner = grid->findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (!corner)
         return;
-    (new AxisNames(corner))->setGeometry(corner->rect());
-    corner->setAccessibleName(QStringLiteral("右リール →、中リール ↓"));
-    corner->setToolTip(QStringLiteral("行は中リール、列は右リールの上段の位置"));
+    // Named again, the corner keeps its one drawing of the names.
+    if (auto* named = corner->findChild<QWidget*>(QLatin1String(AxisNames::kName), Qt::FindDirectChildrenOnly))
+        static_cast<AxisNames*>(named)->setAxes(axes);
+    else
+        (new AxisNames(corner, axes))->setGeometry(corner->rect());
+    corner->setAccessibleName(header_drawing::acrossName(axes) + QStringLiteral("、") + header_drawing::downName(axes));
+    corner->setToolTip(axesDescription(axes));
+}
+
+QString axesDescription(const header_drawing::Axes& axes)
+{
+    return QStringLiteral("行は%1、列は%2の上段の位置")
+        .arg(ui::qt(reel::nameOf(axes.down)), ui::qt(reel::nameOf(axes.across)));
 }

@@ -1,23 +1,38 @@
 #pragma once
 
-#include "core/outcome_groups.h"
-
+#include <QColor>
+#include <QString>
 #include <QWidget>
 
-#include <array>
+#include <span>
+#include <vector>
 
 class QLabel;
 
-// The outcome groups under the grid: each group's mark on its colour, its
-// caption, and how many patterns of the left position shown fall in it.
+// What the grid's colours mean: each entry's mark on its colour, its
+// caption, and how many cells of the grid shown fall under it. The outcome
+// groups over a left position's patterns, count_<key>; the verdicts over an
+// order's pairs, pairCount_<name>.
 class LegendView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit LegendView(QWidget* parent = nullptr);
+    struct Entry {
+        QString countName;  // the count's object name
+        QString caption;
+        QColor face;
+        QString mark;
+    };
 
-    void setCounts(const std::array<int, kOutcomeGroups.size()>& counts);
+    LegendView(const std::vector<Entry>& entries, QWidget* parent = nullptr);
+
+    // One count an entry, in the entries' order.
+    void setCounts(std::span<const int> counts);
 
 private:
-    std::array<QLabel*, kOutcomeGroups.size()> counts_{};
+    std::vector<QString> captions_;
+    std::vector<QLabel*> counts_;
 };
+
+std::vector<LegendView::Entry> outcomeGroupLegend();
+std::vector<LegendView::Entry> pairVerdictLegend();

@@ -2,9 +2,11 @@
 
 #include "core/game/game.h"
 
-QString placeOnReels(Game& game, int left, int center, int right)
+namespace {
+
+QString placeOn(Game& game, const Pattern& pattern)
 {
-    switch (game.place({left, center, right})) {
+    switch (game.place(pattern)) {
     case Game::Placing::Placed:
         break;
     case Game::Placing::AutoPlaying:
@@ -15,4 +17,18 @@ QString placeOnReels(Game& game, int left, int center, int right)
         return QStringLiteral("その目はリールにありません。");
     }
     return {};
+}
+
+}  // namespace
+
+QString placeOnReels(Game& game, int left, int center, int right)
+{
+    return placeOn(game, {left, center, right});
+}
+
+QString placePairOnReels(Game& game, StopOrder order, const StoppedPair& pair)
+{
+    const Pattern standing = game.positions();
+    const int third = order == StopOrder::LeftCenter ? standing.right : standing.center;
+    return placeOn(game, completionOf(order, pair, third));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pairs/pair_verdict.h"
+
 #include <QString>
 
 class Game;
@@ -8,3 +10,7 @@ class Game;
 // when the reels stand; answers why not, in the reel window's words, or
 // nothing when the pattern stands.
 QString placeOnReels(Game& game, int left, int center, int right);
+
+// Stands a pair's two reels on the reels, the third reel where it stands,
+// on the same terms.
+QString placePairOnReels(Game& game, StopOrder order, const StoppedPair& pair);

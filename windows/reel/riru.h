@@ -38,6 +38,10 @@ public:
     Game& game() { return game_; }
     const Game& game() const { return game_; }
 
+    // The glossary and the operating guide, opened as their buttons open them.
+    void openGlossary() { Cmkaisetu_Click(); }
+    void openGuide() { Cmsousa_Click(); }
+
 private:
     // The window's handlers, bound to its controls and timers in one place
     // (bindHandlers); each reads as the sequence its control starts.

@@ -2,6 +2,8 @@
 
 #include "core/setting_estimate/setting_estimate.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
+#include "windows/setting_estimate/probability_bar.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -9,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -23,7 +24,6 @@ using setting_odds::kSettings;
 constexpr int kMostGames = 10'000'000;
 // Below this many games the counts say little, whatever they are.
 constexpr int kFewGames = 3000;
-constexpr int kBarSteps = 1000;
 
 QString percent(double probability)
 {
@@ -41,6 +41,21 @@ QString faultText(setting_estimate::Fault fault)
     return {};
 }
 
+// A result line a screen reader reaches by Tab and reads there: a label
+// that takes the keyboard focus, showing it as a text cursor.
+void readableByTab(QLabel* label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::TabFocus);
+}
+
+// Shows a summary line, reached by Tab only while it says something.
+void showLine(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setFocusPolicy(text.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
 QSpinBox* countBox(QWidget* parent, const char* name, int most)
 {
     auto* box = new QSpinBox(parent);
@@ -55,15 +70,16 @@ QSpinBox* countBox(QWidget* parent, const char* name, int most)
 
 SettingEstimateWindow::SettingEstimateWindow() : FeatureWindow("SettingEstimate", QStringLiteral("設定判別"))
 {
-
-    caution_ = new QLabel(this);
-    caution_->setObjectName(QStringLiteral("caution"));
-    caution_->setWordWrap(true);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildCounts());
     layout->addWidget(buildPrior());
     layout->addWidget(buildSettings());
+    // Made after the results, so that Tab reaches it last and the window
+    // opens with the keyboard on the games.
+    caution_ = new QLabel(this);
+    caution_->setObjectName(QStringLiteral("caution"));
+    caution_->setWordWrap(true);
+    readableByTab(caution_);
     layout->addWidget(caution_);
     layout->addStretch(1);
     update();
@@ -94,6 +110,7 @@ QWidget* SettingEstimateWindow::buildPrior()
     prior_->setObjectName(QStringLiteral("prior"));
     prior_->addItems({QStringLiteral("均等"), QStringLiteral("自分で決める")});
     prior_->setAccessibleName(QStringLiteral("打つ前の見込み"));
+    ui::hearValueOf(prior_);
 
     priorWeights_ = new QWidget(box);
     auto* weights = new QGridLayout(priorWeights_);
@@ -134,16 +151,13 @@ QWidget* SettingEstimateWindow::buildSettings()
         auto* caption = new QLabel(QStringLiteral("設定%1").arg(s), box);
         auto* probability = new QLabel(box);
         probability->setObjectName(QStringLiteral("posterior_%1").arg(s));
-        // Read by its changing text; the description says whose it is.
-        probability->setAccessibleDescription(QStringLiteral("設定%1 の確率").arg(s));
+        // Its accessible name reads the whole line, the setting first.
+        readableByTab(probability);
         probability->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Wide enough for 100.0 %, so that the bars do not move as the numbers change.
         probability->setMinimumWidth(probability->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")) + 4);
-        auto* bar = new QProgressBar(box);
+        auto* bar = new ProbabilityBar(box);
         bar->setObjectName(QStringLiteral("bar_%1").arg(s));
-        bar->setRange(0, kBarSteps);
-        bar->setTextVisible(false);
-        bar->setAccessibleName(QStringLiteral("設定%1").arg(s));
         auto* expected = new QLabel(box);
         expected->setObjectName(QStringLiteral("expected_%1").arg(s));
         grid->addWidget(caption, s - 1, 0);
@@ -156,8 +170,10 @@ QWidget* SettingEstimateWindow::buildSettings()
     }
     meanSetting_ = new QLabel(box);
     meanSetting_->setObjectName(QStringLiteral("meanSetting"));
+    readableByTab(meanSetting_);
     fourOrHigher_ = new QLabel(box);
     fourOrHigher_->setObjectName(QStringLiteral("fourOrHigher"));
+    readableByTab(fourOrHigher_);
     grid->addWidget(meanSetting_, kSettings, 0, 1, 4);
     grid->addWidget(fourOrHigher_, kSettings + 1, 0, 1, 4);
     return box;
@@ -174,26 +190,29 @@ void SettingEstimateWindow::update()
     if (std::holds_alternative<setting_estimate::Fault>(result)) {
         for (int i = 0; i < kSettings; ++i) {
             posterior_[i]->setText(QStringLiteral("―"));
-            bars_[i]->setValue(0);
+            posterior_[i]->setAccessibleName(QStringLiteral("設定%1 ―").arg(i + 1));
+            bars_[i]->setProbability(0);
             expected_[i]->clear();
         }
-        meanSetting_->clear();
-        fourOrHigher_->clear();
-        caution_->setText(faultText(std::get<setting_estimate::Fault>(result)));
+        showLine(meanSetting_, {});
+        showLine(fourOrHigher_, {});
+        showLine(caution_, faultText(std::get<setting_estimate::Fault>(result)));
         return;
     }
     const auto& estimate = std::get<setting_estimate::Estimate>(result);
     for (int i = 0; i < kSettings; ++i) {
         posterior_[i]->setText(percent(estimate.probability[i]));
-        bars_[i]->setValue(static_cast<int>(estimate.probability[i] * kBarSteps + 0.5));
+        bars_[i]->setProbability(estimate.probability[i]);
         expected_[i]->setText(QStringLiteral("BIG %1 回・REG %2 回")
                                   .arg(estimate.expectedBig[i], 0, 'f', 1)
                                   .arg(estimate.expectedReg[i], 0, 'f', 1));
+        posterior_[i]->setAccessibleName(
+            QStringLiteral("設定%1 %2、%3").arg(i + 1).arg(posterior_[i]->text(), expected_[i]->text()));
     }
-    meanSetting_->setText(QStringLiteral("平均の設定: %1").arg(estimate.meanSetting, 0, 'f', 2));
-    fourOrHigher_->setText(QStringLiteral("設定4以上の確率: %1").arg(percent(estimate.fourOrHigher)));
+    showLine(meanSetting_, QStringLiteral("平均の設定: %1").arg(estimate.meanSetting, 0, 'f', 2));
+    showLine(fourOrHigher_, QStringLiteral("設定4以上の確率: %1").arg(percent(estimate.fourOrHigher)));
     const double likeliest = *std::max_element(estimate.probability.begin(), estimate.probability.end());
-    caution_->setText(games_->value() < kFewGames || likeliest <= 0.5
-                          ? QStringLiteral("この回数ではまだ設定を見分けられません。")
-                          : QString());
+    showLine(caution_, games_->value() < kFewGames || likeliest <= 0.5
+                           ? QStringLiteral("この回数ではまだ設定を見分けられません。")
+                           : QString());
 }

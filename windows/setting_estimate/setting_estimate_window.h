@@ -7,7 +7,7 @@
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
-class QProgressBar;
+class ProbabilityBar;
 class QSpinBox;
 class QWidget;
 
@@ -32,7 +32,7 @@ private:
     QWidget* priorWeights_ = nullptr;
     std::array<QDoubleSpinBox*, 6> weights_{};
     std::array<QLabel*, 6> posterior_{};
-    std::array<QProgressBar*, 6> bars_{};
+    std::array<ProbabilityBar*, 6> bars_{};
     std::array<QLabel*, 6> expected_{};
     QLabel* meanSetting_ = nullptr;
     QLabel* fourOrHigher_ = nullptr;

@@ -3,11 +3,17 @@
 #include "core/timing/target_choice.h"
 #include "ui/announce.h"
 #include "ui/fonts.h"
+#include "ui/heard_choice.h"
+#include "ui/heard_line.h"
 #include "ui/text.h"
+#include "ui/timer.h"
+#include "windows/pieces/reel_frames.h"
 #include "windows/timing/offset_histogram.h"
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/timing/press_still.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/statistics_table.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,18 +22,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int kInOrder = 3;  // the reel choice that asks left, center and right in turn
-constexpr double kFallbackHz = 60;
 
 bool isPlain(const QKeyEvent* key)
 {
@@ -53,11 +55,21 @@ bool isNextKey(int key)
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// A box whose value a key could change: the reel choice, the speed, the slip.
+bool isBox(const QObject* watched)
+{
+    for (const QObject* o = watched; o; o = o->parent())
+        if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o))
+            return true;
+    return false;
+}
+
 // A bold label as wide as the widest of its texts, so that nothing round it
 // moves as its text changes; read by its text, never by a fixed name.
-QLabel* announcedLabel(const char* name, const QStringList& widest, QWidget* parent)
+template <typename Label = QLabel>
+Label* announcedLabel(const char* name, const QStringList& widest, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new Label(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(ui::designFont(ui::bold(15.75)));
@@ -68,15 +80,6 @@ QLabel* announcedLabel(const char* name, const QStringList& widest, QWidget* par
     return label;
 }
 
-// The refresh interval of the window's screen, rounded down to whole ms, so
-// that no refresh passes without a new frame.
-int frameIntervalMs(const QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    const double hz = screen && screen->refreshRate() > 1 ? screen->refreshRate() : kFallbackHz;
-    return std::max(1, static_cast<int>(std::floor(1000.0 / hz)));
-}
-
 }  // namespace
 
 TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, std::uint64_t seed, TimingClock clock)
@@ -85,20 +88,23 @@ TimingWindow::TimingWindow(std::array<QImage, 3> strips, TimingHistory history, 
       history_(std::move(history)),
       random_(seed)
 {
-    frames_ = new QTimer(this);
-    frames_->setObjectName(QStringLiteral("frames"));
-    frames_->setTimerType(Qt::PreciseTimer);
-    // Painted at the tick itself: update() would leave it to the window
-    // system's own few-ms wait, which varies, and frames would land unevenly.
-    connect(frames_, &QTimer::timeout, this, [this] { askedReel()->repaint(); });
+    stand_ = new ui::Timer(this, "stand");
+    stand_->onTick([this] { standWhenDue(); });
     buildControls(std::move(strips));
 
-    statistics_ = history_.load();
+    const StoredPresses stored = history_.load();
+    statistics_ = stored.statistics;
+    if (stored.underEarlierRule > 0) {
+        earlierRuleNote_->setText(
+            QStringLiteral("以前の止め方（実機より 1 コマ手前で止まっていました）で記録した %1 回の押し方は、成績と傾向に含めていません。")
+                .arg(stored.underEarlierRule));
+        earlierRuleNote_->show();
+    }
     sayProblem();
     showStatistics();
     for (SpinningReelView* reel : reels_)
         reel->standAt(random_.between(1, reel::kPositions));
-    startTarget();
+    startTarget(false);
 }
 
 void TimingWindow::buildControls(std::array<QImage, 3> strips)
@@ -110,14 +116,19 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
         auto* view = new SpinningReelView(reel, std::move(strips[reel]), clock_.steadyUs, this);
         view->setObjectName(QString::fromLatin1(kReelNames[reel]));
         connect(view, &SpinningReelView::clicked, this, [this, view](quint64 stamp) {
-            if (view == askedReel() && view->isSpinning())
+            if (view == askedReel() && isSpinning())
                 pressed(stamp);
         });
-        reelRow->addWidget(view);
+        reelRow->addWidget(view, 0, Qt::AlignTop);
         reels_[reel] = view;
     }
+    frames_ = new ReelFrames(this, {reels_.begin(), reels_.end()});
+    still_ = new PressStill(this);
+    still_->setObjectName(QStringLiteral("pressStill"));
+    reelRow->addSpacing(6);
+    reelRow->addWidget(still_, 0, Qt::AlignTop);
 
-    targetLabel_ = announcedLabel("target", {QStringLiteral("中リール 上段に チェリー"),
+    targetLabel_ = announcedLabel<ui::HeardLine>("target", {QStringLiteral("中リール 上段に チェリー"),
                                               QStringLiteral("中リール 上段に Ｖサイン")}, this);
     result_ = announcedLabel("result", {QStringLiteral("20 コマ早い (−9999 ms)")}, this);
 
@@ -146,6 +157,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     reelChoice_->addItems({QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右"), QStringLiteral("順押し")});
     reelChoice_->setAccessibleName(QStringLiteral("押すリール"));
     connect(reelChoice_, &QComboBox::currentIndexChanged, this, &TimingWindow::chooseReels);
+    ui::hearValueOf(reelChoice_);
 
     slip_ = new QSpinBox(this);
     slip_->setObjectName(QStringLiteral("slip"));
@@ -205,17 +217,18 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addLayout(play);
     window->addWidget(results);
+    earlierRuleNote_ = new QLabel(this);
+    earlierRuleNote_->setObjectName(QStringLiteral("earlierRuleNote"));
+    earlierRuleNote_->setTextFormat(Qt::PlainText);
+    earlierRuleNote_->setWordWrap(true);
+    earlierRuleNote_->hide();
+    window->addWidget(earlierRuleNote_);
     window->addWidget(recordNote());
 
     setTabOrder(next_, reelChoice_);
     setTabOrder(reelChoice_, rpm_);
     setTabOrder(rpm_, slip_);
     setTabOrder(slip_, table_);
-}
-
-bool TimingWindow::isSpinning() const
-{
-    return askedReel()->isSpinning();
 }
 
 // The stop and next keys work whichever control of the window has the focus;
@@ -231,102 +244,127 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!isPlain(key))
         return false;
-    const bool spinning = isSpinning();
-    const bool ours = spinning ? isStopKey(key->key()) : isNextKey(key->key());
+    const int k = key->key();
+    bool ours = false;
+    switch (phase_) {
+    case Phase::Turning: ours = isStopKey(k); break;
+    // A key on the way to the stop neither presses again nor cuts the stand short.
+    case Phase::Sliding: ours = isStopKey(k) || isNextKey(k); break;
+    // A stop key meant for the reel never changes a box instead.
+    case Phase::Standing: ours = isNextKey(k) || (isStopKey(k) && isBox(watched)); break;
+    }
     if (!ours || key->isAutoRepeat())
         return ours;  // a held key neither stops nor goes on again
-    if (spinning)
+    if (phase_ == Phase::Turning)
         pressed(key->timestamp());
-    else
+    else if (phase_ == Phase::Standing && isNextKey(k))
         goOn();
     return true;
 }
 
-void TimingWindow::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    runFrames();
-}
-
-void TimingWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    runFrames();
-}
-
-// Repaints the turning reel at every refresh of the screen while it is seen.
-void TimingWindow::runFrames()
-{
-    if (isVisible() && isSpinning()) {
-        frames_->setInterval(frameIntervalMs(this));
-        if (!frames_->isActive())
-            frames_->start();
-    } else {
-        frames_->stop();
-    }
-}
-
-void TimingWindow::startTarget()
+// Asks a new target of the reel the choice names. A reel still turning for
+// the last target turns on for this one. The target line is heard wherever
+// the focus is. `focusReel`: the focus moves to the asked reel; a box being
+// changed keeps it.
+void TimingWindow::startTarget(bool focusReel)
 {
     const int choice = reelChoice_->currentIndex();
     const reel::Reel reel = choice == kInOrder ? target_.reel : static_cast<reel::Reel>(choice);
     target_ = timing::randomTarget(reel, random_);
     for (SpinningReelView* view : reels_)
         view->markRow(view == askedReel() ? std::optional(target_.row) : std::nullopt);
-    spin_ = {rpm_->value(), askedReel()->upperPosition(), clock_.steadyUs()};
-    askedReel()->spin(spin_);
+    if (!askedReel()->isSpinning()) {
+        spin_ = {rpm_->value(), askedReel()->upperPosition(), clock_.steadyUs()};
+        askedReel()->spin(spin_);
+    }
+    phase_ = Phase::Turning;
 
-    targetLabel_->setText(ui::qt(timing::targetText(target_)));
-    ui::announceNameChange(targetLabel_);
+    const QString target = ui::qt(timing::targetText(target_));
+    targetLabel_->say(target);
+    ui::setValueDetail(reelChoice_, target);
     result_->clear();
+    still_->clear();
     // Left on a disabled button, the focus would move on to a setting.
-    if (next_->hasFocus())
-        setFocus(Qt::OtherFocusReason);
+    if (focusReel || next_->hasFocus())
+        askedReel()->setFocus(Qt::OtherFocusReason);
     next_->setEnabled(false);
-    runFrames();
+    frames_->follow();
 }
 
+// The press stops the reel where the machine would; it turns on to that
+// stop, and the result is shown once it stands. The press is kept at once.
 void TimingWindow::pressed(quint64 timestampMs)
 {
-    stopAt(eventClock_.momentOf(timestampMs, clock_.steadyUs()));
+    const std::int64_t pressUs = eventClock_.momentOf(timestampMs, clock_.steadyUs());
+    const int slip = slip_->value();
+    press_ = timing::pressAt(spin_, target_, slip, pressUs);
+    spin_ = spin_.stoppingAfter(press_.stopSteps);
+    askedReel()->spin(spin_);
+    phase_ = Phase::Sliding;
+    record({clock_.utcMs(), target_, spin_.rpm, slip, press_.stoppedCell, press_.hit, press_.cellsOff,
+            press_.offsetMs});
+    standWhenDue();
 }
 
-void TimingWindow::stopAt(std::int64_t pressUs)
+// Stands the reel once its stop's moment has come, and says the result then;
+// until then, waits for it. A press that arrives after its stop's moment
+// stands the reel at once.
+void TimingWindow::standWhenDue()
 {
-    const int slip = slip_->value();
-    const timing::PressResult result = timing::pressAt(spin_, target_, slip, pressUs);
-    askedReel()->standAt(result.stoppedUpperPosition);
-    runFrames();
+    const std::int64_t leftUs = *spin_.standUs() - clock_.steadyUs();
+    if (leftUs > 0) {
+        stand_->setInterval(static_cast<int>((leftUs + 999) / 1000));
+        stand_->switchOn();
+        return;
+    }
+    const QString hintBefore = hint_->text();
+    stand();
+    QString said = result_->text();
+    if (!hint_->text().isEmpty() && hint_->text() != hintBefore)
+        said += QStringLiteral("。") + hint_->text();
+    ui::sayThrough(next_, said);
+}
 
-    result_->setText(ui::qt(timing::resultText(result)));
+void TimingWindow::stand()
+{
+    stand_->switchOff();
+    askedReel()->standAt(press_.stoppedUpperPosition);
+    phase_ = Phase::Standing;
+    frames_->follow();
+
+    result_->setText(ui::qt(timing::resultText(press_)));
     ui::announceNameChange(result_);
-    statistics_.add(target_.symbol, result.hit, result.offsetMs, result.offsetCells);
+    still_->showPress(askedReel()->strip(), press_.targetCell, press_.offsetCells);
+    statistics_.add(target_.symbol, press_.hit, press_.offsetMs, press_.offsetCells);
     showStatistics();
     next_->setEnabled(true);
-
-    record({clock_.utcMs(), target_, spin_.rpm, slip, result.stoppedCell, result.hit, result.cellsOff,
-            result.offsetMs});
 }
 
 void TimingWindow::goOn()
 {
-    if (isSpinning())
+    if (phase_ != Phase::Standing)
         return;
     if (reelChoice_->currentIndex() == kInOrder)
         target_.reel = static_cast<reel::Reel>((target_.reel + 1) % std::size(reel::kReels));
-    startTarget();
+    startTarget(true);
 }
 
-// A new choice asks at once; a reel turning for the old one stops where it is.
+// A new choice asks at once. A reel on its way to a stop stands there, with
+// its result; one turning for the old choice stands at once on the next cell
+// to stand aligned, forward; one asked again turns on.
 void TimingWindow::chooseReels()
 {
-    if (isSpinning())
-        askedReel()->standAt(askedReel()->upperPosition());
-    if (reelChoice_->currentIndex() == kInOrder)
-        target_.reel = reel::Left;
-    startTarget();
+    if (phase_ == Phase::Sliding)
+        stand();
+    const int choice = reelChoice_->currentIndex();
+    const reel::Reel reel = choice == kInOrder ? reel::Left : static_cast<reel::Reel>(choice);
+    if (phase_ == Phase::Turning && reel != target_.reel)
+        askedReel()->standAt(spin_.cellAfter(spin_.nextAlignedStep(clock_.steadyUs()), timing::Upper));
+    target_.reel = reel;
+    startTarget(false);
 }
 
+// A new speed turns the reel on at once; a reel on its way to a stop keeps its pace.
 void TimingWindow::changeSpeed(int rpm)
 {
     if (isSpinning()) {

@@ -49,7 +49,7 @@ int CardDeck::cardOf(const Pattern& pattern) const
     return cardByCell_[at(pattern.left)][at(pattern.center)][at(pattern.right)];
 }
 
-std::vector<Pattern> CardDeck::patternsOn(int index, int left) const
+std::vector<Pattern> CardDeck::questionsOn(int index, int left) const
 {
     return questionsOnLeft(card(index).patterns, left);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/outcome_groups.h"
 #include "core/pattern.h"
 
 #include <array>
@@ -21,6 +22,10 @@ struct Card {
 // 0..size()-1 in the order of their grid, then group, then code.
 class CardDeck {
 public:
+    // What a card asks: one of its patterns, answered by its outcome group.
+    using Question = Pattern;
+    static constexpr std::size_t kAnswers = kOutcomeGroups.size();
+
     CardDeck();
 
     // The one deck, built on first use.
@@ -34,7 +39,9 @@ public:
     int cardOf(const Pattern& pattern) const;
 
     // The card's patterns on one left position (1..21), or all of them for 0.
-    std::vector<Pattern> patternsOn(int card, int left) const;
+    std::vector<Pattern> questionsOn(int card, int left) const;
+    // The right answer to every pattern of the card: its outcome group.
+    int answerOf(int card) const { return this->card(card).group; }
 
     // The cards of a left position (1..21), ordered by group and code.
     std::span<const int> cardsOfLeft(int left) const;

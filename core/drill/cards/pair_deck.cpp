@@ -52,7 +52,7 @@ int PairDeck::cardOf(StopOrder order, const StoppedPair& pair) const
     return cardByPair_[slotOf(order)][slotOf(pair.left)][slotOf(pair.second)];
 }
 
-std::vector<StoppedPair> PairDeck::pairsOn(int index, int left) const
+std::vector<StoppedPair> PairDeck::questionsOn(int index, int left) const
 {
     return questionsOnLeft(card(index).pairs, left);
 }

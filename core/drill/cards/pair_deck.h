@@ -24,6 +24,11 @@ struct PairCard {
 // 0..size()-1 in the order of their grid, then order, then verdict.
 class PairDeck {
 public:
+    // What a card asks: one of its pairs, in the card's order, answered by
+    // the verdict's index in kPairVerdicts.
+    using Question = StoppedPair;
+    static constexpr std::size_t kAnswers = kPairVerdicts.size();
+
     PairDeck();
 
     // The one deck, built on first use.
@@ -37,7 +42,9 @@ public:
     int cardOf(StopOrder order, const StoppedPair& pair) const;
 
     // The card's pairs on one left position (1..21), or all of them for 0.
-    std::vector<StoppedPair> pairsOn(int card, int left) const;
+    std::vector<StoppedPair> questionsOn(int card, int left) const;
+    // The right answer to every pair of the card: its verdict's index.
+    int answerOf(int card) const { return verdictIndexOf(this->card(card).verdict); }
 
     // The cards of a left position (1..21), ordered by order and verdict.
     std::span<const int> cardsOfLeft(int left) const;

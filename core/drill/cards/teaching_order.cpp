@@ -68,7 +68,7 @@ std::vector<int> teachingOrder(const PairDeck& deck)
 {
     std::vector<Lesson> lessons;
     for (const PairCard& card : deck.cards())
-        lessons.push_back({card.grid, static_cast<int>(card.verdict), static_cast<int>(card.pairs.size()),
+        lessons.push_back({card.grid, verdictIndexOf(card.verdict), static_cast<int>(card.pairs.size()),
                            isCertainBonus(card.verdict)});
     return teachingOrder(lessons);
 }

@@ -3,31 +3,36 @@
 #include <algorithm>
 #include <cmath>
 
-double retrievabilityAt(const CardState& state, std::int64_t nowMs)
+double retrievabilityAt(const CardState& state, std::int64_t nowMs, const MemoryModel& model)
 {
     if (state.phase == Phase::New)
         return 0.0;
     const double days = static_cast<double>(nowMs - state.lastAnswerMs) / kMsPerDay;
-    return MemoryModel::retrievability(days, state.memory.stability);
+    return model.retrievability(days, state.memory.stability);
+}
+
+double recallADayLater(const CardState& state, std::int64_t nowMs, const MemoryModel& model)
+{
+    return retrievabilityAt(state, nowMs + kMsPerDay, model);
 }
 
 namespace {
 
-std::int64_t reviewIntervalMs(const Memory& memory, double retention)
+std::int64_t reviewIntervalMs(const Memory& memory, double retention, const MemoryModel& model)
 {
-    const double days = std::clamp(std::round(MemoryModel::intervalDays(memory.stability, retention)), 1.0,
+    const double days = std::clamp(std::round(model.intervalDays(memory.stability, retention)), 1.0,
         kLongestIntervalDays);
     return static_cast<std::int64_t>(days) * kMsPerDay;
 }
 
 }  // namespace
 
-CardState afterAnswer(const CardState& state, Grade grade, std::int64_t nowMs, double retention)
+CardState afterAnswer(const CardState& state, Grade grade, std::int64_t nowMs, double retention,
+                      const MemoryModel& model)
 {
     CardState after = state;
     const double days = static_cast<double>(nowMs - state.lastAnswerMs) / kMsPerDay;
-    after.memory = state.phase == Phase::New ? MemoryModel::first(grade)
-                                             : MemoryModel::next(state.memory, days, grade);
+    after.memory = state.phase == Phase::New ? model.first(grade) : model.next(state.memory, days, grade);
     after.lastAnswerMs = nowMs;
     ++after.answers;
 
@@ -50,6 +55,6 @@ CardState afterAnswer(const CardState& state, Grade grade, std::int64_t nowMs, d
     }
     after.phase = Phase::Review;
     after.step = 0;
-    after.dueMs = nowMs + reviewIntervalMs(after.memory, retention);
+    after.dueMs = nowMs + reviewIntervalMs(after.memory, retention, model);
     return after;
 }

@@ -20,5 +20,7 @@ inline constexpr double kMostRetention = 0.97;
 // The longest wait for a review.
 inline constexpr double kLongestIntervalDays = 36'500;
 
-// The card's state after an answer of `grade` at `nowMs`.
-CardState afterAnswer(const CardState& state, Grade grade, std::int64_t nowMs, double retention);
+// The card's state after an answer of `grade` at `nowMs`, its memory by
+// `model`: the default weights unless fitted to the player.
+CardState afterAnswer(const CardState& state, Grade grade, std::int64_t nowMs, double retention,
+                      const MemoryModel& model = MemoryModel());

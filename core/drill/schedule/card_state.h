@@ -28,5 +28,19 @@ struct CardState {
 
 inline constexpr std::int64_t kMsPerDay = 86'400'000;
 
-// The probability that the card is recalled at `nowMs`; 0 for a new card.
-double retrievabilityAt(const CardState& state, std::int64_t nowMs);
+// The player's day of a moment: days since 1970 in the player's time, whose
+// midnight is `utcOffsetMs` from UTC's.
+constexpr std::int64_t playerDayOf(std::int64_t ms, std::int64_t utcOffsetMs)
+{
+    const std::int64_t local = ms + utcOffsetMs;
+    return local / kMsPerDay - (local % kMsPerDay < 0 ? 1 : 0);
+}
+
+// The probability that the card is recalled at `nowMs` by `model`; 0 for a
+// new card.
+double retrievabilityAt(const CardState& state, std::int64_t nowMs, const MemoryModel& model = MemoryModel());
+
+// The card's recall a day after `nowMs`: what the mastery map shows, so that
+// a card just missed, whose recall this very moment is high only because
+// its answer was just shown, does not look remembered.
+double recallADayLater(const CardState& state, std::int64_t nowMs, const MemoryModel& model = MemoryModel());

@@ -1,4 +1,4 @@
-#include "windows/timing/spinning_reel_view.h"
+#include "windows/pieces/spinning_reel_view.h"
 
 #include "core/reels/symbols_in_words.h"
 #include "ui/text.h"
@@ -13,7 +13,7 @@ namespace {
 
 // The reel window's cell: 950 twips of 15 to the pixel.
 constexpr double kCellPx = strip::kCellPitch / 15.0;
-constexpr int kRows = 3;
+constexpr int kRowsShown = 3;
 constexpr int kStripWidth = 100;
 
 }  // namespace
@@ -29,7 +29,7 @@ SpinningReelView::SpinningReelView(reel::Reel reel, QImage strip, std::function<
 
 QSize SpinningReelView::sizeHint() const
 {
-    return {kStripWidth, static_cast<int>(std::lround(kCellPx * kRows))};
+    return {kStripWidth, static_cast<int>(std::lround(kCellPx * kRowsShown))};
 }
 
 void SpinningReelView::standAt(int upperPosition)
@@ -77,7 +77,7 @@ void SpinningReelView::paintEvent(QPaintEvent*)
     painter.drawImage(0, top, strip_);
 
     painter.setPen(QPen(QColor(0, 0, 0, 110), 1));
-    for (int row = 1; row < kRows; ++row) {
+    for (int row = 1; row < kRowsShown; ++row) {
         const int y = static_cast<int>(std::lround(row * kCellPx));
         painter.drawLine(0, y, width(), y);
     }

@@ -9,8 +9,9 @@
 #include <functional>
 #include <optional>
 
-// One reel of the timing drill: its strip picture, standing still or turning
-// as a spin says, drawn where the spin stands at the moment of painting.
+// One reel turning at the machine's speed, as the timing drill and the play
+// mode draw it: its strip picture, standing still or turning as a spin says, drawn where the spin stands at the moment of painting; a
+// spin with a stop turns on to it and is drawn there until the reel stands.
 // Lines mark the three rows, and a frame the row a target is asked on. Its
 // accessible description says the three cells in words while it stands.
 class SpinningReelView : public QWidget {
@@ -22,12 +23,15 @@ public:
 
     void standAt(int upperPosition);
     void spin(const timing::ReelSpin& spin);
+    // Turning, or on the way to its stop, until it is told to stand.
     bool isSpinning() const { return spinning_; }
     // Where it stands, or would stand if stopped now, at the cell under the upper row.
     int upperPosition() const;
 
     // The row framed for the target; none for a reel not asked.
     void markRow(std::optional<timing::Row> row);
+
+    const QImage& strip() const { return strip_; }
 
     QSize sizeHint() const override;
 

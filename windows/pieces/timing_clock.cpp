@@ -1,4 +1,4 @@
-#include "windows/timing/timing_clock.h"
+#include "windows/pieces/timing_clock.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
