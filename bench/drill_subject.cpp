@@ -5,9 +5,9 @@
 
 #include "core/drill/cards/card_deck.h"
 #include "core/evaluation/judgement.h"
+#include "history/drill/drill_history.h"
 #include "tests/drill/fsrs_learner.h"
 #include "ui/fonts.h"
-#include "history/drill/drill_history.h"
 #include "windows/drill/drill_window.h"
 
 #include <QApplication>

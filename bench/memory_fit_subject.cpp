@@ -17,20 +17,6 @@
 
 namespace {
 
-// A player who forgets faster than the crowd the defaults were fitted to
-// and whose memories grow more slowly.
-MemoryWeights forgetfulPlayer()
-{
-    MemoryWeights w = MemoryModel::kDefaultWeights;
-    w[0] = 0.05;
-    w[1] = 0.3;
-    w[2] = 0.8;
-    w[3] = 3.0;
-    w[8] = 1.2;
-    w[20] = 0.5;
-    return w;
-}
-
 // Days of drilling, at 25 new cards a day, that give about `answers`.
 std::vector<CardAnswer> answersOf(const MemoryWeights& weights, std::size_t answers)
 {
@@ -81,7 +67,7 @@ int main(int argc, char* argv[])
     if (sizes.empty())
         sizes = {10'000, 100'000};
     for (const std::size_t answers : sizes) {
-        measure("forgetful", forgetfulPlayer(), answers);
+        measure("forgetful", FsrsLearner::forgetful(), answers);
         measure("default", MemoryModel::kDefaultWeights, answers);
     }
     return 0;

@@ -9,8 +9,8 @@
 #include "windows/reach_me_table/reach_me_table_window.h"
 #include "windows/reel/riru.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSpinBox>

@@ -14,10 +14,10 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QKeyEvent>
-#include <QSpinBox>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 

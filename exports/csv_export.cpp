@@ -1,10 +1,10 @@
 #include "exports/csv_export.h"
 
 #include "core/evaluation/judgement.h"
+#include "core/evaluation/legend.h"
 #include "core/outcome_groups.h"
 #include "core/pairs/pair_listing.h"
 #include "core/reach_me_patterns.h"
-#include "core/evaluation/legend.h"
 #include "ui/text.h"
 
 #include <QString>

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QScopeGuard>
 #include <QUrl>
 #include <QVariant>
 

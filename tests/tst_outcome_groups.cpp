@@ -1,5 +1,5 @@
-#include "core/outcome_groups.h"
 #include "core/evaluation/legend.h"
+#include "core/outcome_groups.h"
 
 #include <QTest>
 

@@ -12,15 +12,15 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QLabel>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>

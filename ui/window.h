@@ -63,7 +63,8 @@ private:
     // The showing window this one opened from, or the one that opened from.
     QWidget* windowToReturnTo() const;
 
-    const WindowDesign& design_;
+    // A copy: a design is a few views of the tables it names, which outlive it.
+    const WindowDesign design_;
     QHash<QString, QWidget*> controls_;
     std::vector<QWidget*> tabOrder_;
     QPointer<QWidget> focusPlace_;  // where a control lost the focus by being disabled

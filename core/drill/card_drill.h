@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/drill/cards/card_deck.h"
+#include "core/drill/cards/pair_deck.h"
 #include "core/drill/memory/grade.h"
 #include "core/drill/schedule/card_schedule.h"
 #include "core/drill/score.h"
 #include "core/random/seeded_random.h"
-#include "core/drill/cards/card_deck.h"
-#include "core/drill/cards/pair_deck.h"
 
 #include <cstdint>
 #include <optional>

@@ -23,6 +23,20 @@ public:
     static constexpr double kFirstRight = 0.4;
     static constexpr std::int64_t kStartMs = 1'800'000'000'000;
 
+    // A player who forgets faster than the crowd the defaults were fitted to:
+    // lower first stabilities, slower growth, a steeper forgetting curve.
+    static MemoryWeights forgetful()
+    {
+        MemoryWeights w = MemoryModel::kDefaultWeights;
+        w[0] = 0.05;
+        w[1] = 0.3;
+        w[2] = 0.8;
+        w[3] = 3.0;
+        w[8] = 1.2;
+        w[20] = 0.5;
+        return w;
+    }
+
     FsrsLearner(const MemoryWeights& weights, std::uint64_t seed) : memory_(weights), random_(seed) {}
 
     // The answers of `days` days of drilling, `newCardsADay` new cards a day.

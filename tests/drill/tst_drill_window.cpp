@@ -3,6 +3,7 @@
 #include "core/evaluation/judgement.h"
 #include "core/pairs/pair_words.h"
 #include "core/reels/symbols_in_words.h"
+#include "tests/design_strips.h"
 #include "tests/heard.h"
 #include "ui/look.h"
 #include "windows/drill/answer_button.h"
@@ -16,12 +17,12 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,11 +40,6 @@ struct ShownPair {
     StopOrder order = StopOrder::LeftCenter;
     StoppedPair pair;
 };
-
-std::array<QImage, 3> designStrips()
-{
-    return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
-}
 
 // The first pattern whose code is `code`.
 Pattern patternOf(char code)

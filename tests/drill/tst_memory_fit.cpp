@@ -24,20 +24,6 @@ constexpr std::int64_t kStart = FsrsLearner::kStartMs;
 constexpr std::int64_t kMinute = 60'000;
 constexpr std::int64_t kDay = kMsPerDay;
 
-// A player who forgets faster than the crowd the defaults were fitted to:
-// lower first stabilities, slower growth, a steeper forgetting curve.
-MemoryWeights forgetfulPlayer()
-{
-    MemoryWeights w = MemoryModel::kDefaultWeights;
-    w[0] = 0.05;
-    w[1] = 0.3;
-    w[2] = 0.8;
-    w[3] = 3.0;
-    w[8] = 1.2;
-    w[20] = 0.5;
-    return w;
-}
-
 std::vector<CardAnswer> answersOf(const MemoryWeights& player, std::size_t count)
 {
     std::vector<CardAnswer> answers = FsrsLearner(player, 11).drill(200, 20);
@@ -91,7 +77,7 @@ private slots:
     {
         const std::vector<CardAnswer> answers = inTimeOrder(mixedAnswers());
         const AnswerChains chains(answers);
-        MemoryWeights at = forgetfulPlayer();
+        MemoryWeights at = FsrsLearner::forgetful();
         at[7] = 0.2;  // off its bound, so that the difficulty's reversion counts
 
         using Number = DualNumber<kMemoryWeightCount>;
@@ -121,7 +107,7 @@ private slots:
     void theReplayPredictsWhatTheDrillHeld()
     {
         const std::vector<CardAnswer> answers = inTimeOrder(mixedAnswers());
-        const MemoryModel model(forgetfulPlayer());
+        const MemoryModel model(FsrsLearner::forgetful());
         const std::vector<double> recalls = recallBeforeEach(answers, model);
 
         std::vector<CardState> states(2);
@@ -149,7 +135,7 @@ private slots:
     {
         QTest::addColumn<MemoryWeights>("player");
         QTest::addColumn<double>("leastGain");  // in log loss on the held-out answers
-        QTest::newRow("a forgetful player") << forgetfulPlayer() << 0.01;
+        QTest::newRow("a forgetful player") << FsrsLearner::forgetful() << 0.01;
         QTest::newRow("a player at the defaults") << MemoryModel::kDefaultWeights << -0.002;
     }
     void theFitPredictsAnswersItHasNotSeen()
@@ -182,7 +168,7 @@ private slots:
     // figures are their own.
     void onlyBetterWeightsAreKept()
     {
-        const std::vector<CardAnswer> answers = answersOf(forgetfulPlayer(), 2000);
+        const std::vector<CardAnswer> answers = answersOf(FsrsLearner::forgetful(), 2000);
         const MemoryFit first = fitMemoryModel(answers, MemoryModel::kDefaultWeights);
         QVERIFY(first.kept);
         const MemoryFit again = fitMemoryModel(answers, first.weights);
@@ -195,8 +181,8 @@ private slots:
     // further toward the player's. No answer to predict leaves the defaults.
     void theDefaultsHoldLessAsAnswersGrow()
     {
-        const double few = distanceFromDefaults(fittedWeights(answersOf(forgetfulPlayer(), 300)));
-        const double many = distanceFromDefaults(fittedWeights(answersOf(forgetfulPlayer(), 5000)));
+        const double few = distanceFromDefaults(fittedWeights(answersOf(FsrsLearner::forgetful(), 300)));
+        const double many = distanceFromDefaults(fittedWeights(answersOf(FsrsLearner::forgetful(), 5000)));
         QVERIFY2(few < many, qPrintable(QStringLiteral("%1 against %2").arg(few).arg(many)));
         QVERIFY(few > 0);
 
@@ -211,7 +197,7 @@ private slots:
     // over the answers and keeps nothing.
     void aStoppedFitEndsAtOnceAndKeepsNothing()
     {
-        const std::vector<CardAnswer> answers = answersOf(forgetfulPlayer(), 5000);
+        const std::vector<CardAnswer> answers = answersOf(FsrsLearner::forgetful(), 5000);
         std::stop_source before;
         before.request_stop();
         QVERIFY(!fitMemoryModel(answers, MemoryModel::kDefaultWeights, before.get_token()).kept);

@@ -5,6 +5,7 @@
 #include "core/setting_estimate/setting_estimate.h"
 #include "tests/context_menu.h"
 #include "tests/driving.h"
+#include "tests/spinning_window_fixture.h"
 #include "ui/look.h"
 #include "windows/notice_and_info/form4.h"
 #include "windows/pieces/spinning_reel_view.h"
@@ -32,61 +33,12 @@
 
 namespace {
 
-constexpr qint64 kUtc = 1'800'000'000'000;
-// The platform's event clock runs this far ahead of the animation's.
-constexpr std::int64_t kEventClockAheadUs = 5'000'000'000;
 constexpr int kStopKeys[] = {Qt::Key_Z, Qt::Key_X, Qt::Key_C};
 
-std::array<QImage, 3> designStrips()
-{
-    return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
-}
-
-QString words(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
-
 // A play window on a database of its own and a clock the test moves.
-struct PlayFixture {
-    QTemporaryDir data;
-    QString path = data.filePath("kareto/kareto.sqlite");
-    std::shared_ptr<std::int64_t> nowUs = std::make_shared<std::int64_t>(1'000'000);
-    std::unique_ptr<PlayWindow> window;
-
-    explicit PlayFixture(std::uint64_t seed = 1) { open(seed); }
-
-    void open(std::uint64_t seed = 1)
-    {
-        window.reset();
-        window = std::make_unique<PlayWindow>(designStrips(), PlayHistory(path), seed,
-                                              TimingClock{[t = nowUs] { return *t; }, [t = nowUs] { return kUtc + *t / 1000; }});
-        window->open();
-    }
-
-    template <typename T = QWidget>
-    T* child(const char* name) const
-    {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-    QString text(const char* name) const { return child<QLabel>(name)->text(); }
+struct PlayFixture : SpinningWindowFixture<PlayWindow, PlayHistory> {
+    explicit PlayFixture(std::uint64_t seed = 1) : SpinningWindowFixture(seed) {}
     const play::PlaySession& session() const { return window->session(); }
-
-    // A key as the platform sends it, stamped `stampMs` on its own clock (0:
-    // no stamp), arriving now at the control that has the focus.
-    void key(int key, quint64 stampMs = 0, bool autoRepeat = false) const
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-        press.setTimestamp(stampMs);
-        QWidget* focus = QApplication::focusWidget();
-        QApplication::sendEvent(focus && focus->window() == window.get() ? focus : window.get(), &press);
-    }
-    // A key stamped at `atUs`, arriving `delayUs` later.
-    void stampedKey(int key, std::int64_t atUs, std::int64_t delayUs = 0) const
-    {
-        *nowUs = atUs + delayUs;
-        this->key(key, static_cast<quint64>((atUs + kEventClockAheadUs) / 1000));
-    }
     // The time on to the moment the last reel to stand stands, as the stand's timer fires then.
     void standStill() const
     {

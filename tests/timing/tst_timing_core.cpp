@@ -1,5 +1,5 @@
-#include "core/timing/press_result.h"
 #include "core/timing/event_clock.h"
+#include "core/timing/press_result.h"
 #include "core/timing/press_statistics.h"
 #include "core/timing/target_choice.h"
 

@@ -5,11 +5,12 @@
 #include "history/timing/timing_schema.h"
 #include "tests/context_menu.h"
 #include "tests/driving.h"
+#include "tests/spinning_window_fixture.h"
 #include "ui/look.h"
 #include "windows/notice_and_info/form4.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/reel/riru.h"
 #include "windows/timing/press_still.h"
-#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/timing_window.h"
 
 #include <QAccessible>
@@ -35,60 +36,11 @@ namespace {
 
 using timing::ReelSpin;
 
-constexpr qint64 kUtc = 1'800'000'000'000;
-// The platform's event clock runs this far ahead of the animation's.
-constexpr std::int64_t kEventClockAheadUs = 5'000'000'000;
 constexpr double kCellUs80 = 60e6 / 21 / 80;  // 35714.3 µs
 
-std::array<QImage, 3> designStrips()
-{
-    return {QImage(":/pictures/r1.bmp"), QImage(":/pictures/r2.bmp"), QImage(":/pictures/r3.bmp")};
-}
-
-QString words(std::u16string_view text)
-{
-    return QString::fromStdU16String(std::u16string(text));
-}
-
 // A timing window on a database of its own and a clock the test moves.
-struct TimingFixture {
-    QTemporaryDir data;
-    QString path = data.filePath("kareto/kareto.sqlite");
-    std::shared_ptr<std::int64_t> nowUs = std::make_shared<std::int64_t>(1'000'000);
-    std::unique_ptr<TimingWindow> window;
-
-    explicit TimingFixture(std::uint64_t seed = 1) { open(seed); }
-
-    void open(std::uint64_t seed = 1)
-    {
-        window.reset();
-        window = std::make_unique<TimingWindow>(designStrips(), TimingHistory(path), seed,
-                                                TimingClock{[t = nowUs] { return *t; }, [t = nowUs] { return kUtc + *t / 1000; }});
-        window->open();
-    }
-
-    template <typename T = QWidget>
-    T* child(const char* name) const
-    {
-        return window->findChild<T*>(QString::fromLatin1(name));
-    }
-    QString text(const char* name) const { return child<QLabel>(name)->text(); }
-
-    // A key as the platform sends it: stamped `stampMs` on its own clock (0:
-    // no stamp), arriving now.
-    void key(int key, quint64 stampMs = 0, bool autoRepeat = false) const
-    {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
-        press.setTimestamp(stampMs);
-        QWidget* focus = QApplication::focusWidget();
-        QApplication::sendEvent(focus && focus->window() == window.get() ? focus : window.get(), &press);
-    }
-    // A key stamped at `atUs`, arriving `delayUs` later.
-    void stampedKey(int key, std::int64_t atUs, std::int64_t delayUs) const
-    {
-        *nowUs = atUs + delayUs;
-        this->key(key, static_cast<quint64>((atUs + kEventClockAheadUs) / 1000));
-    }
+struct TimingFixture : SpinningWindowFixture<TimingWindow, TimingHistory> {
+    explicit TimingFixture(std::uint64_t seed = 1) : SpinningWindowFixture(seed) {}
 
     // The cells turned when the target first stands on its row three cells
     // or more from now, with room for an early press.

@@ -5,7 +5,9 @@
 #include "ui/program_icon.h"
 #include "windows/pieces/history_problem_words.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -49,16 +51,33 @@ void FeatureWindow::sayRecordProblem(const std::optional<HistoryProblem>& proble
     recordNote_->show();
 }
 
-// Esc closes the window whichever of its controls has the keyboard; an open
-// list or a question asked over the window keeps its keys.
-bool FeatureWindow::eventFilter(QObject* watched, QEvent* event)
+const QKeyEvent* FeatureWindow::keyPressedHere(const QObject* watched, const QEvent* event) const
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
-        || static_cast<QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
+        || static_cast<const QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
         || QApplication::activeModalWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
+        return nullptr;
+    return static_cast<const QKeyEvent*>(event);
+}
+
+bool FeatureWindow::isPlain(const QKeyEvent* key)
+{
+    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool FeatureWindow::isBox(const QObject* watched)
+{
+    for (const QObject* o = watched; o; o = o->parent())
+        if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o))
+            return true;
+    return false;
+}
+
+// Esc closes the window whichever of its controls has the keyboard.
+bool FeatureWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QKeyEvent* key = keyPressedHere(watched, event);
+    if (!key || key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier)
         return false;
     close();
     return true;

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QKeyEvent;
 class QLabel;
 
 // What every window opened beside the reel window shares: the program's
@@ -39,6 +40,15 @@ protected:
     // `record` names the record ("drill history").
     void sayRecordProblem(const std::optional<HistoryProblem>& problem, const RecordSentences& sentences,
                           const char* record);
+
+    // The key pressed in a control of this window, or null for any other
+    // event, and while an open list or a question asked over the window keeps
+    // its keys.
+    const QKeyEvent* keyPressedHere(const QObject* watched, const QEvent* event) const;
+    // A key without Ctrl, Alt, Shift or Meta; the keypad's keys count as plain.
+    static bool isPlain(const QKeyEvent* key);
+    // A box whose value a key could change, or a control inside one.
+    static bool isBox(const QObject* watched);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

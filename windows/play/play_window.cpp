@@ -16,8 +16,6 @@
 #include "windows/play/score_board.h"
 #include "windows/play/setting_guess.h"
 
-#include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -37,11 +35,6 @@ namespace {
 // The longest session the games box offers; 0 is no limit.
 constexpr int kMostSessionGames = 100'000;
 
-bool isPlain(const QKeyEvent* key)
-{
-    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
 // The reel a stop key stops, if it is one.
 std::optional<reel::Reel> reelOfKey(int key)
 {
@@ -54,15 +47,6 @@ std::optional<reel::Reel> reelOfKey(int key)
     case Qt::Key_Right: return reel::Right;
     default: return std::nullopt;
     }
-}
-
-// A box whose value a key could change: the setting, the games, an odds being edited.
-bool isBox(const QObject* watched)
-{
-    for (const QObject* o = watched; o; o = o->parent())
-        if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o))
-            return true;
-    return false;
 }
 
 // A heard line shown only while it has words, its place kept: an empty one
@@ -320,12 +304,8 @@ bool PlayWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (FeatureWindow::eventFilter(watched, event))
         return true;
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
-        || static_cast<QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
-        || QApplication::activeModalWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!isPlain(key))
+    const QKeyEvent* key = keyPressedHere(watched, event);
+    if (!key || !isPlain(key))
         return false;
     const int k = key->key();
     const bool atTheMachine = phase_ == Phase::Ready || phase_ == Phase::Playing;

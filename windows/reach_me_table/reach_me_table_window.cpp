@@ -14,11 +14,11 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
-#include <QStyle>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QAbstractTableModel>
-
-class ReelCellPictures;
+#include "windows/reach_me_table/position_grid_model.h"
 
 // Every pattern of one left position: rows are the center reel's upper-row
 // positions 1..21, columns the right reel's. A cell shows its outcome group's
-// mark on the group's colour, with the outcome's texts as its tool tip; a
-// header shows the position and the reel's three cells there.
-class ReachMeTableModel : public QAbstractTableModel {
+// mark on the group's colour, with the outcome's texts as its tool tip.
+class ReachMeTableModel : public PositionGridModel {
     Q_OBJECT
 
 public:
@@ -20,12 +17,11 @@ public:
     int leftPosition() const { return left_; }
     void setLeftPosition(int left);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const ReelCellPictures& pictures_;
+    reel::Reel rowReel() const override { return reel::Center; }
+    reel::Reel columnReel() const override { return reel::Right; }
+
     int left_ = 7;
 };

@@ -8,13 +8,11 @@
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "windows/pieces/reel_frames.h"
+#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/offset_histogram.h"
 #include "windows/timing/press_still.h"
-#include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/statistics_table.h"
 
-#include <QAbstractSpinBox>
-#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -30,11 +28,6 @@
 namespace {
 
 constexpr int kInOrder = 3;  // the reel choice that asks left, center and right in turn
-
-bool isPlain(const QKeyEvent* key)
-{
-    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 
 bool isStopKey(int key)
 {
@@ -53,15 +46,6 @@ bool isStopKey(int key)
 bool isNextKey(int key)
 {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// A box whose value a key could change: the reel choice, the speed, the slip.
-bool isBox(const QObject* watched)
-{
-    for (const QObject* o = watched; o; o = o->parent())
-        if (qobject_cast<const QComboBox*>(o) || qobject_cast<const QAbstractSpinBox*>(o))
-            return true;
-    return false;
 }
 
 // A bold label as wide as the widest of its texts, so that nothing round it
@@ -237,12 +221,8 @@ bool TimingWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (FeatureWindow::eventFilter(watched, event))
         return true;
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
-        || static_cast<QWidget*>(watched)->window() != this || QApplication::activePopupWidget()
-        || QApplication::activeModalWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (!isPlain(key))
+    const QKeyEvent* key = keyPressedHere(watched, event);
+    if (!key || !isPlain(key))
         return false;
     const int k = key->key();
     bool ours = false;
