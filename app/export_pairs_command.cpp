@@ -4,7 +4,6 @@
 #include "exports/table_export.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 namespace {
 
@@ -16,7 +15,7 @@ CommandReading readExportPairs(const QCommandLineParser& parser)
         return twice;
     const QString fileName = parser.value(kExportPairs);
     // Only CSV is written: another extension is more likely a slip than a wish.
-    if (QFileInfo(fileName).suffix().toLower() != QLatin1String("csv"))
+    if (tableFormatOf(fileName) != TableFormat::Csv)
         return QStringLiteral("'%1' names no CSV file: end it in .csv.").arg(fileName);
     return CommandRun([fileName] { return writtenOrSaid(fileName, writePairsCsv(fileName)); });
 }

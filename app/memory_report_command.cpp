@@ -20,28 +20,26 @@ const QString kPredict = QStringLiteral("predict");
 constexpr int kRefused = 2;
 constexpr int kNotDone = 1;
 
+// Says which line of `fileName` is malformed and why; the exit status.
+int refusedAt(const QString& fileName, int line, const std::string& error)
+{
+    print(stderr, QStringLiteral("kareto: '%1' line %2: %3\n").arg(fileName).arg(line).arg(QString::fromStdString(error)));
+    return kRefused;
+}
+
 // The answers of a CSV file, or the exit status after saying why not: 1
 // when the file cannot be read, 2 at its first malformed line.
 std::variant<AnswerFile, int> readAnswerFile(const QString& fileName, CardNames& cards)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        print(stderr, QStringLiteral("kareto: cannot read '%1': %2\n").arg(fileName, file.errorString()));
-        return kNotDone;
-    }
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         print(stderr, QStringLiteral("kareto: cannot read '%1': %2\n").arg(fileName, file.errorString()));
         return kNotDone;
     }
     AnswerFile answers = readAnswerCsv(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), cards);
-    if (answers.errorLine > 0) {
-        print(stderr, QStringLiteral("kareto: '%1' line %2: %3\n")
-                          .arg(fileName)
-                          .arg(answers.errorLine)
-                          .arg(QString::fromStdString(answers.error)));
-        return kRefused;
-    }
+    if (answers.errorLine > 0)
+        return refusedAt(fileName, answers.errorLine, answers.error);
     return answers;
 }
 
@@ -62,7 +60,6 @@ std::variant<PlayersAnswers, int> readPlayersAnswers(CardNames& cards)
                                                                 : PairDeck::instance().keyOf(answer.card - mainCards));
         players.answers.answers.push_back({card, answer.atMs, answer.right, answer.answerMs});
     }
-    players.answers.lines.assign(players.answers.answers.size(), 0);
     if (const std::optional<MemoryFitRecord> inUse = history.storedFits().inUse)
         players.inUse = inUse->fit.weights;
     if (const std::optional<HistoryProblem> problem = history.takeNewProblem()) {
@@ -95,13 +92,8 @@ int report(const QString& answersFile, const QString& testFile)
     if (const int* status = std::get_if<int>(&test))
         return *status;
     const PredictionLines lines = predictionLines(history.answers, std::get<AnswerFile>(test));
-    if (lines.errorLine > 0) {
-        print(stderr, QStringLiteral("kareto: '%1' line %2: %3\n")
-                          .arg(testFile)
-                          .arg(lines.errorLine)
-                          .arg(QString::fromStdString(lines.error)));
-        return kRefused;
-    }
+    if (lines.errorLine > 0)
+        return refusedAt(testFile, lines.errorLine, lines.error);
     print(stdout, QString::fromStdString(lines.lines));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "core/drill/cards/card_deck.h"
 #include "core/evaluation/judgement.h"
 #include "history/drill/drill_history.h"
+#include "history/stored_key.h"
 #include "tests/drill/fsrs_learner.h"
 #include "ui/fonts.h"
 #include "windows/drill/drill_window.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QVariant>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -50,12 +52,8 @@ bool fillHistory(const QString& database)
     }
     // The rest are a simulated player's, on the deck's cards, ending an hour
     // before the drill opens, so that the memory model has a real history to fit.
-    MemoryWeights forgetful = MemoryModel::kDefaultWeights;
-    forgetful[0] = 0.05;
-    forgetful[2] = 0.8;
-    forgetful[20] = 0.5;
-    std::vector<CardAnswer> answers = FsrsLearner(forgetful, 7).drill(400, 25);
-    answers.resize(static_cast<std::size_t>(kAnswers - deck.size()));
+    std::vector<CardAnswer> answers = FsrsLearner(FsrsLearner::forgetful(), 7).drill(400, 25);
+    answers.resize(std::min(answers.size(), static_cast<std::size_t>(kAnswers - deck.size())));
     const qint64 shift = kStart - 3'600'000 - answers.back().atMs;
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
     db.setDatabaseName(database);
@@ -67,7 +65,7 @@ bool fillHistory(const QString& database)
                    " VALUES (?, ?, ?, ?, ?, ?, ?, 'review', 3.5, 5.0, 0, 0, 1, 0)");
     for (const CardAnswer& answer : answers) {
         const int card = answer.card % deck.size();
-        const QString group = QString::fromLatin1(kOutcomeGroups[std::size_t(deck.card(card).group)].key.data());
+        const QString group = storedKey(kOutcomeGroups[std::size_t(deck.card(card).group)].key);
         insert.addBindValue(answer.atMs + shift);
         insert.addBindValue(QString::fromStdString(readOutOf(deck.card(card).patterns.front())));
         insert.addBindValue(QString::fromStdString(deck.keyOf(card)));

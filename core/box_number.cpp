@@ -83,10 +83,11 @@ std::optional<std::int16_t> boxNumber(std::u16string_view text)
 
 std::optional<BoxSetting> stepIntervalRule(std::u16string_view text)
 {
+    const std::string ascii = asciiForm(text);
     const BoxSetting fallback{100, u"100"};
-    if (asciiForm(text).empty())
+    if (ascii.empty())
         return fallback;
-    const std::optional<std::int16_t> ms = boxNumber(text);
+    const std::optional<std::int16_t> ms = numberOf(ascii);
     if (!ms)
         return std::nullopt;
     if (*ms == 0)
@@ -101,7 +102,7 @@ std::optional<BoxSetting> stopTimeRule(std::u16string_view text)
         return BoxSetting{950, u"950"};
     if (ascii.empty())
         return BoxSetting{900, u"900"};
-    const std::optional<std::int16_t> ms = boxNumber(text);
+    const std::optional<std::int16_t> ms = numberOf(ascii);
     if (!ms)
         return std::nullopt;
     return BoxSetting{*ms, std::nullopt};

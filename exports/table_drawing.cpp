@@ -106,8 +106,6 @@ void drawGrid(QPainter& painter, QPointF topLeft, const ReelCellPictures& pictur
     drawBox(painter, corner, kHeaderFace);
     painter.setPen(Qt::black);
     header_drawing::drawAxisNames(painter, corner, axes);
-    const auto across = static_cast<reel::Reel>(axes.across);
-    const auto down = static_cast<reel::Reel>(axes.down);
     for (int position = 1; position <= reel::kPositions; ++position) {
         const qreal x = cells.x() + (position - 1) * kCell.width();
         const qreal y = cells.y() + (position - 1) * kCell.height();
@@ -116,8 +114,8 @@ void drawGrid(QPainter& painter, QPointF topLeft, const ReelCellPictures& pictur
         drawBox(painter, column, kHeaderFace);
         drawBox(painter, row, kHeaderFace);
         painter.setPen(Qt::black);
-        header_drawing::drawReelHeader(painter, column, position, pictures.stacked(across, position), Qt::Horizontal);
-        header_drawing::drawReelHeader(painter, row, position, pictures.sideBySide(down, position), Qt::Vertical);
+        header_drawing::drawReelHeader(painter, column, position, pictures.stacked(axes.across, position), Qt::Horizontal);
+        header_drawing::drawReelHeader(painter, row, position, pictures.sideBySide(axes.down, position), Qt::Vertical);
     }
     for (int row = 1; row <= reel::kPositions; ++row)
         for (int column = 1; column <= reel::kPositions; ++column) {
@@ -138,7 +136,7 @@ void drawGrid(QPainter& painter, QPointF topLeft, int left, const ReelCellPictur
 
 void drawPairGrid(QPainter& painter, QPointF topLeft, StopOrder order, const ReelCellPictures& pictures)
 {
-    drawGrid(painter, topLeft, pictures, {secondReelOf(order), reel::Left}, [order](int left, int second) {
+    drawGrid(painter, topLeft, pictures, pair_look::axesOf(order), [order](int left, int second) {
         const PairVerdict verdict = readPair(order, {left, second}).verdict;
         return CellFace{pair_look::backgroundOf(verdict), pair_look::markOf(verdict)};
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/reels/positions.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -10,4 +12,11 @@
 inline QString storedKey(std::string_view key)
 {
     return QLatin1String(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+// A reel as every table of the history spells it: left, center, right.
+inline QString storedReelKey(reel::Reel which)
+{
+    static constexpr std::string_view kReelKeys[] = {"left", "center", "right"};
+    return storedKey(kReelKeys[which]);
 }

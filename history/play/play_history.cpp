@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::array kStopKeys = {"left", "center", "right"};
-
 QString flagKey(Flag flag)
 {
     return storedKey(codesOf(flag).key);
@@ -17,7 +15,7 @@ QString orderKey(const std::array<reel::Reel, 3>& order)
 {
     QStringList keys;
     for (const reel::Reel which : order)
-        keys << QString::fromLatin1(kStopKeys[which]);
+        keys << storedReelKey(which);
     return keys.join(u'-');
 }
 

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::array kReelKeys = {"left", "center", "right"};
 constexpr std::array kRowKeys = {"upper", "middle", "lower"};
 constexpr std::array kSymbolKeys = {"seven", "bar", "ice", "chime", "cherry", "replay", "vsign"};
 
@@ -95,7 +94,7 @@ bool TimingHistory::record(const PressRecord& press)
         return sql.run(QStringLiteral("INSERT INTO timing_presses (pressed_at_ms, reel, target_row, symbol, rpm, slip,"
                                       " stopped_cell, hit, cells_off, offset_ms, stop_rule)"
                                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                       {static_cast<qint64>(press.atMs), keyOf(kReelKeys, press.target.reel),
+                       {static_cast<qint64>(press.atMs), storedReelKey(press.target.reel),
                         keyOf(kRowKeys, press.target.row), keyOf(kSymbolKeys, static_cast<int>(press.target.symbol)),
                         press.rpm, press.slip, press.stoppedCell, press.hit ? 1 : 0, press.cellsOff, press.offsetMs,
                         kMachineRule});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pairs/pair_verdict.h"
+#include "windows/pieces/header_drawing.h"
 
 #include <QColor>
 #include <QString>
@@ -17,6 +18,12 @@ QColor backgroundOf(PairVerdict verdict);
 QString captionOf(PairVerdict verdict);
 // The name in object names: big, reg, bonus, open, nostop.
 QString nameOf(PairVerdict verdict);
+
+// The grid of an order's pairs: the second reel across, the left reel down.
+constexpr header_drawing::Axes axesOf(StopOrder order)
+{
+    return {secondReelOf(order), reel::Left};
+}
 
 // 順押し（左→中→右）or はさみ打ち（左→右→中）.
 QString orderText(StopOrder order);

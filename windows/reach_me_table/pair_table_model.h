@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pairs/pair_verdict.h"
+#include "windows/pieces/pair_look.h"
 #include "windows/reach_me_table/position_grid_model.h"
 
 // What every pair of two stopped reels tells in one stop order: rows are the
@@ -21,10 +22,8 @@ public:
     void setOrder(StopOrder order);
 
     QVariant data(const QModelIndex& index, int role) const override;
+    header_drawing::Axes axes() const override { return pair_look::axesOf(order_); }
 
 private:
-    reel::Reel rowReel() const override { return reel::Left; }
-    reel::Reel columnReel() const override { return secondReelOf(order_); }
-
     StopOrder order_ = StopOrder::LeftCenter;
 };

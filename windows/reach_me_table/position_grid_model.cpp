@@ -28,7 +28,7 @@ QVariant PositionGridModel::headerData(int section, Qt::Orientation orientation,
 {
     const int position = section + 1;
     const bool columns = orientation == Qt::Horizontal;
-    const reel::Reel shown = columns ? columnReel() : rowReel();
+    const reel::Reel shown = columns ? axes().across : axes().down;
     const QString name = ui::qt(reel::nameOf(shown)) + QStringLiteral(" %1").arg(position);
     switch (role) {
     case Qt::DisplayRole:

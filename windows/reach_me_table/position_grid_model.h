@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/reels/positions.h"
+#include "windows/pieces/header_drawing.h"
 
 #include <QAbstractTableModel>
 
@@ -17,12 +17,11 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // The reels across the columns and down the rows.
+    virtual header_drawing::Axes axes() const = 0;
+
 protected:
     PositionGridModel(const ReelCellPictures& pictures, QObject* parent);
-
-    // The reels down the rows and across the columns.
-    virtual reel::Reel rowReel() const = 0;
-    virtual reel::Reel columnReel() const = 0;
 
     // Every cell shows something new.
     void allCellsChanged();

@@ -38,13 +38,12 @@ QString leftReelTitle(int left)
 }
 
 // A 21 by 21 grid of coloured cells between two reels' headers.
-QTableView* makeGrid(QAbstractItemModel* model, const QString& name, const QString& accessibleName,
-                     const header_drawing::Axes& axes, QWidget* parent)
+QTableView* makeGrid(PositionGridModel* model, const QString& name, const QString& accessibleName, QWidget* parent)
 {
     auto* grid = new QTableView(parent);
     grid->setObjectName(name);
     grid->setAccessibleName(accessibleName);
-    grid->setAccessibleDescription(axesDescription(axes));
+    grid->setAccessibleDescription(axesDescription(model->axes()));
     grid->setHorizontalHeader(new ReelHeaderView(Qt::Horizontal, grid));
     grid->setVerticalHeader(new ReelHeaderView(Qt::Vertical, grid));
     grid->setModel(model);
@@ -58,7 +57,7 @@ QTableView* makeGrid(QAbstractItemModel* model, const QString& name, const QStri
     grid->verticalHeader()->setMinimumSectionSize(kCellShown.height());
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    nameAxesInCorner(grid, axes);
+    nameAxesInCorner(grid, model->axes());
     return grid;
 }
 
@@ -135,7 +134,7 @@ QWidget* ReachMeTableWindow::buildPatternsPage()
 {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("patternsPage"));
-    grid_ = makeGrid(&model_, QStringLiteral("grid"), QStringLiteral("リーチ目表の升目"), {}, page);
+    grid_ = makeGrid(&model_, QStringLiteral("grid"), QStringLiteral("リーチ目表の升目"), page);
     connect(grid_, &QTableView::clicked, this, &ReachMeTableWindow::place);
     onEnter(grid_, [this] { place(grid_->currentIndex()); });
     legend_ = new LegendView(outcomeGroupLegend(), page);
@@ -170,8 +169,7 @@ QWidget* ReachMeTableWindow::buildPairsPage()
     row->addSpacing(16);
     row->addWidget(pairTitle_, 1);
 
-    pairGrid_ = makeGrid(&pairModel_, QStringLiteral("pairGrid"), QStringLiteral("2確目表の升目"),
-                         {secondReelOf(StopOrder::LeftCenter), reel::Left}, page);
+    pairGrid_ = makeGrid(&pairModel_, QStringLiteral("pairGrid"), QStringLiteral("2確目表の升目"), page);
     connect(pairGrid_, &QTableView::clicked, this, &ReachMeTableWindow::placePair);
     onEnter(pairGrid_, [this] { placePair(pairGrid_->currentIndex()); });
     pairLegend_ = new LegendView(pairVerdictLegend(), page);
@@ -262,12 +260,11 @@ void ReachMeTableWindow::showOrder(int index)
 {
     const StopOrder order = kStopOrders[static_cast<std::size_t>(index)];
     pairModel_.setOrder(order);
-    const header_drawing::Axes axes{secondReelOf(order), reel::Left};
+    const header_drawing::Axes axes = pairModel_.axes();
     nameAxesInCorner(pairGrid_, axes);
     pairGrid_->setAccessibleDescription(axesDescription(axes));
-    const QString second = ui::qt(reel::nameOf(secondReelOf(order)));
-    pairTitle_->setText(QStringLiteral("左リールと%1が止まった時点で分かること。行は左リール、列は%1の上段の位置。")
-                            .arg(second));
+    pairTitle_->setText(QStringLiteral("左リールと%1が止まった時点で分かること。%2。")
+                            .arg(ui::qt(reel::nameOf(axes.across)), axesDescription(axes)));
     const auto counts = verdictCounts(order);
     pairLegend_->setCounts(counts);
 }

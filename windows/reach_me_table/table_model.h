@@ -18,10 +18,8 @@ public:
     void setLeftPosition(int left);
 
     QVariant data(const QModelIndex& index, int role) const override;
+    header_drawing::Axes axes() const override { return {reel::Right, reel::Center}; }
 
 private:
-    reel::Reel rowReel() const override { return reel::Center; }
-    reel::Reel columnReel() const override { return reel::Right; }
-
     int left_ = 7;
 };

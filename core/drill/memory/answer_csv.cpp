@@ -1,8 +1,8 @@
 #include "core/drill/memory/answer_csv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 int CardNames::numberOf(std::string_view name)

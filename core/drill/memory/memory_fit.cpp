@@ -113,6 +113,11 @@ MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers, std::stop_to
     return weights;
 }
 
+std::size_t heldOutFrom(std::size_t answers)
+{
+    return answers - static_cast<std::size_t>(std::ceil(static_cast<double>(answers) * kHeldOutShare));
+}
+
 namespace {
 
 HeldOutFigures figuresOf(const std::vector<Prediction>& predictions)
@@ -125,16 +130,15 @@ HeldOutFigures figuresOf(const std::vector<Prediction>& predictions)
 MemoryFit fitMemoryModel(const std::vector<CardAnswer>& answers, const MemoryWeights& current, std::stop_token stop)
 {
     const std::vector<CardAnswer> ordered = inTimeOrder(answers);
-    const auto heldOut = static_cast<std::size_t>(std::ceil(static_cast<double>(ordered.size()) * kHeldOutShare));
-    const std::size_t heldOutFrom = ordered.size() - heldOut;
+    const std::size_t from = heldOutFrom(ordered.size());
     const auto heldOutPredictions = [&](const MemoryWeights& weights) {
-        return predictionsOf(ordered, MemoryModel(weights), heldOutFrom);
+        return predictionsOf(ordered, MemoryModel(weights), from);
     };
 
     MemoryFit fit;
     fit.currentWeights = current;
     fit.answers = static_cast<int>(ordered.size());
-    fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(heldOutFrom)}, stop);
+    fit.weights = fittedWeights({ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(from)}, stop);
     if (stop.stop_requested())
         return fit;
     const std::vector<Prediction> byDefaults = heldOutPredictions(MemoryModel::kDefaultWeights);

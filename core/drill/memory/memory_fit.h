@@ -3,6 +3,7 @@
 #include "core/drill/memory/card_answer.h"
 #include "core/drill/memory/memory_model.h"
 
+#include <cstddef>
 #include <stop_token>
 #include <vector>
 
@@ -18,6 +19,8 @@ MemoryWeights fittedWeights(const std::vector<CardAnswer>& answers, std::stop_to
 
 // The share of the latest answers a fit is checked on.
 inline constexpr double kHeldOutShare = 0.2;
+// Where the held-out answers begin among `answers` in time order.
+std::size_t heldOutFrom(std::size_t answers);
 
 // How well a set of weights predicted the held-out answers; NaN when none
 // of them had a prediction.

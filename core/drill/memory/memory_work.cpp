@@ -3,8 +3,6 @@
 #include "core/drill/memory/fit_rule.h"
 #include "core/drill/schedule/replayed_states.h"
 
-#include <cmath>
-
 bool fitWanted(const MemoryRequest& request, int answers)
 {
     return request.fit == MemoryRequest::Fit::Now
@@ -25,8 +23,7 @@ MemoryWork memoryWork(const std::vector<CardAnswer>& answers, const MemoryReques
             work.replayed = statesAfter(answers, request.cardCount, MemoryModel(inUse), request.retention);
         }
     }
-    const auto heldOut = static_cast<std::size_t>(std::ceil(static_cast<double>(answers.size()) * kHeldOutShare));
-    work.calibration = calibrationBins(predictionsOf(answers, MemoryModel(inUse), answers.size() - heldOut));
+    work.calibration = calibrationBins(predictionsOf(answers, MemoryModel(inUse), heldOutFrom(answers.size())));
     work.lastWeek = trueRetention(answers, request.nowMs, 7);
     work.lastMonth = trueRetention(answers, request.nowMs, 30);
     return work;

@@ -4,6 +4,7 @@
 #include "core/drill/memory/card_answer.h"
 #include "core/drill/memory/memory_fit.h"
 #include "core/drill/memory/prediction_figures.h"
+#include "core/drill/schedule/card_schedule.h"
 #include "core/drill/schedule/card_state.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ struct MemoryRequest {
     MemoryWeights inUse = MemoryModel::kDefaultWeights;
     std::int64_t answersAtLastFit = 0;  // 0 before any fit
     std::int64_t nowMs = 0;             // UTC
-    double retention = 0.9;
+    double retention = kDefaultRetention;
     int cardCount = 0;  // the deck's cards, numbered 0..cardCount − 1 in the answers
 };
 
