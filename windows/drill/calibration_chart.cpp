@@ -1,5 +1,7 @@
 #include "windows/drill/calibration_chart.h"
 
+#include "windows/pieces/number_text.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -10,11 +12,6 @@ namespace {
 constexpr int kCalibrationSide = 120;
 constexpr int kCalibrationMargin = 4;
 const QColor kDotColour(0x1E, 0x88, 0xE5);
-
-QString calibrationPercent(double share)
-{
-    return QStringLiteral("%1%").arg(qRound(100 * share));
-}
 
 }  // namespace
 
@@ -32,7 +29,7 @@ void CalibrationChart::setBins(std::vector<CalibrationBin> bins)
     for (const CalibrationBin& bin : bins_)
         if (bin.answers > 0)
             said << QStringLiteral("予測 %1 → 正解 %2（%3 件）")
-                        .arg(calibrationPercent(bin.meanPredicted), calibrationPercent(bin.shareRight))
+                        .arg(percentText(bin.meanPredicted), percentText(bin.shareRight))
                         .arg(bin.answers);
     setAccessibleDescription(said.isEmpty() ? QStringLiteral("まだ確かめる答えがありません") : said.join(QStringLiteral("、")));
     update();
@@ -68,7 +65,7 @@ void CalibrationChart::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
     for (const double tick : {0.0, 0.5, 1.0}) {
-        const QString label = calibrationPercent(tick);
+        const QString label = percentText(tick);
         const QPointF y = at(0, tick);
         // The corner's 0% is the across axis's.
         if (tick > 0)

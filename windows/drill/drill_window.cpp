@@ -82,6 +82,7 @@ DrillWindow::DrillWindow(std::array<QImage, 3> strips, DrillHistory history, std
     restoreProgress();
     showScore();
     showQuestion();
+    showMemoryStanding();
 }
 
 DrillWindow::~DrillWindow() = default;
@@ -316,11 +317,8 @@ AnswerPanel* DrillWindow::answers() const
 void DrillWindow::keyPressEvent(QKeyEvent* event)
 {
     const int chosen = event->key() - Qt::Key_1;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const bool settingHasFocus =
-        modeSwitch_->hasFocus() || leftFilter_->hasFocus() || retention_->hasFocus() || newCardCap_->hasFocus();
     const bool asking = !withDrill([](const auto& drill) { return drill.isAnswered(); });
-    if (plain && chosen >= 0 && chosen < answers()->count() && asking && !settingHasFocus) {
+    if (isPlain(event) && chosen >= 0 && chosen < answers()->count() && asking && !isBox(focusWidget())) {
         answer(chosen);
         return;
     }
@@ -389,11 +387,11 @@ void DrillWindow::answer(int chosen)
     // Heard where the keyboard goes: a screen reader reads 次へ with the
     // verdict. It goes there before the answers are disabled, so that it does
     // not pass from one disabled answer to the next on its way.
-    next_->setAccessibleDescription(verdict_->text());
-    next_->setFocus(Qt::OtherFocusReason);
+    ui::sayThrough(next_, verdict_->text());
     answers()->showAnswer(result.answer, chosen);
     showScore();
     showStanding();
+    showMemoryStanding();
     recentAnswers_.push_back({answeredAt, result.right, ms});
     showCurve();
     memoryAfterAnswer(recorded);
@@ -448,6 +446,7 @@ void DrillWindow::changeSettings()
     drill_.setSettings(settings);
     pairDrill_.setSettings(settings);
     showStanding();
+    showMemoryStanding();
     // Kept once there is progress to keep it with: opening writes nothing.
     history_.keep(progress());
 }
@@ -462,7 +461,6 @@ void DrillWindow::showStanding()
     today_->setText(QStringLiteral("今日　復習 %1　新規 %2　残り %3").arg(today.reviews).arg(today.newCards).arg(today.remaining));
     map_->showCards(drill_, pairDrill_,
                     mode_ == DrillMode::Pairs ? MasteryMap::Section::Pairs : MasteryMap::Section::Patterns, now);
-    showMemoryStanding(now);
 }
 
 void DrillWindow::showScore()
@@ -545,6 +543,7 @@ void DrillWindow::resetProgress()
     showCurve();
     showScore();
     showQuestion();
+    showMemoryStanding();
 }
 
 void DrillWindow::note(const QString& line)

@@ -65,13 +65,13 @@ private:
     void showQuestion();
     void answer(int chosen);
     int answerMs() const;
-    void showAnswered(bool right);
     void goOn();
     void askNext();
     void chooseMode(int index);
     void chooseLeftFilter(int index);
     void changeSettings();
     void showScore();
+    // What the answers so far have come to: the counts and the map.
     void showStanding();
     template <typename Record>
     bool record(const Record& answer);
@@ -96,7 +96,9 @@ private:
     void restoreMemory();
     void memoryAfterAnswer(bool recorded);
     void takeMemoryWork(const MemoryRequest& request, const MemoryWork& work);
-    void showMemoryStanding(std::int64_t nowMs);
+    // The forecast and the daily work, which follow the cards' states, the
+    // model and the retention: shown again only when one of them changes.
+    void showMemoryStanding();
     void resetMemory();
 
     DrillClock clock_;

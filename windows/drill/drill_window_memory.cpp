@@ -100,13 +100,15 @@ void DrillWindow::takeMemoryWork(const MemoryRequest& request, const MemoryWork&
             sayProblem();
         memory_->showFits(lastFit_, fitInUse_);
         showStanding();
+        showMemoryStanding();
     }
     memory_->showWork(work);
     memory_->showFitting(fitting_->isFitting());
 }
 
-void DrillWindow::showMemoryStanding(std::int64_t nowMs)
+void DrillWindow::showMemoryStanding()
 {
+    const std::int64_t nowMs = clock_.utcMs();
     const std::int64_t utcOffsetMs = drill_.settings().utcOffsetMs;
     const QDate today = QDate(1970, 1, 1).addDays(playerDayOf(nowMs, utcOffsetMs));
     const std::vector<CardState> cards = everyCard(drill_, pairDrill_);

@@ -1,6 +1,7 @@
 #include "windows/drill/map_legend.h"
 
 #include "windows/drill/card_square.h"
+#include "windows/pieces/number_text.h"
 
 #include <QPainter>
 
@@ -21,11 +22,6 @@ int scaleWidth()
     return 2 * kScaleEndWidth + static_cast<int>(card_square::kColourSteps.size() - 1) * kScaleStepWidth;
 }
 
-QString legendPercent(double recall)
-{
-    return QStringLiteral("%1%").arg(qRound(100 * recall));
-}
-
 }  // namespace
 
 MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
@@ -34,7 +30,7 @@ MapLegend::MapLegend(QWidget* parent) : QWidget(parent)
     const auto& steps = card_square::kColourSteps;
     setAccessibleDescription(QStringLiteral("四角の色は1日後に思い出せる見込み：%1以下は赤、%2で橙、%3で黄、%4以上は緑。"
                                             "灰色は%5。太い枠は%6。")
-                                 .arg(legendPercent(steps[0]), legendPercent(steps[1]), legendPercent(steps[2]), legendPercent(steps[3]), kNotAsked,
+                                 .arg(percentText(steps[0]), percentText(steps[1]), percentText(steps[2]), percentText(steps[3]), kNotAsked,
                                       kOnSteps));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -82,7 +78,7 @@ void MapLegend::paintEvent(QPaintEvent*)
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const int x = left + kScaleEndWidth + static_cast<int>(i) * kScaleStepWidth;
         painter.drawLine(x, y, x, y + 2);
-        const QString label = legendPercent(steps[i]);
+        const QString label = percentText(steps[i]);
         const int labelWidth = metrics.horizontalAdvance(label);
         painter.drawText(QRect(x - labelWidth / 2, y + 2, labelWidth, lineHeight()), Qt::AlignCenter, label);
     }

@@ -28,7 +28,6 @@ public:
 
     void request(MemoryRequest::Fit fit);
 
-    bool isRunning() const { return running_.has_value(); }
     // A fit is running, or asked for and waiting to run.
     bool isFitting() const;
 

@@ -6,12 +6,12 @@
 #include "windows/drill/calibration_chart.h"
 #include "windows/drill/drill_button.h"
 #include "windows/drill/forecast_chart.h"
+#include "windows/pieces/number_text.h"
 
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -57,11 +57,6 @@ QLabel* figureLabel(const QString& name, QWidget* parent)
 QString figureText(double figure)
 {
     return std::isnan(figure) ? QStringLiteral("—") : QString::number(figure, 'f', 3);
-}
-
-QString countText(std::int64_t count)
-{
-    return QLocale(QLocale::Japanese).toString(static_cast<qlonglong>(count));
 }
 
 QString whenText(std::int64_t ms)
@@ -204,9 +199,12 @@ void MemoryPanel::showWork(const MemoryWork& work)
 
 void MemoryPanel::showDailyWork(double answersADay, double retention)
 {
-    dailyWork_->setText(QStringLiteral("覚えておきたい確率 %1% なら、復習は一日およそ %2 枚（今のカードで 30 日の平均）")
-                            .arg(qRound(100 * retention))
-                            .arg(countText(std::llround(answersADay))));
+    const QString work = QStringLiteral("覚えておきたい確率 %1% なら、復習は一日およそ %2 枚（今のカードで 30 日の平均）")
+                             .arg(qRound(100 * retention))
+                             .arg(countText(std::llround(answersADay)));
+    if (work == dailyWork_->text())
+        return;
+    dailyWork_->setText(work);
     ui::announceNameChange(dailyWork_);
 }
 

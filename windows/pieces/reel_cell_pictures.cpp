@@ -1,5 +1,6 @@
 #include "windows/pieces/reel_cell_pictures.h"
 
+#include "windows/pieces/strip_geometry.h"
 #include "windows/pieces/visible_cells.h"
 
 #include <QPainter>
@@ -10,11 +11,9 @@ namespace {
 
 constexpr int kRows = 3;
 
-// A cell is 950 twips of 15 to the pixel: its edges fall between pixels, as
-// the reel window rounds them.
 int cellEdge(int cell)
 {
-    return static_cast<int>(std::lround(950.0 * cell / 15.0));
+    return static_cast<int>(std::lround(strip::kCellPx * cell));
 }
 
 QImage laidSideBySide(const QImage& stacked)

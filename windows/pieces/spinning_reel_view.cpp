@@ -11,10 +11,7 @@
 
 namespace {
 
-// The reel window's cell: 950 twips of 15 to the pixel.
-constexpr double kCellPx = strip::kCellPitch / 15.0;
 constexpr int kRowsShown = 3;
-constexpr int kStripWidth = 100;
 
 }  // namespace
 
@@ -29,7 +26,7 @@ SpinningReelView::SpinningReelView(reel::Reel reel, QImage strip, std::function<
 
 QSize SpinningReelView::sizeHint() const
 {
-    return {kStripWidth, static_cast<int>(std::lround(kCellPx * kRowsShown))};
+    return {strip::kWidthPx, static_cast<int>(std::lround(strip::kCellPx * kRowsShown))};
 }
 
 void SpinningReelView::standAt(int upperPosition)
@@ -70,7 +67,7 @@ void SpinningReelView::paintEvent(QPaintEvent*)
     double position = (spinning_ ? spin_.startPosition : standing_) - std::fmod(turned, reel::kPositions);
     if (position < 1)
         position += reel::kPositions;
-    const int top = static_cast<int>(std::lround(-position * kCellPx));
+    const int top = static_cast<int>(std::lround(-position * strip::kCellPx));
 
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -78,13 +75,13 @@ void SpinningReelView::paintEvent(QPaintEvent*)
 
     painter.setPen(QPen(QColor(0, 0, 0, 110), 1));
     for (int row = 1; row < kRowsShown; ++row) {
-        const int y = static_cast<int>(std::lround(row * kCellPx));
+        const int y = static_cast<int>(std::lround(row * strip::kCellPx));
         painter.drawLine(0, y, width(), y);
     }
     if (markedRow_) {
         const int row = *markedRow_;
-        const int rowTop = static_cast<int>(std::lround(row * kCellPx));
-        const int rowBottom = static_cast<int>(std::lround((row + 1) * kCellPx));
+        const int rowTop = static_cast<int>(std::lround(row * strip::kCellPx));
+        const int rowBottom = static_cast<int>(std::lround((row + 1) * strip::kCellPx));
         painter.setPen(QPen(QColor(0xd0, 0x10, 0x10), 3));
         painter.drawRect(QRect(1, rowTop + 1, width() - 3, rowBottom - rowTop - 3));
     }
@@ -92,7 +89,7 @@ void SpinningReelView::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     if (spinning_)
-        emit framePainted(now, turned + (position + top / kCellPx));
+        emit framePainted(now, turned + (position + top / strip::kCellPx));
 }
 
 void SpinningReelView::mousePressEvent(QMouseEvent* event)

@@ -9,9 +9,10 @@
 #include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
+#include "windows/pieces/number_text.h"
 #include "windows/pieces/reel_frames.h"
+#include "windows/pieces/room_for_texts.h"
 #include "windows/pieces/spinning_reel_view.h"
-#include "windows/play/count_text.h"
 #include "windows/play/odds_table.h"
 #include "windows/play/score_board.h"
 #include "windows/play/setting_guess.h"
@@ -82,10 +83,7 @@ ui::HeardLine* resultLine(const char* name, double points, const QStringList& te
 {
     auto* line = heardLine(name, parent);
     line->setFont(ui::designFont(ui::bold(points)));
-    int widest = 0;
-    for (const QString& text : texts)
-        widest = std::max(widest, line->fontMetrics().horizontalAdvance(text));
-    line->setMinimumSize(widest + 8, line->fontMetrics().height() + 4);
+    keepRoomFor(line, texts);
     return line;
 }
 
@@ -123,6 +121,7 @@ PlayWindow::PlayWindow(std::array<QImage, 3> strips, PlayHistory history, std::u
     buildControls(std::move(strips));
     for (SpinningReelView* view : reels_)
         view->standAt(random_.between(1, reel::kPositions));
+    past_ = history_.load();
     startSession();
     sayProblem();
     enableControls();
@@ -333,7 +332,8 @@ bool PlayWindow::eventFilter(QObject* watched, QEvent* event)
 }
 
 // A session with the setting chosen, or one drawn and hidden, and the odds
-// the table shows; nothing is kept until its first game.
+// the table shows; nothing is kept until its first game. The sessions kept
+// before it (past_) are read beforehand, once a session has ended.
 void PlayWindow::startSession()
 {
     const auto seed = (static_cast<std::uint64_t>(random_.below(1 << 30)) << 30) | static_cast<std::uint64_t>(random_.below(1 << 30));
@@ -341,8 +341,9 @@ void PlayWindow::startSession()
     settingChosen_ = setting_->currentIndex() != 0;
     guessedRight_.reset();
     history_.beginSession({clock_.utcMs(), session_->setting(), settingChosen_});
-    past_ = history_.load();
     phase_ = Phase::Ready;
+    // Words said through the lever for a session before are not this one's.
+    lever_->setAccessibleDescription({});
     guess_->clear();
     showCounts();
     showScores();
@@ -367,6 +368,8 @@ void PlayWindow::pullLever()
     }
     slides_ = {};
     phase_ = Phase::Playing;
+    // A new session is said once; its game goes on without the words.
+    lever_->setAccessibleDescription({});
     sayIn(readout_, {});
     sayIn(callAnswer_, {});
     sayIn(commentary_, {});
@@ -494,6 +497,7 @@ void PlayWindow::goToNewSession()
 {
     if (phase_ != Phase::Guessed)
         return;
+    past_ = history_.load();
     startSession();
     enableControls();
     ui::sayThrough(lever_, QStringLiteral("新しい実戦です。") + settingInPlay_->text());

@@ -1,6 +1,6 @@
 #include "windows/play/score_board.h"
 
-#include "windows/play/count_text.h"
+#include "windows/pieces/number_text.h"
 
 #include <QFormLayout>
 #include <QLabel>

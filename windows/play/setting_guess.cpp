@@ -1,6 +1,6 @@
 #include "windows/play/setting_guess.h"
 
-#include "windows/play/count_text.h"
+#include "windows/pieces/number_text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -13,13 +13,12 @@
 
 namespace {
 
-// The strip picture's cell: 950 twips of 15 to the pixel; cell n's top lies n cells down it.
-constexpr double kStillStripCellPx = strip::kCellPitch / 15.0;
+// Cell n's top lies n cells down the strip picture.
 constexpr double kStillScale = 0.6;
-constexpr double kStillCellPx = kStillStripCellPx * kStillScale;
+constexpr double kStillCellPx = strip::kCellPx * kStillScale;
 constexpr int kStillCells = 5;  // the target and two cells either side
 constexpr double kStillReach = (kStillCells - 1) / 2.0;  // a dashed frame's middle stays within this
-constexpr int kStillWidth = static_cast<int>(100 * kStillScale);
+constexpr int kStillWidth = static_cast<int>(strip::kWidthPx * kStillScale);
 constexpr int kStillPictureHeight = static_cast<int>(kStillCellPx * kStillCells + 0.5);
 
 const QColor kStillTargetFrame(0xd0, 0x10, 0x10);  // as the reel frames the target's row
@@ -83,7 +82,7 @@ void PressStill::paintEvent(QPaintEvent*)
     for (int k = -kStillCells / 2; k <= kStillCells / 2; ++k) {
         const int cell = (targetCell_ - 1 + k + reel::kPositions) % reel::kPositions + 1;
         painter.drawImage(QRectF(left, middle + (k - 0.5) * kStillCellPx, kStillWidth, kStillCellPx), strip_,
-                          QRectF(0, cell * kStillStripCellPx, strip_.width(), kStillStripCellPx));
+                          QRectF(0, cell * strip::kCellPx, strip_.width(), strip::kCellPx));
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 

@@ -8,6 +8,7 @@
 #include "ui/text.h"
 #include "ui/timer.h"
 #include "windows/pieces/reel_frames.h"
+#include "windows/pieces/room_for_texts.h"
 #include "windows/pieces/spinning_reel_view.h"
 #include "windows/timing/offset_histogram.h"
 #include "windows/timing/press_still.h"
@@ -22,8 +23,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -57,10 +56,7 @@ Label* announcedLabel(const char* name, const QStringList& widest, QWidget* pare
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setFont(ui::designFont(ui::bold(15.75)));
-    int width = 0;
-    for (const QString& text : widest)
-        width = std::max(width, label->fontMetrics().horizontalAdvance(text));
-    label->setMinimumSize(width + 8, label->fontMetrics().height() + 4);
+    keepRoomFor(label, widest);
     return label;
 }
 
