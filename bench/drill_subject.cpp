@@ -52,7 +52,13 @@ bool fillHistory(const QString& database)
     }
     // The rest are a simulated player's, on the deck's cards, ending an hour
     // before the drill opens, so that the memory model has a real history to fit.
-    std::vector<CardAnswer> answers = FsrsLearner(FsrsLearner::forgetful(), 7).drill(400, 25);
+    // A milder forgetter than FsrsLearner::forgetful(), as the drill's figures
+    // have always been measured on.
+    MemoryWeights player = MemoryModel::kDefaultWeights;
+    player[0] = 0.05;
+    player[2] = 0.8;
+    player[20] = 0.5;
+    std::vector<CardAnswer> answers = FsrsLearner(player, 7).drill(400, 25);
     answers.resize(std::min(answers.size(), static_cast<std::size_t>(kAnswers - deck.size())));
     const qint64 shift = kStart - 3'600'000 - answers.back().atMs;
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
