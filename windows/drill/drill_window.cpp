@@ -15,6 +15,7 @@
 #include "windows/drill/memory_panel.h"
 #include "windows/drill/pattern_view.h"
 #include "windows/drill/verdict_text.h"
+#include "windows/pieces/hint_colour.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -139,7 +140,7 @@ void DrillWindow::buildControls(std::array<QImage, 3> strips)
 
     keysHint_ = new QLabel(keysHint(mode_), this);
     // Dimmer than the other texts, yet 4.5:1 and more against the window.
-    paintFace(keysHint_, QPalette::WindowText, QColor(0x4a, 0x47, 0x42));
+    paintAsHint(keysHint_);
 
     next_ = new DrillButton(QStringLiteral("次へ"), this);
     next_->setObjectName(QStringLiteral("next"));

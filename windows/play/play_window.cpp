@@ -9,6 +9,7 @@
 #include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
+#include "windows/pieces/hint_colour.h"
 #include "windows/pieces/number_text.h"
 #include "windows/pieces/reel_frames.h"
 #include "windows/pieces/room_for_texts.h"
@@ -184,9 +185,7 @@ void PlayWindow::buildControls(std::array<QImage, 3> strips)
     commentary_->setMinimumSize(commentary_->fontMetrics().horizontalAdvance(QStringLiteral("リーチ目だけど止まらない？？リーチ目だけど")),
                                 commentary_->fontMetrics().lineSpacing() * 4);
     auto* keys = new QLabel(QStringLiteral("Space: レバー　Z X C・← ↓ →: 停止　B: ボーナス！"), this);
-    QPalette dim = keys->palette();
-    dim.setColor(QPalette::WindowText, QColor(0x4a, 0x47, 0x42));  // 4.5:1 and more against the window
-    keys->setPalette(dim);
+    paintAsHint(keys);
 
     auto* shown = new QVBoxLayout;
     auto* readoutRow = new QHBoxLayout;

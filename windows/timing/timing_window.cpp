@@ -7,6 +7,7 @@
 #include "ui/heard_line.h"
 #include "ui/text.h"
 #include "ui/timer.h"
+#include "windows/pieces/hint_colour.h"
 #include "windows/pieces/reel_frames.h"
 #include "windows/pieces/room_for_texts.h"
 #include "windows/pieces/spinning_reel_view.h"
@@ -113,9 +114,7 @@ void TimingWindow::buildControls(std::array<QImage, 3> strips)
     result_ = announcedLabel("result", {QStringLiteral("20 コマ早い (−9999 ms)")}, this);
 
     auto* keys = new QLabel(QStringLiteral("Space・Z/X/C・←↓→ で止める　Enter・Space で次へ"), this);
-    QPalette dim = keys->palette();
-    dim.setColor(QPalette::WindowText, QColor(0x4a, 0x47, 0x42));  // 4.5:1 and more against the window
-    keys->setPalette(dim);
+    paintAsHint(keys);
 
     next_ = new QPushButton(QStringLiteral("次へ"), this);
     next_->setObjectName(QStringLiteral("next"));
